@@ -1,0 +1,27 @@
+#pragma once
+// A prompter for tests: answers from a script and records every box and file dialog shown.
+
+#include "platform/Prompter.h"
+
+#include <deque>
+#include <vector>
+
+namespace zelkor::test {
+
+class ScriptedPrompter : public Prompter {
+public:
+    Answer Show(const MessageBox& box) override;
+    std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<int> ChooseColour(int initialColour) override;
+
+    // Answers given to Yes/No boxes in order; once used up, further questions get No.
+    std::deque<Answer> answers;
+    // Paths returned by file dialogs in order; an empty optional cancels the dialog.
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<int>> colours;
+
+    std::vector<MessageBox> boxes;
+    std::vector<FileDialogRequest> fileDialogs;
+};
+
+}  // namespace zelkor::test

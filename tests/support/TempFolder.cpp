@@ -1,0 +1,52 @@
+#include "support/TempFolder.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+namespace zelkor::test {
+
+TempFolder::TempFolder()
+{
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("no temporary folder");
+    }
+}
+
+QString TempFolder::Path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TempFolder::File(const QString& name) const
+{
+    return Path() + name;
+}
+
+void TempFolder::Write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(File(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        throw std::runtime_error("can't write test file");
+    }
+}
+
+QByteArray TempFolder::Read(const QString& name) const
+{
+    QFile file(File(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+QByteArray ReadTestData(const QString& name)
+{
+    QFile file(QStringLiteral(ZELKOR_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("missing test data file");
+    }
+    return file.readAll();
+}
+
+}  // namespace zelkor::test
