@@ -1,1 +1,7 @@
-int main() { return 0; }
+#include "app/ZelkorApp.h"
+
+int main(int argc, char** argv)
+{
+    zelkor::ZelkorApp app;
+    return app.Run(argc, argv);
+}

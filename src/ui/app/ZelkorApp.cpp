@@ -1,0 +1,60 @@
+#include "app/ZelkorApp.h"
+
+#include "app/AppContext.h"
+#include "app/DialogColours.h"
+#include "app/SettingKeys.h"
+#include "app/Startup.h"
+#include "mainwindow/CVelsadDlg.h"
+#include "platform/QtPrompter.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace zelkor {
+namespace {
+
+// Qt's own texts (standard buttons, file, print and colour dialogs) in Italian like the rest.
+void LoadItalianTranslations(QApplication& app, QTranslator& translator)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    if (translator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+int ZelkorApp::Run(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("ORVENT"));
+    QApplication::setApplicationName(QStringLiteral("zelkor"));
+    QTranslator translator;
+    LoadItalianTranslations(app, translator);
+
+    QtPrompter prompter;
+    AppContext context;
+    StartupInputs inputs;
+    inputs.store = SettingsStore::OpenUserStore();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    inputs.arguments = arguments;
+    inputs.executableFolder = QApplication::applicationDirPath();
+    inputs.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    RunStartup(context, std::move(inputs), prompter);
+
+    DialogColours::SetColours(context.settings.backgroundColour, context.settings.textColour);
+
+    CVelsadDlg window(context, prompter);
+    prompter.SetParent(&window);
+    window.exec();
+
+    (void)context.recentFiles.Save(*context.store);
+    return 0;
+}
+
+}  // namespace zelkor

@@ -1,0 +1,125 @@
+#include "log/LogTableView.h"
+
+#include "log/LogList.h"
+#include "log/LogTableModel.h"
+
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QItemSelectionModel>
+
+#include <algorithm>
+#include <vector>
+
+namespace zelkor {
+
+LogTableView::LogTableView(LogList& log, QWidget* parent) : QTableView(parent), m_log(log)
+{
+    setObjectName(QStringLiteral("1012"));
+    setAccessibleName(QStringLiteral("Log"));
+
+    // The guards must see the log's "about to" signals before the model turns them into
+    // item-view notifications, so they are connected before the model exists.
+    const auto startChange = [this] { m_rowsChanging = true; };
+    connect(&m_log, &LogList::rowsAboutToBeReset, this, startChange);
+    connect(&m_log, &LogList::rowAboutToBeInserted, this, startChange);
+    connect(&m_log, &LogList::rowAboutToBeRemoved, this, startChange);
+
+    // NOLINTNEXTLINE(cppcoreguidelines-prefer-member-initializer): must follow the guards.
+    m_model = new LogTableModel(m_log, this);
+    setModel(m_model);
+    ConfigureLook();
+    ConnectLog();
+    ApplyColumnWidths();
+}
+
+int LogTableView::ClientWidth() const
+{
+    // From the frame, not the viewport: the viewport has its size only once the view is shown,
+    // and the layouts are built before that.
+    return width() - 2 * frameWidth();
+}
+
+void LogTableView::ConfigureLook()
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setShowGrid(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QHeaderView* header = horizontalHeader();
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    // The log's widths may be very small for a narrow window; honour them.
+    header->setMinimumSectionSize(0);
+
+    // The selection shows only while the list has the focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                     colours.color(QPalette::Inactive, QPalette::Base));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Inactive, QPalette::Text));
+    setPalette(colours);
+}
+
+void LogTableView::ConnectLog()
+{
+    // Connected after the model, so these run once the model has finished its notifications.
+    const auto endChange = [this] {
+        m_rowsChanging = false;
+        CopySelectionFromLog();
+    };
+    connect(&m_log, &LogList::rowsReset, this, endChange);
+    connect(&m_log, &LogList::rowInserted, this, endChange);
+    connect(&m_log, &LogList::rowRemoved, this, endChange);
+    connect(&m_log, &LogList::selectionChanged, this, [this] { CopySelectionFromLog(); });
+    connect(&m_log, &LogList::layoutRebuilt, this, [this] { ApplyColumnWidths(); });
+    connect(&m_log, &LogList::rowVisibleRequested, this,
+            [this](int row) { scrollTo(m_model->index(row, 0)); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { CopySelectionToLog(); });
+}
+
+void LogTableView::ApplyColumnWidths()
+{
+    const std::vector<int>& widths = m_log.ColumnWidths();
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+        setColumnWidth(column, std::max(0, widths[column]));
+    }
+}
+
+void LogTableView::CopySelectionToLog()
+{
+    if (m_rowsChanging || m_copyingSelection) {
+        return;
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    m_copyingSelection = true;
+    m_log.SetSelectedRows(std::move(rows));
+    m_copyingSelection = false;
+}
+
+void LogTableView::CopySelectionFromLog()
+{
+    if (m_rowsChanging || m_copyingSelection) {
+        return;
+    }
+    QItemSelection selection;
+    const int lastColumn = m_model->columnCount() - 1;
+    for (int row : m_log.SelectedRows()) {
+        selection.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+    }
+    m_copyingSelection = true;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_copyingSelection = false;
+}
+
+}  // namespace zelkor

@@ -1,0 +1,25 @@
+#pragma once
+// The prompter of the real program: Qt's message boxes, file dialogs and colour chooser, in the
+// program's dialog colours.
+
+#include "platform/Prompter.h"
+
+class QWidget;
+
+namespace zelkor {
+
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    Answer Show(const MessageBox& box) override;
+    std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<int> ChooseColour(int initialColour) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace zelkor

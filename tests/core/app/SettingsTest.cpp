@@ -1,0 +1,155 @@
+#include "app/AppSettings.h"
+#include "app/RecentFileList.h"
+#include "app/SettingKeys.h"
+#include "app/SettingsStore.h"
+#include "app/SummaryData.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace zelkor {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    QString StorePath() const { return m_folder.File(QStringLiteral("zelkor.conf")); }
+    std::unique_ptr<SettingsStore> Open() const { return SettingsStore::OpenFile(StorePath()); }
+    void WriteRaw(const QByteArray& ini) const { m_folder.Write(QStringLiteral("zelkor.conf"), ini); }
+
+    test::TempFolder m_folder;
+};
+
+TEST_F(SettingsTest, EmptyStoreGivesEveryDefault)
+{
+    const auto store = Open();
+    const AppSettings s = ReadAppSettings(*store);
+    EXPECT_EQ(s.currentBand, "7");
+    EXPECT_EQ(s.currentMode, "SSB");
+    EXPECT_EQ(s.claimedScore, 0);
+    EXPECT_TRUE(s.openLogPath.isEmpty());
+    EXPECT_TRUE(s.openLogName.isEmpty());
+    EXPECT_FALSE(s.logModified);
+    EXPECT_FALSE(s.swlExportByBand);
+    EXPECT_EQ(s.backgroundColour, 2121952);
+    EXPECT_EQ(s.textColour, 16777215);
+
+    const SummaryData d = ReadSummaryData(*store);
+    EXPECT_EQ(d, SummaryData{});
+    EXPECT_EQ(d.category, "SOP");
+    EXPECT_FALSE(IsSwlCategory(d.category));
+}
+
+TEST_F(SettingsTest, ReadingNeverCreatesAValue)
+{
+    const auto store = Open();
+    (void)ReadAppSettings(*store);
+    (void)ReadSummaryData(*store);
+    RecentFileList recent;
+    recent.Load(*store);
+    EXPECT_FALSE(QFile::exists(StorePath()));
+}
+
+TEST_F(SettingsTest, WrongKindValuesReadAsDefaults)
+{
+    WriteRaw("[Parametri]\n"
+             "Banda=a, b\n"
+             "Punteggio=molti\n"
+             "Modificato=\n"
+             "Colore%20sfondo=12x\n"
+             "Colore%20testo=99999999999\n"
+             "File%20SWL%20ordinati%20banda=@ByteArray(1)\n"
+             "Modo=CW\n"
+             "[Dati%20riassuntivi]\n"
+             "Categoria=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x18)\n"
+             "Nominativo=I2ABC\n");
+    const auto store = Open();
+    const AppSettings s = ReadAppSettings(*store);
+    EXPECT_EQ(s.currentBand, "7");
+    EXPECT_EQ(s.currentMode, "CW");
+    EXPECT_EQ(s.claimedScore, 0);
+    EXPECT_FALSE(s.logModified);
+    EXPECT_EQ(s.backgroundColour, 0x2060E0);
+    EXPECT_EQ(s.textColour, 0xFFFFFF);
+    EXPECT_FALSE(s.swlExportByBand);
+    const SummaryData d = ReadSummaryData(*store);
+    EXPECT_EQ(d.category, "SOP");
+    EXPECT_EQ(d.callsign, "I2ABC");
+}
+
+TEST_F(SettingsTest, GarbageFileGivesDefaults)
+{
+    WriteRaw(QByteArray("\x00\xff\xfe[[[=\n\x01\x02", 11) + QByteArray(5000, '\x80'));
+    const auto store = Open();
+    EXPECT_EQ(ReadAppSettings(*store), AppSettings{});
+    EXPECT_EQ(ReadSummaryData(*store), SummaryData{});
+}
+
+TEST_F(SettingsTest, WritesReachTheFileAtOnceAndReadBack)
+{
+    auto store = Open();
+    SummaryData d;
+    d.callsign = "IK2XYZ";
+    d.province = "MI";
+    d.category = "SWL";
+    d.address1 = "Via Roma, 1";
+    d.comment1 = "Citt\xE0 \x80";  // bytes of the code page beyond ASCII
+    ASSERT_TRUE(WriteSummaryData(*store, d));
+    ASSERT_TRUE(store->WriteSetting(keys::kScore, 123456));
+    ASSERT_TRUE(store->WriteSetting(keys::kOpenLogPath, QStringLiteral(u"/home/op/gara è.zelk")));
+
+    // Another reader of the same file sees the values without the first one being closed.
+    const auto other = Open();
+    EXPECT_EQ(ReadSummaryData(*other), d);
+    EXPECT_TRUE(IsSwlCategory(ReadSummaryData(*other).category));
+    const AppSettings s = ReadAppSettings(*other);
+    EXPECT_EQ(s.claimedScore, 123456);
+    EXPECT_EQ(s.openLogPath, QStringLiteral(u"/home/op/gara è.zelk"));
+}
+
+TEST_F(SettingsTest, KeysHaveTheirExactNames)
+{
+    auto store = Open();
+    ASSERT_TRUE(store->WriteSetting(keys::kSwlExportByBand, 1));
+    ASSERT_TRUE(store->WriteSetting(keys::kAddress2, QStringLiteral("x")));
+    QSettings raw(StorePath(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("Parametri/File SWL ordinati banda")).toInt(), 1);
+    EXPECT_EQ(raw.value(QStringLiteral("Dati riassuntivi/Indirizzo riga 2")).toString(),
+              QStringLiteral("x"));
+}
+
+TEST(SwlCategoryTest, OnlyTheExactWord)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"SWL", true}, {"swl", false}, {"SWL ", false}, {" SWL", false}, {"SOP", false}, {"", false},
+    };
+    for (const auto& [category, swl] : cases) {
+        EXPECT_EQ(IsSwlCategory(category), swl) << category;
+    }
+}
+
+TEST_F(SettingsTest, RecentFilesNewestFirstAtMostFive)
+{
+    auto store = Open();
+    RecentFileList recent;
+    for (int i = 1; i <= 7; ++i) {
+        recent.Add(QStringLiteral("/logs/%1.zelk").arg(i));
+    }
+    recent.Add(QStringLiteral("/logs/5.zelk"));
+    ASSERT_TRUE(recent.Save(*store));
+
+    RecentFileList loaded;
+    loaded.Load(*Open());
+    const QStringList expected = {QStringLiteral("/logs/5.zelk"), QStringLiteral("/logs/7.zelk"),
+                                  QStringLiteral("/logs/6.zelk"), QStringLiteral("/logs/4.zelk"),
+                                  QStringLiteral("/logs/3.zelk")};
+    EXPECT_EQ(loaded.Entries(), expected);
+    QSettings raw(StorePath(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("Recent File List/File1")).toString(), expected.at(0));
+    EXPECT_EQ(raw.value(QStringLiteral("Recent File List/File5")).toString(), expected.at(4));
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,136 @@
+#include "app/CommandLine.h"
+#include "app/ProgramFolder.h"
+#include "app/SettingKeys.h"
+#include "app/Startup.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace zelkor {
+namespace {
+
+TEST(CommandLineTest, OptionWordsAndPaths)
+{
+    struct Case {
+        QStringList arguments;
+        QString path;
+        bool automation;
+    };
+    const Case cases[] = {
+        {{}, QString(), false},
+        {{QStringLiteral("/Automation")}, QString(), true},
+        {{QStringLiteral("-Embedding")}, QString(), true},
+        {{QStringLiteral("-automation")}, QString(), true},
+        {{QStringLiteral("/home/op/gara.zelk")}, QStringLiteral("/home/op/gara.zelk"), false},
+        {{QStringLiteral("gara.zelk")}, QStringLiteral("gara.zelk"), false},
+        {{QStringLiteral("/Automation"), QStringLiteral("/tmp/a.zelk")}, QStringLiteral("/tmp/a.zelk"), true},
+        {{QStringLiteral("/tmp/a.zelk"), QStringLiteral("-Embedding"), QStringLiteral("/tmp/b.zelk")},
+         QStringLiteral("/tmp/a.zelk"), true},
+        {{QStringLiteral("-x"), QStringLiteral("/Automazione")}, QStringLiteral("/Automazione"), false},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(line.startupLogPath, c.path) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.automation, c.automation) << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST(ProgramFolderTest, ExecutableFolderWithTrailingSeparator)
+{
+    test::TempFolder exe;
+    test::TempFolder user;
+    QString exePath = exe.Path();
+    exePath.chop(1);
+    EXPECT_EQ(ChooseProgramFolder(exePath, user.Path()), exe.Path());
+    EXPECT_EQ(ChooseProgramFolder(exe.Path(), user.Path()), exe.Path());
+}
+
+TEST(ProgramFolderTest, UnwritableFolderFallsBackAndCopiesTheProvinceFile)
+{
+    test::TempFolder exe;
+    test::TempFolder user;
+    exe.Write(QStringLiteral("_prov.cod"), "MI MILANO\r\n");
+    QFile::setPermissions(exe.Path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (IsFolderWritable(exe.Path())) {
+        QFile::setPermissions(exe.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "permissions do not stop this user from writing";
+    }
+    const QString dataFolder = user.File(QStringLiteral("ORVENT/zelkor"));
+    EXPECT_EQ(ChooseProgramFolder(exe.Path(), dataFolder), dataFolder + QLatin1Char('/'));
+    QFile copy(dataFolder + QStringLiteral("/_prov.cod"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("MI MILANO\r\n"));
+    QFile::setPermissions(exe.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(ProgramFolderTest, MissingFolderFallsBackWithoutOverwritingAUserProvinceFile)
+{
+    test::TempFolder user;
+    user.Write(QStringLiteral("_prov.cod"), "RM ROMA\r\n");
+    EXPECT_EQ(ChooseProgramFolder(QStringLiteral("/nonexistent/zelkor/bin"), user.Path()), user.Path());
+    EXPECT_EQ(user.Read(QStringLiteral("_prov.cod")), QByteArray("RM ROMA\r\n"));
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupInputs Inputs(QStringList arguments = {})
+    {
+        StartupInputs inputs;
+        inputs.store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
+        inputs.arguments = std::move(arguments);
+        inputs.executableFolder = m_exe.Path();
+        inputs.userDataFolder = m_config.File(QStringLiteral("data"));
+        return inputs;
+    }
+
+    test::TempFolder m_exe;
+    test::TempFolder m_config;
+    test::ScriptedPrompter m_prompter;
+    AppContext m_context;
+};
+
+TEST_F(StartupTest, FirstStartWithoutProvinceFileWarnsAndGoesOn)
+{
+    RunStartup(m_context, Inputs({QStringLiteral("/Automation")}), m_prompter);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    const MessageBox& box = m_prompter.boxes.front();
+    EXPECT_EQ(box.title, QStringLiteral("zelkor"));
+    EXPECT_EQ(box.text, QStringLiteral("Errore apertura file province:\n") + m_exe.Path() +
+                            QStringLiteral("_prov.cod\n\nImportare elenco province dal menu Strumenti"));
+    EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(box.buttons, MessageButtons::Ok);
+
+    EXPECT_EQ(m_context.programFolder, m_exe.Path());
+    EXPECT_EQ(m_context.WorkingFilePath(), m_exe.Path() + QStringLiteral("_ult.zelk"));
+    EXPECT_FALSE(m_context.swlMode);
+    EXPECT_TRUE(m_context.startupLogPath.isEmpty());
+    EXPECT_TRUE(m_context.automation);
+    EXPECT_EQ(m_context.settings, AppSettings{});
+}
+
+TEST_F(StartupTest, ReadsStoreProvincesAndLogPath)
+{
+    m_exe.Write(QStringLiteral("_prov.cod"), "MI MILANO\r\nRM ROMA\r\n");
+    {
+        auto store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
+        ASSERT_TRUE(store->WriteSetting(keys::kCategory, QStringLiteral("SWL")));
+        ASSERT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("3,5")));
+        ASSERT_TRUE(store->WriteSetting({keys::kRecentFileList, "File1"}, QStringLiteral("/a.zelk")));
+    }
+    RunStartup(m_context, Inputs({QStringLiteral("/logs/gara.zelk")}), m_prompter);
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_TRUE(m_context.swlMode);
+    EXPECT_EQ(m_context.settings.currentBand, "3,5");
+    EXPECT_EQ(m_context.provinces.Name(ProvinceIndexOf("RM")), "ROMA");
+    EXPECT_EQ(m_context.startupLogPath, QStringLiteral("/logs/gara.zelk"));
+    EXPECT_EQ(m_context.recentFiles.Entries(), QStringList{QStringLiteral("/a.zelk")});
+}
+
+}  // namespace
+}  // namespace zelkor
