@@ -16,7 +16,7 @@ const char* const kProvinces[] = {"RM", "MI", "TO", "NA", "PA", "BA", "FI", "BO"
 // Rows of a heard log with a few hundred stations, each heard calling and answering many times.
 void FillSwlLog(zelkor::LogList& log, int rowCount)
 {
-    log.SetSwlColumns(800);
+    log.SetSwlColumns();
     for (int row = 0; row < rowCount; ++row) {
         const int caller = (row * 7919) % 600;
         const int answerer = (row * 104729 + 13) % 600;

@@ -100,7 +100,7 @@ void TestLogTableModel::FollowsEveryChangeOfTheLog()
     QCOMPARE(reset.count(), 1);
 
     log.AppendLogRow(QsoCells("I1AAA"));
-    log.SetSwlColumns(800);
+    log.SetSwlColumns();
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(reset.count(), 2);
     log.AppendLogRow({"05.02.2006", "1432", "7", "CW", "I2ABC", "599", "MI", "I3XYZ"});
@@ -119,14 +119,15 @@ void TestLogTableModel::ColumnsComeFromTheLogWidthsClampedAtZero()
     QCOMPARE(view.columnWidth(QsoColumn::Mode), 80);
     QCOMPARE(view.columnWidth(QsoColumn::Callsign), 180);
 
-    log.SetSwlColumns(1022);
+    log.SetSwlColumns();
     QCOMPARE(view.model()->columnCount(), 9);
     QCOMPARE(view.model()->headerData(5, Qt::Horizontal).toString(),
              QStringLiteral("Nomin. chiamante"));
     QCOMPARE(view.columnWidth(SwlColumn::Date), 140);
     QCOMPARE(view.columnWidth(SwlColumn::AnsweringCallsign), 190);
 
-    log.SetQsoColumns(0);
+    log.SetQsoColumns();
+    log.BuildStartColumns(0);
     QCOMPARE(view.columnWidth(QsoColumn::Callsign), 0);
     QCOMPARE(view.columnWidth(QsoColumn::Number), 0);
 }

@@ -40,24 +40,25 @@ std::string LogList::RowNumberText(int number)
 
 void LogList::BuildStartColumns(int clientWidth)
 {
+    m_clientWidth = clientWidth;
     RebuildColumns(LogLayout::Qso, kQsoStartPercentages, clientWidth);
 }
 
-bool LogList::SetSwlColumns(int clientWidth)
+bool LogList::SetSwlColumns()
 {
     if (IsSwl()) {
         return false;
     }
-    RebuildColumns(LogLayout::Swl, kSwlPercentages, clientWidth);
+    RebuildColumns(LogLayout::Swl, kSwlPercentages, m_clientWidth);
     return true;
 }
 
-bool LogList::SetQsoColumns(int clientWidth)
+bool LogList::SetQsoColumns()
 {
     if (!IsSwl()) {
         return false;
     }
-    RebuildColumns(LogLayout::Qso, kQsoSwitchPercentages, clientWidth);
+    RebuildColumns(LogLayout::Qso, kQsoSwitchPercentages, m_clientWidth);
     return true;
 }
 

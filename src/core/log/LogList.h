@@ -32,13 +32,14 @@ public:
     [[nodiscard]] LogLayout Layout() const { return m_layout; }
     [[nodiscard]] bool IsSwl() const { return m_layout == LogLayout::Swl; }
 
-    // The window start: always rebuilds, in the QSO layout with its start widths.
+    // The window start: always rebuilds, in the QSO layout with its start widths. The client
+    // width is kept for the later layout switches.
     void BuildStartColumns(int clientWidth);
     // Each switch acts only on a real change of layout: it empties the log, rebuilds the
-    // columns and returns true. When the layout is already right, the rows stay and it
-    // returns false.
-    bool SetSwlColumns(int clientWidth);
-    bool SetQsoColumns(int clientWidth);
+    // columns for the client width given at the start and returns true. When the layout is
+    // already right, the rows stay and it returns false.
+    bool SetSwlColumns();
+    bool SetQsoColumns();
 
     [[nodiscard]] int ColumnCount() const { return static_cast<int>(m_columnWidths.size()); }
     // Empty for a column outside the layout.
@@ -109,6 +110,7 @@ private:
     bool AdoptSelection(std::vector<int> rows);
 
     LogLayout m_layout = LogLayout::Qso;
+    int m_clientWidth = kWidthMargin;
     std::vector<int> m_columnWidths;
     std::vector<Row> m_rows;
     std::vector<int> m_selectedRows;

@@ -52,7 +52,7 @@ void CVelsadDlg::StartWindow()
 {
     m_log->BuildStartColumns(m_logView->ClientWidth());
     if (m_context.swlMode) {
-        m_log->SetSwlColumns(m_logView->ClientWidth());
+        m_log->SetSwlColumns();
     }
     UpdateTitle();
 }

@@ -22,7 +22,7 @@ void AddQso(LogList& log, const std::string& band, const std::string& mode,
 void AddHrd(LogList& log, const std::string& band, const std::string& mode,
             const std::string& caller, const std::string& province, const std::string& answerer)
 {
-    log.SetSwlColumns(800);
+    log.SetSwlColumns();
     log.AppendLogRow({"05.02.2006", "1432", band, mode, caller, "599", province, answerer});
 }
 

@@ -171,7 +171,7 @@ TEST(LogListTest, HeadingsOfBothLayouts)
     EXPECT_EQ(qso, (std::vector<std::string>{"Qso", "Data", "Utc", "MHz", "Modo", "Nominativo",
                                              "RstT", "RstR", "Sigla", "Provincia"}));
 
-    log.SetSwlColumns(800);
+    log.SetSwlColumns();
     std::vector<std::string> swl;
     for (int column = 0; column < log.ColumnCount(); ++column) {
         swl.push_back(log.Heading(column));
@@ -212,10 +212,10 @@ TEST(LogListTest, ColumnWidthsOfEachLayout)
         LogList log;
         log.BuildStartColumns(c.clientWidth);
         if (c.layout == LogLayout::Swl || c.throughSwl) {
-            log.SetSwlColumns(c.clientWidth);
+            log.SetSwlColumns();
         }
         if (c.layout == LogLayout::Qso && c.throughSwl) {
-            log.SetQsoColumns(c.clientWidth);
+            log.SetQsoColumns();
         }
         EXPECT_EQ(log.Layout(), c.layout) << c.name;
         EXPECT_EQ(log.ColumnWidths(), c.widths) << c.name;
@@ -231,16 +231,16 @@ TEST(LogListTest, ASwitchToTheCurrentLayoutKeepsTheRows)
     LogList log;
     log.BuildStartColumns(800);
     log.AppendLogRow(QsoCells("I2ABC"));
-    EXPECT_FALSE(log.SetQsoColumns(800));
+    EXPECT_FALSE(log.SetQsoColumns());
     EXPECT_EQ(log.RowCount(), 1);
 
-    EXPECT_TRUE(log.SetSwlColumns(800));
+    EXPECT_TRUE(log.SetSwlColumns());
     EXPECT_TRUE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 0);
     log.AppendLogRow({"05.02.2006", "1432", "7", "CW", "I2ABC", "599", "MI", "I3XYZ"});
 
     SignalRecorder recorder(log);
-    EXPECT_FALSE(log.SetSwlColumns(400));
+    EXPECT_FALSE(log.SetSwlColumns());
     EXPECT_TRUE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 1);
     EXPECT_EQ(log.Cell(0, SwlColumn::AnsweringCallsign), "I3XYZ");
@@ -254,11 +254,11 @@ TEST(LogListTest, QsoToSwlToQsoEmptiesTheLogAndRebuildsTheColumns)
     log.BuildStartColumns(1022);
     log.AppendLogRow(QsoCells("I2ABC"));
     log.SetSelectedRows({0});
-    log.SetSwlColumns(1022);
+    log.SetSwlColumns();
     log.AppendLogRow({"05.02.2006", "1432", "7", "CW", "I2ABC", "599", "MI", "I3XYZ"});
 
     SignalRecorder recorder(log);
-    EXPECT_TRUE(log.SetQsoColumns(1022));
+    EXPECT_TRUE(log.SetQsoColumns());
 
     EXPECT_FALSE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 0);
@@ -271,7 +271,7 @@ TEST(LogListTest, QsoToSwlToQsoEmptiesTheLogAndRebuildsTheColumns)
 TEST(LogListTest, WindowStartAlwaysRebuildsTheQsoLayout)
 {
     LogList log;
-    log.SetSwlColumns(800);
+    log.SetSwlColumns();
     log.AppendLogRow({"05.02.2006"});
     log.BuildStartColumns(1022);
     EXPECT_FALSE(log.IsSwl());
