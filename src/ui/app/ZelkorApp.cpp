@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/DialogColours.h"
+#include "app/InstanceLock.h"
 #include "app/SettingKeys.h"
 #include "app/Startup.h"
 #include "mainwindow/CVelsadDlg.h"
@@ -48,6 +49,15 @@ int ZelkorApp::Run(int argc, char** argv)
     RunStartup(context, std::move(inputs), prompter);
 
     DialogColours::SetColours(context.settings.backgroundColour, context.settings.textColour);
+
+    // A second live instance on the same folder would overwrite this one's working file. A lock
+    // that can't be made at all is no sign of another instance: the file commands report any
+    // real write problem.
+    InstanceLock lock(context.programFolder);
+    if (lock.TryLock() == LockOutcome::HeldElsewhere) {
+        prompter.Error(lock.HeldElsewhereText());
+        return 1;
+    }
 
     CVelsadDlg window(context, prompter);
     prompter.SetParent(&window);

@@ -1,0 +1,215 @@
+#include "log/LogCommands.h"
+
+#include "app/AppContext.h"
+#include "app/ProgramFolder.h"
+#include "app/SettingKeys.h"
+#include "entry/WorkedTables.h"
+#include "log/LogFile.h"
+#include "log/LogList.h"
+#include "log/WorkingFile.h"
+#include "platform/FileIO.h"
+#include "platform/Prompter.h"
+
+#include <QFileInfo>
+
+namespace zelkor {
+namespace {
+
+const QString kConfirmTitle = QStringLiteral("Richiesta di conferma");
+const QString kLogFilter = QStringLiteral("File log Zelkor (*.zelk)");
+const QString kLogSuffix = QStringLiteral("zelk");
+
+}  // namespace
+
+LogCommands::LogCommands(AppContext& context, LogList& log, WorkedTables& tables,
+                         WorkingFile& workingFile, Prompter& prompter)
+    : m_context(context),
+      m_log(log),
+      m_tables(tables),
+      m_workingFile(workingFile),
+      m_prompter(prompter)
+{
+}
+
+QString LogCommands::NewQuestionText()
+{
+    return QStringLiteral(
+        "ATTENZIONE!\n\nLa creazione di un nuovo log comporta la\ncancellazione di tutti i QSO "
+        "del log attualmente in uso.\n\nSe vuoi conservarli, salva prima il log attuale con\ni "
+        "comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare comunque ?");
+}
+
+QString LogCommands::OpenQuestionText()
+{
+    return QStringLiteral(
+        "ATTENZIONE!\n\nL'apertura di un log esistente comporta la\ncancellazione di tutti i QSO "
+        "del log attualmente in uso.\n\nSe vuoi conservarli, salva prima il log attuale con\ni "
+        "comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare senza salvare?");
+}
+
+bool LogCommands::ConfirmDiscard(const QString& question)
+{
+    return !m_context.settings.logModified || m_prompter.AskYesNo(kConfirmTitle, question);
+}
+
+CommandOutcome LogCommands::New()
+{
+    if (!ConfirmDiscard(NewQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    // The working file is emptied first: if that fails, the rows stay on screen and on disk.
+    QString reason;
+    if (!WriteFileAtomically(m_workingFile.Path(),
+                             WriteLogHeader(m_log.IsSwl(), m_context.summary), &reason)) {
+        m_prompter.Error(QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+                         m_workingFile.Path() + QStringLiteral("\n\n") + reason);
+        return CommandOutcome::Failed;
+    }
+    m_log.DeleteAllRows();
+    m_tables.Clear();
+    SetOpenLog(QString());
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::Open()
+{
+    if (!ConfirmDiscard(OpenQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.title = QStringLiteral("Apri log");
+    request.filter = kLogFilter;
+    request.mustExist = true;
+    const std::optional<QString> path = m_prompter.ChooseFile(request);
+    if (!path) {
+        return CommandOutcome::Cancelled;
+    }
+    return OpenPath(*path);
+}
+
+CommandOutcome LogCommands::OpenStartupLog()
+{
+    const QString path = m_context.startupLogPath;
+    m_context.startupLogPath.clear();
+    if (path.isEmpty()) {
+        return CommandOutcome::Cancelled;
+    }
+    // The working file may hold rows that no named log has: the same question as the menu's.
+    if (!ConfirmDiscard(OpenQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    return OpenPath(path);
+}
+
+CommandOutcome LogCommands::OpenPath(const QString& path)
+{
+    if (IsProgramFile(path)) {
+        m_prompter.Error(QStringLiteral("Questo è un file del programma, non un log da aprire:\n") +
+                         path);
+        return CommandOutcome::Failed;
+    }
+    // Nothing changes before the chosen file has replaced the working file whole.
+    const Result copied = CopyWholeFile(path, m_workingFile.Path());
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    m_log.DeleteAllRows();
+    LoadWorkingFile();
+    SetOpenLog(path);
+    m_context.recentFiles.Add(path);
+    (void)m_context.recentFiles.Save(*m_context.store);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::Save()
+{
+    if (m_context.settings.openLogPath.isEmpty()) {
+        return SaveAs();
+    }
+    if (!CatchUpWorkingFile()) {
+        return CommandOutcome::Failed;
+    }
+    const Result copied = CopyWholeFile(m_workingFile.Path(), m_context.settings.openLogPath);
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    m_context.settings.logModified = false;
+    (void)m_context.store->WriteSetting(keys::kModified, 0);
+    m_prompter.Information(QStringLiteral("Log salvato con successo"));
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::SaveAs()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = QStringLiteral("Salva il log corrente");
+    request.filter = kLogFilter;
+    request.defaultSuffix = kLogSuffix;
+    request.mustExist = true;  // ask before replacing an existing file
+    const std::optional<QString> path = m_prompter.ChooseFile(request);
+    if (!path) {
+        return CommandOutcome::Cancelled;
+    }
+    if (IsProgramFile(*path)) {
+        m_prompter.Error(
+            QStringLiteral("Non si può salvare il log su un file del programma:\n") + *path +
+            QStringLiteral("\n\nScegliere un altro nome."));
+        return CommandOutcome::Failed;
+    }
+    if (!CatchUpWorkingFile()) {
+        return CommandOutcome::Failed;
+    }
+    const Result copied = CopyWholeFile(m_workingFile.Path(), *path);
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    SetOpenLog(*path);
+    return CommandOutcome::Done;
+}
+
+bool LogCommands::CatchUpWorkingFile()
+{
+    const Result caughtUp = m_workingFile.CatchUp(m_log, m_context.summary);
+    if (!caughtUp) {
+        m_prompter.Error(caughtUp.message());
+    }
+    return caughtUp.ok();
+}
+
+bool LogCommands::LoadWorkingFile()
+{
+    return m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_tables, m_context.provinces,
+                                         m_prompter);
+}
+
+void LogCommands::SetOpenLog(const QString& path)
+{
+    m_context.settings.openLogPath = path;
+    m_context.settings.openLogName = FileNamePart(path);
+    m_context.settings.logModified = false;
+    (void)m_context.store->WriteSetting(keys::kOpenLogPath, path);
+    (void)m_context.store->WriteSetting(keys::kOpenLogName, m_context.settings.openLogName);
+    (void)m_context.store->WriteSetting(keys::kModified, 0);
+}
+
+bool LogCommands::IsProgramFile(const QString& path) const
+{
+    // Compared by canonical path too, so that a link or a "../" in the name does not slip by.
+    const QFileInfo target(path);
+    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
+        const QFileInfo own(m_context.programFolder + QLatin1String(name));
+        if (target.absoluteFilePath() == own.absoluteFilePath() ||
+            (!own.canonicalFilePath().isEmpty() &&
+             target.canonicalFilePath() == own.canonicalFilePath())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace zelkor

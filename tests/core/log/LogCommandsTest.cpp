@@ -1,0 +1,277 @@
+#include "app/AppContext.h"
+#include "app/SettingKeys.h"
+#include "entry/WorkedTables.h"
+#include "log/LogCommands.h"
+#include "log/LogList.h"
+#include "log/WorkingFile.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace zelkor {
+namespace {
+
+const QByteArray kHeaderLines =
+    "I2ABC\r\nMI\r\nMilano\r\nSOP\r\n\r\nMario\r\nVia Roma 1\r\n20100 Milano\r\n\r\n\r\n\r\n";
+const QByteArray kQsoLog = "zelk100;qso\r\n" + kHeaderLines +
+                           "05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^\r\n"
+                           "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
+const QByteArray kOtherLog = "zelk100;qso\r\n" + kHeaderLines +
+                             "06.02.2006^0800^7^RTTY^I5QQQ^599^MI^599^FI^\r\n";
+
+class LogCommandsTest : public ::testing::Test {
+protected:
+    LogCommandsTest()
+        : m_workingFile(m_folder.File(QStringLiteral("_ult.zelk"))),
+          m_commands(m_context, m_log, m_tables, m_workingFile, m_prompter)
+    {
+        m_context.store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
+        m_context.programFolder = m_folder.Path();
+        m_context.provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
+        m_log.BuildStartColumns(800);
+    }
+
+    void LoadWorking(const QByteArray& bytes)
+    {
+        m_folder.Write(QStringLiteral("_ult.zelk"), bytes);
+        ASSERT_TRUE(m_commands.LoadWorkingFile());
+        m_prompter.boxes.clear();
+    }
+    QByteArray Working() const { return m_folder.Read(QStringLiteral("_ult.zelk")); }
+    QVariant Stored(const char* key) const
+    {
+        QSettings raw(m_config.File(QStringLiteral("zelkor.conf")), QSettings::IniFormat);
+        return raw.value(QStringLiteral("Parametri/") + QLatin1String(key));
+    }
+
+    test::TempFolder m_folder;
+    test::TempFolder m_config;
+    test::TempFolder m_logs;
+    AppContext m_context;
+    LogList m_log;
+    WorkedTables m_tables;
+    test::ScriptedPrompter m_prompter;
+    WorkingFile m_workingFile;
+    LogCommands m_commands;
+};
+
+TEST_F(LogCommandsTest, NewAsksWhenModifiedAndNoKeepsEverything)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.logModified = true;
+    m_prompter.answers = {Answer::No};
+    EXPECT_EQ(m_commands.New(), CommandOutcome::Cancelled);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Richiesta di conferma"));
+    EXPECT_EQ(m_prompter.boxes[0].text,
+              QStringLiteral("ATTENZIONE!\n\nLa creazione di un nuovo log comporta la\n"
+                             "cancellazione di tutti i QSO del log attualmente in uso.\n\n"
+                             "Se vuoi conservarli, salva prima il log attuale con\n"
+                             "i comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare comunque ?"));
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Question);
+    EXPECT_EQ(m_prompter.boxes[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(m_log.RowCount(), 2);
+    EXPECT_EQ(Working(), kQsoLog);
+}
+
+TEST_F(LogCommandsTest, NewLeavesTheHeaderAloneAndForgetsTheOpenLog)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
+    m_context.settings.openLogName = QStringLiteral("gara.zelk");
+    m_context.settings.logModified = true;
+    m_prompter.answers = {Answer::Yes};
+    EXPECT_EQ(m_commands.New(), CommandOutcome::Done);
+    EXPECT_EQ(m_log.RowCount(), 0);
+    EXPECT_FALSE(m_log.IsSwl());
+    EXPECT_TRUE(m_tables.Provinces().IsEmpty());
+    EXPECT_EQ(Working(), "zelk100;qso\r\n" + kHeaderLines);
+    EXPECT_TRUE(m_context.settings.openLogPath.isEmpty());
+    EXPECT_TRUE(m_context.settings.openLogName.isEmpty());
+    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_EQ(Stored("Path log aperto").toString(), QString());
+    EXPECT_EQ(Stored("Nome log aperto").toString(), QString());
+    EXPECT_EQ(Stored("Modificato").toInt(), 0);
+}
+
+TEST_F(LogCommandsTest, NewKeepsTheSwlMode)
+{
+    LoadWorking("zelk100;hrd\r\n" + kHeaderLines +
+                "05.02.2006^1432^7^SSB^I1XYZ^59^MI^I2BBB^\r\n");
+    ASSERT_TRUE(m_log.IsSwl());
+    EXPECT_EQ(m_commands.New(), CommandOutcome::Done);
+    EXPECT_TRUE(m_prompter.boxes.empty());  // not modified: no question
+    EXPECT_TRUE(m_log.IsSwl());
+    EXPECT_TRUE(m_tables.Stations().IsEmpty());
+    EXPECT_EQ(Working(), "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
+                         "20100 Milano\r\n\r\n\r\n\r\n");
+}
+
+TEST_F(LogCommandsTest, OpenCopiesTheChosenLogAndLoadsIt)
+{
+    LoadWorking(kQsoLog);
+    const QString chosen = m_logs.File(QStringLiteral("prova.zelk"));
+    m_logs.Write(QStringLiteral("prova.zelk"), kOtherLog);
+    m_prompter.files = {chosen};
+    EXPECT_EQ(m_commands.Open(), CommandOutcome::Done);
+
+    ASSERT_EQ(m_prompter.fileDialogs.size(), 1U);
+    EXPECT_EQ(m_prompter.fileDialogs[0].kind, FileDialogKind::Open);
+    EXPECT_EQ(m_prompter.fileDialogs[0].title, QStringLiteral("Apri log"));
+    EXPECT_EQ(m_prompter.fileDialogs[0].filter, QStringLiteral("File log Zelkor (*.zelk)"));
+    EXPECT_TRUE(m_prompter.fileDialogs[0].mustExist);
+    EXPECT_TRUE(m_prompter.boxes.empty());  // not modified: no question
+
+    EXPECT_EQ(Working(), kOtherLog);
+    ASSERT_EQ(m_log.RowCount(), 1);
+    EXPECT_EQ(m_log.Cell(0, QsoColumn::Callsign), "I5QQQ");
+    EXPECT_EQ(m_context.settings.openLogPath, chosen);
+    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("prova.zelk"));
+    EXPECT_EQ(Stored("Path log aperto").toString(), chosen);
+    EXPECT_EQ(Stored("Nome log aperto").toString(), QStringLiteral("prova.zelk"));
+    EXPECT_EQ(m_context.recentFiles.Entries().value(0), chosen);
+}
+
+TEST_F(LogCommandsTest, FailedOpenChangesNothing)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
+    m_context.settings.logModified = true;
+    struct Case {
+        const char* name;
+        QString path;
+    };
+    const Case cases[] = {
+        {"missing", m_logs.File(QStringLiteral("manca.zelk"))},
+        {"folder", m_logs.Path()},
+        {"working file", m_folder.File(QStringLiteral("_ult.zelk"))},
+    };
+    for (const Case& c : cases) {
+        m_prompter.boxes.clear();
+        m_prompter.answers = {Answer::Yes};
+        m_prompter.files = {c.path};
+        EXPECT_EQ(m_commands.Open(), CommandOutcome::Failed) << c.name;
+        ASSERT_EQ(m_prompter.boxes.size(), 2U) << c.name;
+        EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore")) << c.name;
+        EXPECT_TRUE(m_prompter.boxes[1].text.contains(c.path)) << c.name;
+        EXPECT_EQ(Working(), kQsoLog) << c.name;
+        EXPECT_EQ(m_log.RowCount(), 2) << c.name;
+        EXPECT_EQ(m_context.settings.openLogPath, QStringLiteral("/logs/gara.zelk")) << c.name;
+        EXPECT_TRUE(m_context.settings.logModified) << c.name;
+    }
+}
+
+TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.logModified = true;
+    m_prompter.answers = {Answer::No};
+    EXPECT_EQ(m_commands.Open(), CommandOutcome::Cancelled);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].text, LogCommands::OpenQuestionText());
+    EXPECT_TRUE(m_prompter.boxes[0].text.endsWith(QStringLiteral("Vuoi continuare senza salvare?")));
+    EXPECT_TRUE(m_prompter.fileDialogs.empty());
+}
+
+TEST_F(LogCommandsTest, SaveWithoutOpenLogIsSaveAsWithoutTheSuccessBox)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.logModified = true;
+    const QString chosen = m_logs.File(QStringLiteral("nuovo.zelk"));
+    m_prompter.files = {chosen};
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
+    ASSERT_EQ(m_prompter.fileDialogs.size(), 1U);
+    const FileDialogRequest& dialog = m_prompter.fileDialogs[0];
+    EXPECT_EQ(dialog.kind, FileDialogKind::Save);
+    EXPECT_EQ(dialog.title, QStringLiteral("Salva il log corrente"));
+    EXPECT_EQ(dialog.filter, QStringLiteral("File log Zelkor (*.zelk)"));
+    EXPECT_EQ(dialog.defaultSuffix, QStringLiteral("zelk"));
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_EQ(m_logs.Read(QStringLiteral("nuovo.zelk")), kQsoLog);
+    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("nuovo.zelk"));
+    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_EQ(Stored("Modificato").toInt(), 0);
+}
+
+TEST_F(LogCommandsTest, SaveReplacesTheOpenLogAndSaysSo)
+{
+    LoadWorking(kQsoLog);
+    m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+    m_context.settings.openLogPath = m_logs.File(QStringLiteral("gara.zelk"));
+    m_context.settings.logModified = true;
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Informazione"));
+    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Log salvato con successo"));
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Information);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
+    EXPECT_FALSE(m_context.settings.logModified);
+}
+
+TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)
+{
+    LoadWorking(kQsoLog);
+    m_folder.Write(QStringLiteral("_prov.cod"), "RM ROMA\r\n");
+    m_logs.Write(QStringLiteral("file"), "x");
+    m_context.settings.logModified = true;
+    const QString cases[] = {
+        m_folder.File(QStringLiteral("_ult.zelk")),
+        m_folder.File(QStringLiteral("_prov.cod")),
+        m_folder.Path() + QStringLiteral("../") + QFileInfo(m_folder.Path()).dir().dirName() +
+            QStringLiteral("/_prov.cod"),
+        m_logs.File(QStringLiteral("file/gara.zelk")),  // a folder that is a file
+        m_logs.Path(),                                  // a folder
+    };
+    for (const QString& path : cases) {
+        m_prompter.boxes.clear();
+        m_prompter.files = {path};
+        EXPECT_EQ(m_commands.SaveAs(), CommandOutcome::Failed) << path.toStdString();
+        ASSERT_EQ(m_prompter.boxes.size(), 1U) << path.toStdString();
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
+        EXPECT_TRUE(m_context.settings.openLogPath.isEmpty());
+        EXPECT_TRUE(m_context.settings.logModified);
+    }
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_EQ(m_folder.Read(QStringLiteral("_prov.cod")), QByteArray("RM ROMA\r\n"));
+    EXPECT_EQ(m_logs.Read(QStringLiteral("file")), QByteArray("x"));
+}
+
+TEST_F(LogCommandsTest, StartupLogIsOpenedOnceWithoutDialog)
+{
+    LoadWorking(kQsoLog);
+    m_logs.Write(QStringLiteral("riga.zelk"), kOtherLog);
+    m_context.startupLogPath = m_logs.File(QStringLiteral("riga.zelk"));
+    EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Done);
+    EXPECT_TRUE(m_prompter.fileDialogs.empty());
+    EXPECT_TRUE(m_context.startupLogPath.isEmpty());
+    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("riga.zelk"));
+    EXPECT_EQ(Working(), kOtherLog);
+}
+
+TEST_F(LogCommandsTest, UnreadableStartupLogKeepsTheWorkingFile)
+{
+    LoadWorking(kQsoLog);
+    m_context.startupLogPath = m_logs.File(QStringLiteral("manca.zelk"));
+    EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Failed);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_TRUE(m_context.startupLogPath.isEmpty());
+
+    // With unsaved rows the command line asks first, and No keeps the working file.
+    m_logs.Write(QStringLiteral("riga.zelk"), kOtherLog);
+    m_context.startupLogPath = m_logs.File(QStringLiteral("riga.zelk"));
+    m_context.settings.logModified = true;
+    m_prompter.boxes.clear();
+    m_prompter.answers = {Answer::No};
+    EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Cancelled);
+    EXPECT_EQ(m_prompter.boxes.at(0).text, LogCommands::OpenQuestionText());
+    EXPECT_EQ(Working(), kQsoLog);
+}
+
+}  // namespace
+}  // namespace zelkor

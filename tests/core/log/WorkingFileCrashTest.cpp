@@ -1,0 +1,132 @@
+// A writer killed at random points must never cost a row it had acknowledged, never leave a
+// working file that fails to load, and never leave a lock that refuses the next start.
+
+#include "app/InstanceLock.h"
+#include "app/SummaryData.h"
+#include "crash/ChildProcess.h"
+#include "crash/CrashRows.h"
+#include "entry/WorkedTables.h"
+#include "log/LogList.h"
+#include "log/WorkingFile.h"
+#include "provinces/ProvinceTable.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+constexpr int kRounds = 20;
+
+std::vector<std::string> LineList(const QByteArray& bytes)
+{
+    std::vector<std::string> lines;
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (!line.isEmpty()) {
+            lines.push_back(QByteArray(line).replace('\r', "").toStdString());
+        }
+    }
+    return lines;
+}
+
+TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
+{
+    test::TempFolder folder;
+    const QString workingPath = folder.File(QStringLiteral("_ult.zelk"));
+    std::mt19937 random(40802006);
+    std::set<std::string> acknowledged;
+    std::vector<std::string> tornLines;
+
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        // Every fourth round starts from a line cut short, as a power cut during an append
+        // would leave it; the rows appended after it must come through whole.
+        const bool torn = round % 4 == 3;
+        if (torn) {
+            const std::string line = "05.02.2006^1432^7^SSB^TORN" + std::to_string(round);
+            QFile file(workingPath);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(line.c_str());
+            file.close();
+            tornLines.push_back(line);
+        }
+
+        const int seed = 1000 + round;
+        crash::ChildProcess child(
+            {QLatin1String(crash::kAppendMode), folder.Path(), QString::number(seed)});
+        ASSERT_TRUE(child.Started());
+        if (random() % 2 == 0) {
+            // Anywhere from start-up and the first load to the middle of the appends.
+            std::this_thread::sleep_for(std::chrono::milliseconds(random() % 51));
+        } else {
+            for (int wanted = 1 + random() % 40; wanted > 0; --wanted) {
+                const std::optional<std::string> key = child.NextLine();
+                ASSERT_TRUE(key) << child.ErrorOutput();
+                acknowledged.insert(*key);
+            }
+        }
+        child.Kill();
+        ASSERT_TRUE(child.WasKilled()) << child.ErrorOutput();
+        for (const std::string& key : child.RemainingLines()) {
+            acknowledged.insert(key);
+        }
+
+        InstanceLock lock(folder.Path());
+        EXPECT_EQ(lock.TryLock(), LockOutcome::Acquired);
+        lock.Unlock();
+
+        LogList log;
+        log.BuildStartColumns(800);
+        SummaryData summary;
+        WorkedTables tables;
+        const ProvinceTable provinces;
+        test::ScriptedPrompter prompter;
+        WorkingFile workingFile(workingPath);
+        ASSERT_TRUE(workingFile.LoadWorkingFile(log, summary, tables, provinces, prompter));
+        // Only a torn round may warn, and only if the child died before its own load did.
+        EXPECT_LE(prompter.boxes.size(), torn ? 1u : 0u);
+        for (const MessageBox& box : prompter.boxes) {
+            EXPECT_EQ(box.icon, MessageIcon::Exclamation) << box.text.toStdString();
+        }
+
+        std::set<std::string> loaded;
+        for (int row = 0; row < log.RowCount(); ++row) {
+            const std::string& key = log.Cell(row, QsoColumn::Callsign);
+            std::vector<std::string> cells;
+            for (int column = QsoColumn::Date; column <= QsoColumn::ProvinceCode; ++column) {
+                cells.push_back(log.Cell(row, column));
+            }
+            ASSERT_EQ(cells, crash::RowCells(key)) << "row " << row << " came through damaged";
+            EXPECT_TRUE(loaded.insert(key).second) << key << " loaded twice";
+        }
+        for (const std::string& key : acknowledged) {
+            EXPECT_TRUE(loaded.count(key)) << key << " was acknowledged but is gone";
+        }
+
+        // A kill between keeping a torn line and rewriting the file may keep it twice, never
+        // anything else.
+        const std::vector<std::string> kept =
+            LineList(folder.Read(QStringLiteral("_ult.zelk.recupero")));
+        for (const std::string& line : tornLines) {
+            EXPECT_NE(std::find(kept.begin(), kept.end(), line), kept.end()) << line;
+        }
+        for (const std::string& line : kept) {
+            EXPECT_NE(std::find(tornLines.begin(), tornLines.end(), line), tornLines.end()) << line;
+        }
+    }
+    EXPECT_FALSE(acknowledged.empty());
+}
+
+}  // namespace
+}  // namespace zelkor

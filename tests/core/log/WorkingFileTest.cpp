@@ -1,0 +1,452 @@
+#include "app/SummaryData.h"
+#include "entry/WorkedTables.h"
+#include "log/LogList.h"
+#include "log/WorkingFile.h"
+#include "provinces/ProvinceTable.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace zelkor {
+namespace {
+
+const QByteArray kHeaderFields = "I2ABC\r\nMI\r\n\r\nSOP\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+const QByteArray kQsoHeader = "zelk100;qso\r\n" + kHeaderFields;
+const QByteArray kSwlHeader =
+    "zelk100;hrd\r\nI2ABC\r\nMI\r\n\r\nSWL\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+const QByteArray kRows =
+    "05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^\r\n"
+    "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
+const std::string kNewLine = "05.02.2006^1500^7^CW^IW3ZZZ^599^MI^599^NA^\r\n";
+
+const QString kFolderReason = QStringLiteral("Il percorso indica una cartella, non un file.");
+const QString kNotAFolderReason = QStringLiteral("Una parte del percorso non è una cartella.");
+const QString kMissingFolderReason =
+    QStringLiteral("La cartella che dovrebbe contenerlo non esiste.");
+
+std::string Text(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Root writes through any permission bits: tests of read-only files and folders need a user
+// they bind.
+bool PermissionsBind(const test::TempFolder& folder)
+{
+    const QString probe = folder.File(QStringLiteral("probe"));
+    folder.Write(QStringLiteral("probe"), "x");
+    QFile::setPermissions(probe, QFile::ReadOwner);
+    QFile file(probe);
+    const bool bound = !file.open(QIODevice::WriteOnly | QIODevice::Append);
+    file.close();
+    QFile::remove(probe);
+    return bound;
+}
+
+class WorkingFileTest : public ::testing::Test {
+protected:
+    WorkingFileTest() : m_file(m_folder.File(QStringLiteral("_ult.zelk")))
+    {
+        m_log.BuildStartColumns(800);
+        m_summary.callsign = "I2ABC";
+        m_summary.province = "MI";
+        m_provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
+    }
+
+    bool Load()
+    {
+        return m_file.LoadWorkingFile(m_log, m_summary, m_tables, m_provinces, m_prompter);
+    }
+    void WriteWorking(const QByteArray& bytes) const
+    {
+        m_folder.Write(QStringLiteral("_ult.zelk"), bytes);
+    }
+    QByteArray Working() const { return m_folder.Read(QStringLiteral("_ult.zelk")); }
+    QByteArray Recovered() const { return m_folder.Read(QStringLiteral("_ult.zelk.recupero")); }
+    // Everything in the folder, so that a temporary file left behind shows.
+    QStringList Entries() const
+    {
+        return QDir(m_folder.Path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    test::TempFolder m_folder;
+    WorkingFile m_file;
+    LogList m_log;
+    SummaryData m_summary;
+    WorkedTables m_tables;
+    ProvinceTable m_provinces;
+    test::ScriptedPrompter m_prompter;
+};
+
+// --- Loading ------------------------------------------------------------------------------------
+
+TEST_F(WorkingFileTest, AbsentFileIsCreatedWithTheHeaderOfTheCurrentLayout)
+{
+    for (const bool swl : {false, true}) {
+        QFile::remove(m_file.Path());
+        if (swl) {
+            m_log.SetSwlColumns();
+        }
+        ASSERT_TRUE(Load());
+        EXPECT_EQ(Working(), swl ? kSwlHeader : kQsoHeader);
+        EXPECT_EQ(m_log.RowCount(), 0);
+        EXPECT_TRUE(m_prompter.boxes.empty());
+        EXPECT_EQ(Entries(), QStringList{QStringLiteral("_ult.zelk")});
+    }
+}
+
+TEST_F(WorkingFileTest, FileThatCannotBeCreatedGetsTheFixedMessage)
+{
+    m_folder.Write(QStringLiteral("plain"), "not a folder");
+    for (const QString& path : {m_folder.File(QStringLiteral("plain/_ult.zelk")),
+                                m_folder.File(QStringLiteral("missing/_ult.zelk"))}) {
+        m_prompter.boxes.clear();
+        WorkingFile file(path);
+        EXPECT_FALSE(file.LoadWorkingFile(m_log, m_summary, m_tables, m_provinces, m_prompter));
+        ASSERT_EQ(m_prompter.boxes.size(), 1u);
+        EXPECT_EQ(Text(m_prompter.boxes[0].text),
+                  Text(QStringLiteral("Impossibile creare file log corrente:\n") + path +
+                       QStringLiteral("\n")));
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
+        EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    }
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("plain")});
+    EXPECT_EQ(m_folder.Read(QStringLiteral("plain")), QByteArray("not a folder"));
+}
+
+TEST_F(WorkingFileTest, FolderInPlaceOfTheFileIsReportedAndLeftAlone)
+{
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("_ult.zelk")));
+    EXPECT_FALSE(Load());
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_EQ(Text(m_prompter.boxes[0].text),
+              Text(QStringLiteral("Impossibile leggere il file di lavoro:\n") + m_file.Path() +
+                   QStringLiteral("\n\n") + kFolderReason +
+                   QStringLiteral("\n\nIl file non è stato modificato.")));
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(QFileInfo(m_file.Path()).isDir());
+    EXPECT_TRUE(QDir(m_file.Path()).isEmpty());
+}
+
+TEST_F(WorkingFileTest, UnreadableFileIsReportedAndNeverWritten)
+{
+    if (!PermissionsBind(m_folder)) {
+        GTEST_SKIP() << "permissions do not stop this user";
+    }
+    WriteWorking(kQsoHeader + kRows + "05.02.2006^16");
+    QFile::setPermissions(m_file.Path(), QFile::WriteOwner);
+    EXPECT_FALSE(Load());
+    QFile::setPermissions(m_file.Path(), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_TRUE(m_prompter.boxes[0].text.contains(QStringLiteral("Mancano i permessi")));
+    EXPECT_EQ(Working(), kQsoHeader + kRows + "05.02.2006^16");
+    EXPECT_EQ(m_log.RowCount(), 0);
+}
+
+TEST_F(WorkingFileTest, CompleteFileLoadsSilentlyAndStaysAsItWas)
+{
+    // Another own province and a time with a colon: a rewrite would change both.
+    const QByteArray bytes = kQsoHeader + kRows + "05.02.2006^14:32^7^SSB^I1QQQ^59^RM^59^RM^\r\n";
+    WriteWorking(bytes);
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(m_log.RowCount(), 3);
+    EXPECT_EQ(m_log.Cell(2, QsoColumn::ProvinceName), "Roma");
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_EQ(Working(), bytes);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("_ult.zelk")});
+}
+
+TEST_F(WorkingFileTest, IncompleteLastLineIsKeptAsideAndLeftOutOfTheFile)
+{
+    struct Case {
+        QByteArray tail;
+        QByteArray kept;
+    };
+    const Case cases[] = {
+        {"05.02.2006^1500^7^CW^IK", "05.02.2006^1500^7^CW^IK\r\n"},
+        // Cut between CR and LF: still not a row, as it would not be after any crash.
+        {"05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\r",
+         "05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\r\n"},
+        {"\x01\xff^\r\x80", "\x01\xff^\x80\r\n"},
+    };
+    QByteArray recovered;
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        m_prompter.boxes.clear();
+        WriteWorking(kQsoHeader + kRows + c.tail);
+        ASSERT_TRUE(Load());
+        recovered += c.kept;
+        EXPECT_EQ(m_log.RowCount(), 2);
+        EXPECT_EQ(Working(), kQsoHeader + kRows);
+        // Earlier lines stay, oldest first.
+        EXPECT_EQ(Recovered(), recovered);
+        ASSERT_EQ(m_prompter.boxes.size(), 1u);
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
+        EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(Text(m_prompter.boxes[0].text),
+                  Text(QStringLiteral(
+                           "L'ultima riga del file di lavoro è incompleta (manca il ritorno a capo "
+                           "finale, per esempio perché il programma è stato interrotto mentre la "
+                           "scriveva) e non è stata caricata tra le righe del log.\n\nLa riga è "
+                           "stata conservata nel file:\n") +
+                       m_folder.File(QStringLiteral("_ult.zelk.recupero"))));
+        ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
+        EXPECT_EQ(Working(), kQsoHeader + kRows + QByteArray::fromStdString(kNewLine));
+    }
+}
+
+TEST_F(WorkingFileTest, BrokenLineThatCannotBeKeptStaysInTheWorkingFile)
+{
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("_ult.zelk.recupero")));
+    WriteWorking(kQsoHeader + kRows + "05.02.2006^15");
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(m_log.RowCount(), 2);
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(Text(m_prompter.boxes[0].text),
+              Text(QStringLiteral("L'ultima riga del file di lavoro è incompleta e non è stata "
+                                  "caricata tra le righe del log, ma non è stato possibile "
+                                  "conservarla nel file:\n") +
+                   m_file.RecoveryFilePath() + QStringLiteral("\n\n") + kFolderReason +
+                   QStringLiteral("\n\nLa riga resta nel file di lavoro.")));
+    EXPECT_EQ(Working(), kQsoHeader + kRows + "05.02.2006^15");
+    // The next row still goes on a line of its own.
+    ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
+    EXPECT_EQ(Working(),
+              kQsoHeader + kRows + "05.02.2006^15\r\n" + QByteArray::fromStdString(kNewLine));
+}
+
+TEST_F(WorkingFileTest, JunkLoadsAndLeavesAFileThatLoadsCleanly)
+{
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>(i % 256);
+    }
+    const QByteArray cases[] = {
+        QByteArray(1 << 20, 'A'),
+        QByteArray(1 << 20, 'A') + "\r\n",
+        "zelk100;qso\r\n" + QByteArray(1 << 20, '^'),
+        binary,
+        "zelk100;hrd\r\nI2",
+    };
+    for (const QByteArray& bytes : cases) {
+        m_log.SetQsoColumns();
+        m_log.DeleteAllRows();
+        m_prompter.boxes.clear();
+        WriteWorking(bytes);
+        ASSERT_TRUE(Load());
+        EXPECT_LE(m_prompter.boxes.size(), 1u);
+        m_log.DeleteAllRows();
+        m_prompter.boxes.clear();
+        ASSERT_TRUE(Load());
+        EXPECT_TRUE(m_prompter.boxes.empty());
+    }
+}
+
+// --- Appending ----------------------------------------------------------------------------------
+
+TEST_F(WorkingFileTest, AppendAfterABrokenLastLineStartsANewLine)
+{
+    struct Case {
+        QByteArray existing;
+        QByteArray expected;
+    };
+    const QByteArray line = QByteArray::fromStdString(kNewLine);
+    const Case cases[] = {
+        {kQsoHeader, kQsoHeader + line},
+        {kQsoHeader + "05.02.2006^15", kQsoHeader + "05.02.2006^15\r\n" + line},
+        {kQsoHeader + "05.02.2006^15\r", kQsoHeader + "05.02.2006^15\r\r\n" + line},
+        // Carriage returns alone are dropped by the reader: no empty row may appear.
+        {kQsoHeader + "\r\r", kQsoHeader + "\r\r" + line},
+        {QByteArray(), line},
+    };
+    for (const Case& c : cases) {
+        WriteWorking(c.existing);
+        ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
+        EXPECT_EQ(Working(), c.expected);
+    }
+}
+
+TEST_F(WorkingFileTest, AppendFailsWithoutCreatingOrChangingAnything)
+{
+    const QString prefix = QStringLiteral("Impossibile aggiungere la riga al file di lavoro:\n");
+    Result missing = m_file.AppendToWorkingFile(kNewLine);
+    EXPECT_EQ(Text(missing.message()),
+              Text(prefix + m_file.Path() + QStringLiteral("\n\nIl file non esiste.")));
+    EXPECT_FALSE(QFileInfo::exists(m_file.Path()));
+
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("_ult.zelk")));
+    Result folder = m_file.AppendToWorkingFile(kNewLine);
+    EXPECT_EQ(Text(folder.message()),
+              Text(prefix + m_file.Path() + QStringLiteral("\n\n") + kFolderReason));
+    EXPECT_TRUE(QDir(m_file.Path()).isEmpty());
+}
+
+TEST_F(WorkingFileTest, AppendCutShortLeavesNoPartOfTheLine)
+{
+    WriteWorking(kQsoHeader + kRows);
+    // A file size limit makes the write stop part way, as a full disk would.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit tight = old;
+    tight.rlim_cur = static_cast<rlim_t>(kQsoHeader.size() + kRows.size() + 7);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const Result appended = m_file.AppendToWorkingFile(kNewLine);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(
+        Text(appended.message()),
+        Text(QStringLiteral("Impossibile aggiungere la riga al file di lavoro:\n") + m_file.Path() +
+             QStringLiteral("\n\nIl file ha superato la dimensione massima consentita.")));
+    EXPECT_EQ(Working(), kQsoHeader + kRows);
+}
+
+TEST_F(WorkingFileTest, AppendToAReadOnlyFileFails)
+{
+    if (!PermissionsBind(m_folder)) {
+        GTEST_SKIP() << "permissions do not stop this user";
+    }
+    WriteWorking(kQsoHeader);
+    QFile::setPermissions(m_file.Path(), QFile::ReadOwner);
+    const Result appended = m_file.AppendToWorkingFile(kNewLine);
+    EXPECT_TRUE(appended.message().endsWith(QStringLiteral("\n\nPermesso negato.")));
+    EXPECT_EQ(Working(), kQsoHeader);
+}
+
+// --- Rewriting ----------------------------------------------------------------------------------
+
+TEST_F(WorkingFileTest, RewriteFailuresNameTheCause)
+{
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    m_folder.Write(QStringLiteral("plain"), "x");
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("folder")));
+    const Case cases[] = {
+        {m_folder.File(QStringLiteral("folder")), kFolderReason},
+        {m_folder.File(QStringLiteral("plain/_ult.zelk")), kNotAFolderReason},
+        {m_folder.File(QStringLiteral("missing/_ult.zelk")), kMissingFolderReason},
+    };
+    for (const Case& c : cases) {
+        WorkingFile file(c.path);
+        const Result written = file.WriteWorkingFile(m_log, m_summary);
+        EXPECT_EQ(Text(written.message()),
+                  Text(QStringLiteral("Impossibile scrivere il file di lavoro:\n") + c.path +
+                       QStringLiteral("\n\n") + c.reason));
+    }
+    EXPECT_TRUE(QDir(m_folder.File(QStringLiteral("folder"))).isEmpty());
+    EXPECT_EQ(m_folder.Read(QStringLiteral("plain")), QByteArray("x"));
+    EXPECT_EQ(Entries(), (QStringList{QStringLiteral("folder"), QStringLiteral("plain")}));
+}
+
+TEST_F(WorkingFileTest, RewriteInAReadOnlyFolderKeepsTheOldFile)
+{
+    if (!PermissionsBind(m_folder)) {
+        GTEST_SKIP() << "permissions do not stop this user";
+    }
+    WriteWorking(kQsoHeader + kRows);
+    QFile::setPermissions(m_folder.Path(), QFile::ReadOwner | QFile::ExeOwner);
+    const Result written = m_file.WriteWorkingFile(m_log, m_summary);
+    QFile::setPermissions(m_folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(Text(written.message()),
+              Text(QStringLiteral("Impossibile scrivere il file di lavoro:\n") + m_file.Path() +
+                   QStringLiteral("\n\nMancano i permessi per scrivere nella cartella.")));
+    EXPECT_EQ(Working(), kQsoHeader + kRows);
+}
+
+// --- Copying ------------------------------------------------------------------------------------
+
+TEST(CopyWholeFileTest, CopyIsExact)
+{
+    test::TempFolder folder;
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i) {
+        bytes += static_cast<char>(i);
+    }
+    bytes += "\r\n\n\r^";
+    folder.Write(QStringLiteral("source.zelk"), bytes);
+    folder.Write(QStringLiteral("target.zelk"), QByteArray(10000, 'x'));
+    ASSERT_TRUE(CopyWholeFile(folder.File(QStringLiteral("source.zelk")),
+                              folder.File(QStringLiteral("target.zelk")))
+                    .ok());
+    EXPECT_EQ(folder.Read(QStringLiteral("target.zelk")), bytes);
+    ASSERT_TRUE(CopyWholeFile(folder.File(QStringLiteral("target.zelk")),
+                              folder.File(QStringLiteral("target.zelk")))
+                    .ok());
+    EXPECT_EQ(folder.Read(QStringLiteral("target.zelk")), bytes);
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("source.zelk"), QStringLiteral("target.zelk")}));
+}
+
+TEST(CopyWholeFileTest, FailuresLeaveTheDestinationAsItWas)
+{
+    test::TempFolder folder;
+    folder.Write(QStringLiteral("source.zelk"), kQsoHeader + kRows);
+    folder.Write(QStringLiteral("target.zelk"), kQsoHeader);
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("folder")));
+    const QString source = folder.File(QStringLiteral("source.zelk"));
+    const QString target = folder.File(QStringLiteral("target.zelk"));
+    const QString read = QStringLiteral("Impossibile leggere il file:\n");
+    const QString write = QStringLiteral("Impossibile scrivere il file:\n");
+    struct Case {
+        QString source;
+        QString destination;
+        QString message;
+    };
+    const Case cases[] = {
+        {folder.File(QStringLiteral("missing.zelk")), target,
+         read + folder.File(QStringLiteral("missing.zelk")) +
+             QStringLiteral("\n\nIl file non esiste.")},
+        {folder.File(QStringLiteral("folder")), target,
+         read + folder.File(QStringLiteral("folder")) + QStringLiteral("\n\n") + kFolderReason},
+        {source, folder.File(QStringLiteral("folder")),
+         write + folder.File(QStringLiteral("folder")) + QStringLiteral("\n\n") + kFolderReason},
+        {source, folder.File(QStringLiteral("target.zelk/log.zelk")),
+         write + folder.File(QStringLiteral("target.zelk/log.zelk")) + QStringLiteral("\n\n") +
+             kNotAFolderReason},
+    };
+    for (const Case& c : cases) {
+        const Result copied = CopyWholeFile(c.source, c.destination);
+        EXPECT_EQ(Text(copied.message()), Text(c.message));
+        EXPECT_EQ(folder.Read(QStringLiteral("target.zelk")), kQsoHeader);
+        EXPECT_TRUE(QDir(folder.File(QStringLiteral("folder"))).isEmpty());
+    }
+}
+
+TEST(CopyWholeFileTest, UnreadableSourceAndReadOnlyDestinationFail)
+{
+    test::TempFolder folder;
+    if (!PermissionsBind(folder)) {
+        GTEST_SKIP() << "permissions do not stop this user";
+    }
+    folder.Write(QStringLiteral("source.zelk"), kQsoHeader + kRows);
+    folder.Write(QStringLiteral("target.zelk"), kQsoHeader);
+    const QString source = folder.File(QStringLiteral("source.zelk"));
+    const QString target = folder.File(QStringLiteral("target.zelk"));
+    QFile::setPermissions(target, QFile::ReadOwner);
+    EXPECT_EQ(Text(CopyWholeFile(source, target).message()),
+              Text(QStringLiteral("Impossibile scrivere il file:\n") + target +
+                   QStringLiteral("\n\nIl file è in sola lettura.")));
+    QFile::setPermissions(source, QFile::WriteOwner);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(Text(CopyWholeFile(source, target).message()),
+              Text(QStringLiteral("Impossibile leggere il file:\n") + source +
+                   QStringLiteral("\n\nMancano i permessi per leggerlo.")));
+    EXPECT_EQ(folder.Read(QStringLiteral("target.zelk")), kQsoHeader);
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,119 @@
+// The process the crash test kills. "append <folder> <seed>" takes the instance lock, loads the
+// working file, then appends rows for ever, printing each row's key once its append has
+// returned, and rewrites the whole file every few rows. "hold-lock <folder>" takes the instance
+// lock, prints "locked" and holds it until its input closes.
+
+#include "app/InstanceLock.h"
+#include "app/SummaryData.h"
+#include "crash/CrashRows.h"
+#include "entry/WorkedTables.h"
+#include "log/LogFile.h"
+#include "log/LogList.h"
+#include "log/WorkingFile.h"
+#include "platform/Prompter.h"
+#include "provinces/ProvinceTable.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include <unistd.h>
+
+namespace zelkor::crash {
+namespace {
+
+// Nobody answers: boxes go to the error stream for whoever reads the test's output.
+class SilentPrompter : public Prompter {
+public:
+    Answer Show(const MessageBox& box) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(box.title), qPrintable(box.text));
+        return box.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+    }
+    std::optional<QString> ChooseFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<int> ChooseColour(int) override { return std::nullopt; }
+};
+
+// One write per line, so that the parent never reads half a key.
+bool PrintLine(const std::string& text)
+{
+    const std::string line = text + "\n";
+    return ::write(STDOUT_FILENO, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+}
+
+int HoldLock(const QString& folder)
+{
+    InstanceLock lock(folder);
+    if (lock.TryLock() != LockOutcome::Acquired) {
+        return 3;
+    }
+    PrintLine(kLockedLine);
+    char buffer[64];
+    while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
+    }
+    return 0;
+}
+
+int AppendRows(const QString& folder, int seed)
+{
+    InstanceLock lock(folder);
+    if (lock.TryLock() != LockOutcome::Acquired) {
+        std::fprintf(stderr, "instance lock refused\n");
+        return 3;
+    }
+    WorkingFile workingFile(folder + QStringLiteral("_ult.zelk"));
+    LogList log;
+    log.BuildStartColumns(800);
+    SummaryData summary;
+    summary.callsign = "I2ABC";
+    summary.province = "MI";
+    WorkedTables tables;
+    const ProvinceTable provinces;
+    SilentPrompter prompter;
+    if (!workingFile.LoadWorkingFile(log, summary, tables, provinces, prompter)) {
+        return 2;
+    }
+    std::mt19937 random(static_cast<unsigned>(seed));
+    // Bounded so that a child whose parent vanished without closing the pipe still ends.
+    for (int number = 1; number <= 100000; ++number) {
+        const std::string key = RowKey(seed, number);
+        log.AppendLogRow(RowCells(key));
+        const Result appended =
+            workingFile.AppendToWorkingFile(RowLine(log, log.RowCount() - 1, summary));
+        if (!appended) {
+            std::fprintf(stderr, "%s\n", qPrintable(appended.message()));
+            return 4;
+        }
+        if (!PrintLine(key)) {
+            return 0;
+        }
+        if (random() % 6 == 0) {
+            const Result rewritten = workingFile.WriteWorkingFile(log, summary);
+            if (!rewritten) {
+                std::fprintf(stderr, "%s\n", qPrintable(rewritten.message()));
+                return 5;
+            }
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace zelkor::crash
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String(zelkor::crash::kHoldLockMode)) {
+        return zelkor::crash::HoldLock(arguments[2]);
+    }
+    if (arguments.size() == 4 && arguments[1] == QLatin1String(zelkor::crash::kAppendMode)) {
+        return zelkor::crash::AppendRows(arguments[2], arguments[3].toInt());
+    }
+    std::fprintf(stderr, "usage: %s append FOLDER SEED | hold-lock FOLDER\n", argv[0]);
+    return 64;
+}
