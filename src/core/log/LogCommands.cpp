@@ -172,6 +172,34 @@ CommandOutcome LogCommands::SaveAs()
     return CommandOutcome::Done;
 }
 
+bool LogCommands::ApplySummaryData(const SummaryData& summary)
+{
+    m_context.summary = summary;
+    (void)WriteSummaryData(*m_context.store, summary);
+
+    const bool swl = IsSwlCategory(summary.category);
+    const bool switched = swl != m_log.IsSwl();
+    if (switched) {
+        if (swl) {
+            m_log.SetSwlColumns();
+        } else {
+            m_log.SetQsoColumns();
+        }
+        m_tables.Clear();
+        m_context.settings.openLogPath.clear();
+        m_context.settings.openLogName.clear();
+        m_context.settings.logModified = false;
+        (void)m_context.store->WriteSetting(keys::kOpenLogPath, QString());
+        (void)m_context.store->WriteSetting(keys::kOpenLogName, QString());
+    }
+    (void)m_context.store->WriteSetting(keys::kModified, m_context.settings.logModified ? 1 : 0);
+    const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
+    if (!written) {
+        m_prompter.Error(written.message());
+    }
+    return switched;
+}
+
 bool LogCommands::CatchUpWorkingFile()
 {
     const Result caughtUp = m_workingFile.CatchUp(m_log, m_context.summary);

@@ -8,6 +8,7 @@
 namespace zelkor {
 
 struct AppContext;
+struct SummaryData;
 class LogList;
 class Prompter;
 class WorkedTables;
@@ -30,6 +31,12 @@ public:
     CommandOutcome Save();
     // "Salva come...": asks for a name and copies the working file there.
     CommandOutcome SaveAs();
+
+    // The summary data command once its dialog ended with "Salva": stores the eleven values and,
+    // when the category changes the log between QSO and SWL, switches the layout (which empties
+    // the log) and forgets the open log. The working file is rewritten with the new header.
+    // Returns true when the layout was switched.
+    bool ApplySummaryData(const SummaryData& summary);
 
     // Loads the working file as the window does at start.
     bool LoadWorkingFile();

@@ -275,3 +275,42 @@ TEST_F(LogCommandsTest, UnreadableStartupLogKeepsTheWorkingFile)
 
 }  // namespace
 }  // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
+{
+    LoadWorking(kQsoLog);
+    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
+    m_context.settings.openLogName = QStringLiteral("gara.zelk");
+    m_context.settings.logModified = true;
+    SummaryData summary = m_context.summary;
+    summary.category = "SWL";
+    EXPECT_TRUE(m_commands.ApplySummaryData(summary));
+    EXPECT_TRUE(m_log.IsSwl());
+    EXPECT_EQ(m_log.RowCount(), 0);
+    EXPECT_TRUE(m_tables.Provinces().IsEmpty());
+    EXPECT_TRUE(m_context.settings.openLogName.isEmpty());
+    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_EQ(Working(), "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
+                         "20100 Milano\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(ReadSummaryData(*m_context.store).category, "SWL");
+    EXPECT_EQ(Stored("Nome log aperto").toString(), QString());
+}
+
+TEST_F(LogCommandsTest, SummaryDataWithinTheSameModeKeepsTheRows)
+{
+    LoadWorking(kQsoLog);
+    SummaryData summary = m_context.summary;
+    summary.province = "TO";
+    summary.category = "S40";
+    EXPECT_FALSE(m_commands.ApplySummaryData(summary));
+    EXPECT_EQ(m_log.RowCount(), 2);
+    // The new own province goes into every row of the rewritten working file.
+    EXPECT_TRUE(Working().contains("^59^TO^59^RM^\r\n"));
+    EXPECT_TRUE(Working().contains("\r\nTO\r\nMilano\r\nS40\r\n"));
+}
+
+}  // namespace
+}  // namespace zelkor

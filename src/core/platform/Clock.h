@@ -1,0 +1,21 @@
+#pragma once
+// The computer's clock, behind an interface so that timer ticks, midnight and the UTC/local
+// choice are tested with a fixed time.
+
+#include <QDateTime>
+
+namespace zelkor {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The current time in the computer's local time zone (with its offset from UTC).
+    virtual QDateTime Now() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime Now() const override { return QDateTime::currentDateTime(); }
+};
+
+}  // namespace zelkor
