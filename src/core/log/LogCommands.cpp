@@ -172,14 +172,20 @@ CommandOutcome LogCommands::SaveAs()
     return CommandOutcome::Done;
 }
 
-bool LogCommands::ApplySummaryData(const SummaryData& summary)
+SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool switchConfirmed)
 {
+    const bool swl = IsSwlCategory(summary.category);
+    const bool switching = swl != m_log.IsSwl();
+    if (switching && m_log.RowCount() > 0 && !switchConfirmed &&
+        !m_prompter.AskYesNo(QStringLiteral("Richiesta conferma"),
+                             ModeSwitchQuestionText(swl, m_log.RowCount()))) {
+        return SummaryOutcome::Cancelled;
+    }
+    const bool headerChanged = !(summary == m_context.summary);
     m_context.summary = summary;
     (void)WriteSummaryData(*m_context.store, summary);
 
-    const bool swl = IsSwlCategory(summary.category);
-    const bool switched = swl != m_log.IsSwl();
-    if (switched) {
+    if (switching) {
         if (swl) {
             m_log.SetSwlColumns();
         } else {
@@ -191,13 +197,29 @@ bool LogCommands::ApplySummaryData(const SummaryData& summary)
         m_context.settings.logModified = false;
         (void)m_context.store->WriteSetting(keys::kOpenLogPath, QString());
         (void)m_context.store->WriteSetting(keys::kOpenLogName, QString());
+    } else if (headerChanged) {
+        m_context.settings.logModified = true;
     }
     (void)m_context.store->WriteSetting(keys::kModified, m_context.settings.logModified ? 1 : 0);
     const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
     if (!written) {
         m_prompter.Error(written.message());
     }
-    return switched;
+    return switching ? SummaryOutcome::LayoutSwitched : SummaryOutcome::Applied;
+}
+
+QString LogCommands::ModeSwitchQuestionText(bool toSwl, int rowCount)
+{
+    if (toSwl) {
+        return QStringLiteral("Attenzione!\nCon la categoria SWL il log passa dal modo QSO al modo "
+                              "SWL\ne i %1 QSO del log attuale vengono tolti dal log in uso.\n\n"
+                              "Vuoi continuare comunque?")
+            .arg(rowCount);
+    }
+    return QStringLiteral("Attenzione!\nLasciando la categoria SWL il log passa dal modo SWL al "
+                          "modo QSO\ne i %1 ascolti del log attuale vengono tolti dal log in "
+                          "uso.\n\nVuoi continuare comunque?")
+        .arg(rowCount);
 }
 
 bool LogCommands::CatchUpWorkingFile()

@@ -15,6 +15,7 @@ class WorkedTables;
 class WorkingFile;
 
 enum class CommandOutcome { Done, Cancelled, Failed };
+enum class SummaryOutcome { Cancelled, Applied, LayoutSwitched };
 
 class LogCommands {
 public:
@@ -34,15 +35,18 @@ public:
 
     // The summary data command once its dialog ended with "Salva": stores the eleven values and,
     // when the category changes the log between QSO and SWL, switches the layout (which empties
-    // the log) and forgets the open log. The working file is rewritten with the new header.
-    // Returns true when the layout was switched.
-    bool ApplySummaryData(const SummaryData& summary);
+    // the log) and forgets the open log. The working file is rewritten with the new header. A
+    // switch that would drop rows asks first unless the dialog already asked (switchConfirmed);
+    // No cancels the whole command. Other changes of the header mark the log modified, since
+    // the rows in the working file now differ from any saved log.
+    SummaryOutcome ApplySummaryData(const SummaryData& summary, bool switchConfirmed = false);
 
     // Loads the working file as the window does at start.
     bool LoadWorkingFile();
 
     static QString NewQuestionText();
     static QString OpenQuestionText();
+    static QString ModeSwitchQuestionText(bool toSwl, int rowCount);
 
 private:
     bool ConfirmDiscard(const QString& question);

@@ -287,7 +287,21 @@ TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
     m_context.settings.logModified = true;
     SummaryData summary = m_context.summary;
     summary.category = "SWL";
-    EXPECT_TRUE(m_commands.ApplySummaryData(summary));
+    // The two rows would go: the command asks, and No changes nothing at all.
+    m_prompter.answers = {Answer::No};
+    EXPECT_EQ(m_commands.ApplySummaryData(summary), SummaryOutcome::Cancelled);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Richiesta conferma"));
+    EXPECT_EQ(m_prompter.boxes[0].text, LogCommands::ModeSwitchQuestionText(true, 2));
+    EXPECT_TRUE(m_prompter.boxes[0].text.contains(QStringLiteral("i 2 QSO")));
+    EXPECT_EQ(m_log.RowCount(), 2);
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_EQ(ReadSummaryData(*m_context.store).category, "SOP");
+
+    // Confirmed in the dialog: no second question.
+    m_prompter.boxes.clear();
+    EXPECT_EQ(m_commands.ApplySummaryData(summary, true), SummaryOutcome::LayoutSwitched);
+    EXPECT_TRUE(m_prompter.boxes.empty());
     EXPECT_TRUE(m_log.IsSwl());
     EXPECT_EQ(m_log.RowCount(), 0);
     EXPECT_TRUE(m_tables.Provinces().IsEmpty());
@@ -299,14 +313,25 @@ TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
     EXPECT_EQ(Stored("Nome log aperto").toString(), QString());
 }
 
+TEST_F(LogCommandsTest, UnchangedSummaryDataLeavesTheLogUnmodified)
+{
+    LoadWorking(kQsoLog);
+    EXPECT_EQ(m_commands.ApplySummaryData(m_context.summary), SummaryOutcome::Applied);
+    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_EQ(Working(), kQsoLog);
+}
+
 TEST_F(LogCommandsTest, SummaryDataWithinTheSameModeKeepsTheRows)
 {
     LoadWorking(kQsoLog);
     SummaryData summary = m_context.summary;
     summary.province = "TO";
     summary.category = "S40";
-    EXPECT_FALSE(m_commands.ApplySummaryData(summary));
+    EXPECT_EQ(m_commands.ApplySummaryData(summary), SummaryOutcome::Applied);
     EXPECT_EQ(m_log.RowCount(), 2);
+    EXPECT_TRUE(m_context.settings.logModified);  // the saved log has the old header
+    EXPECT_EQ(Stored("Modificato").toInt(), 1);
+    EXPECT_TRUE(m_prompter.boxes.empty());
     // The new own province goes into every row of the rewritten working file.
     EXPECT_TRUE(Working().contains("^59^TO^59^RM^\r\n"));
     EXPECT_TRUE(Working().contains("\r\nTO\r\nMilano\r\nS40\r\n"));
