@@ -151,6 +151,10 @@ void EntryRow::ClearEntryRow()
 
 void EntryRow::OnLayoutSwitched()
 {
+    // A block belongs to the log it was found in.
+    m_entryBlocked = false;
+    m_dupShown = false;
+    m_previousContacts.clear();
     m_swlIndicators = SwlIndicators{};
     if (!m_log.IsSwl()) {
         m_values.answeringCallsign.clear();
@@ -162,6 +166,11 @@ void EntryRow::OnLayoutSwitched()
 
 void EntryRow::OnLogReplaced()
 {
+    m_entryBlocked = false;
+    m_dupShown = false;
+    m_multiplierShown = false;
+    m_previousContacts.clear();
+    m_swlIndicators = SwlIndicators{};
     ClearMatrixButtons(MatrixChoice::Both, m_matrices);
     ShowValues();
 }
@@ -197,8 +206,12 @@ void EntryRow::SetFieldText(EntryField field, const std::string& text)
         m_values.answeringCallsign = text;
         break;
     case EntryField::AnsweringProvinceCode:
-        m_values.answeringProvinceCode = text;
-        break;
+        if (m_values.answeringProvinceCode != text) {
+            m_values.answeringProvinceCode = text;
+            m_shownAnsweringProvinceCode = text;
+            OnAnsweringProvinceCodeChange();
+        }
+        return;
     case EntryField::Band:
     case EntryField::Mode:
     case EntryField::ProvinceName:
@@ -216,6 +229,13 @@ void EntryRow::OnFocusMoved(EntryField to)
 
 EnterOutcome EntryRow::OnEntryEnter()
 {
+    // In an SWL log a block belongs to the two stations it was found for; once either field
+    // holds another station (after F9, say) it no longer applies.
+    if (m_entryBlocked && m_log.IsSwl() &&
+        m_blockedPair != std::pair(m_values.callsign, m_values.answeringCallsign)) {
+        m_entryBlocked = false;
+        m_dupShown = false;
+    }
     if (m_entryBlocked) {
         return DiscardBlockedEntry();
     }
@@ -242,8 +262,7 @@ EnterOutcome EntryRow::OnEntryEnter()
         break;
     }
     if (m_log.IsSwl()) {
-        // Heard exchanges are logged by the SWL entry; a QSO row must never reach an SWL log.
-        return EnterOutcome::Nothing;
+        return InsertSwlEntry();
     }
     if (m_focus != EntryField::ProvinceCode) {
         return EnterOutcome::Nothing;
@@ -305,17 +324,8 @@ EnterOutcome EntryRow::LogQsoEntry()
 
     m_log.AppendLogRow({v.date, v.time, v.band, v.mode, v.callsign, v.reportSent,
                         v.reportReceived, v.provinceCode, v.provinceName});
-    const Result appended =
-        m_workingFile.AppendToWorkingFile(RowLine(m_log, m_log.RowCount() - 1, m_context.summary));
-    // When the line can't be appended, a whole rewrite may still get the row to disk; only if
-    // that fails too must the operator know that the working file lacks it.
-    if (!appended && !m_workingFile.WriteWorkingFile(m_log, m_context.summary)) {
-        m_prompter.Error(appended.message());
-    }
-    if (!m_context.settings.logModified) {
-        m_context.settings.logModified = true;
-        (void)m_context.store->WriteSetting(keys::kModified, 1);
-    }
+    AppendRows(RowLine(m_log, m_log.RowCount() - 1, m_context.summary));
+    MarkModified();
     m_tables.Provinces().MarkProvinceWorked(ProvinceIndexOf(v.provinceCode),
                                             ModeRowFromPosition(ModePosition()),
                                             BandBit(BandIndexFromPosition(BandPosition())));
@@ -329,6 +339,24 @@ EnterOutcome EntryRow::LogQsoEntry()
     MoveFocus(EntryField::Callsign);
     ShowValues();
     return EnterOutcome::Logged;
+}
+
+void EntryRow::AppendRows(const std::string& lines)
+{
+    const Result appended = m_workingFile.AppendToWorkingFile(lines);
+    // When the lines can't be appended, a whole rewrite may still get them to disk; only if
+    // that fails too must the operator know that the working file lacks them.
+    if (!appended && !m_workingFile.WriteWorkingFile(m_log, m_context.summary)) {
+        m_prompter.Error(appended.message());
+    }
+}
+
+void EntryRow::MarkModified()
+{
+    if (!m_context.settings.logModified) {
+        m_context.settings.logModified = true;
+        (void)m_context.store->WriteSetting(keys::kModified, 1);
+    }
 }
 
 void EntryRow::OnBandChosen(int position)
@@ -419,6 +447,235 @@ int EntryRow::AutoDateTimeTick(bool /*force*/)
     return interval;
 }
 
+// --- SWL entry ---------------------------------------------------------------------------------
+
+int EntryRow::EntryBandIndex() const
+{
+    return BandIndexFromPosition(BandPosition());
+}
+
+int EntryRow::EntryModeRow() const
+{
+    return ModeRowFromPosition(ModePosition());
+}
+
+StationRecord EntryRow::CurrentRecord(const std::string& callsign) const
+{
+    const StationLookup lookup = m_tables.Stations().FindStation(callsign);
+    if (lookup.found) {
+        return m_tables.Stations().At(lookup.position);
+    }
+    StationRecord record;
+    record.callsign = callsign;
+    return record;
+}
+
+void EntryRow::OnCallingStationLeave()
+{
+    m_swlIndicators.callerShown = false;
+    m_swlIndicators.callerEnabled = false;
+    m_callingCopy = CurrentRecord(m_values.callsign);
+    if (!m_callingCopy.province.empty()) {
+        m_values.provinceCode = m_callingCopy.province;
+        MoveFocus(EntryField::ProvinceCode);
+    }
+    m_swlIndicators.callerShown = true;
+    m_swlIndicators.callerEnabled = m_callingCopy.IsCaller(EntryBandIndex(), EntryModeRow());
+    ShowValues();
+}
+
+void EntryRow::ShowAnswerIndicators(int answerCount)
+{
+    m_swlIndicators.answerShown = {true, answerCount >= 1, answerCount >= 2};
+    m_swlIndicators.answerEnabled = {};
+}
+
+void EntryRow::OnAnsweringCallsignLeave()
+{
+    m_values.answeringCallsign = TrimWhiteSpace(m_values.answeringCallsign);
+    m_swlIndicators.answerShown = {};
+    m_swlIndicators.answerEnabled = {};
+    // An empty field tells nothing about a station; a station can't answer itself.
+    if (m_values.answeringCallsign == m_values.callsign) {
+        m_values.answeringCallsign.clear();
+    }
+    if (m_values.answeringCallsign.empty()) {
+        ShowValues();
+        return;
+    }
+    m_answeringCopy = CurrentRecord(m_values.answeringCallsign);
+    if (!m_answeringCopy.province.empty()) {
+        m_values.answeringProvinceCode = m_answeringCopy.province;
+        MoveFocus(EntryField::AnsweringProvinceCode);
+    }
+    // The block is decided from what the tables say now about the two stations typed, never
+    // from what an earlier entry left behind.
+    m_callingCopy = CurrentRecord(m_values.callsign);
+    const int band = EntryBandIndex();
+    const int mode = EntryModeRow();
+    const int answers = m_answeringCopy.AnswerCount(band, mode);
+    ShowAnswerIndicators(answers);
+    m_entryBlocked = answers >= StationRecord::kMaxAnswerCount;
+    if (m_entryBlocked) {
+        m_swlIndicators.answerEnabled = {true, true, true};
+    }
+    if (m_callingCopy.IsCaller(band, mode)) {
+        m_entryBlocked = true;
+    }
+    if (m_entryBlocked && !m_answeringCopy.IsCaller(band, mode) &&
+        m_callingCopy.AnswerCount(band, mode) < StationRecord::kMaxAnswerCount) {
+        ExchangeRoles();
+    }
+    m_dupShown = m_entryBlocked;
+    m_blockedPair = {m_values.callsign, m_values.answeringCallsign};
+    ShowValues();
+}
+
+void EntryRow::ExchangeRoles()
+{
+    EntryValues& v = m_values;
+    std::swap(v.callsign, v.answeringCallsign);
+    std::swap(v.reportSent, v.reportReceived);
+    v.answeringProvinceCode = v.provinceCode;
+    v.provinceCode.clear();
+    v.provinceName.clear();
+    v.answeringProvinceName = v.answeringProvinceCode.size() == 2
+                                  ? m_context.provinces.ProvinceNameOf(v.answeringProvinceCode)
+                                  : std::string();
+    std::swap(m_callingCopy, m_answeringCopy);
+    m_swlIndicators.callerEnabled = false;
+    ShowAnswerIndicators(m_answeringCopy.AnswerCount(EntryBandIndex(), EntryModeRow()));
+    m_entryBlocked = false;
+    MoveFocus(EntryField::ProvinceCode);
+    ShowValues();
+}
+
+void EntryRow::OnAnsweringProvinceCodeChange()
+{
+    if (m_values.answeringProvinceCode.size() == 2) {
+        std::string name = m_context.provinces.ProvinceNameOf(m_values.answeringProvinceCode);
+        CapitaliseProvinceName(name);
+        m_values.answeringProvinceName = name;
+        if (!name.empty()) {
+            ShowProvince(m_values.answeringProvinceCode, IndicatorMatrix::Second);
+        }
+    } else {
+        m_values.answeringProvinceName.clear();
+        ClearMatrixButtons(MatrixChoice::Second, m_matrices);
+        m_swlIndicators.multiplierShown[1] = false;
+    }
+    ShowValues();
+}
+
+EnterOutcome EntryRow::InsertSwlEntry()
+{
+    EntryValues& v = m_values;
+    switch (m_focus) {
+    case EntryField::ProvinceCode:
+        if (v.provinceCode.size() != 2) {
+            return EnterOutcome::Nothing;
+        }
+        MoveFocus(EntryField::AnsweringCallsign);
+        ShowValues();
+        return EnterOutcome::FocusMoved;
+    case EntryField::AnsweringCallsign:
+        if (IsValidCallsign(v.answeringCallsign) && v.answeringCallsign != v.callsign) {
+            MoveFocus(EntryField::AnsweringProvinceCode);
+        } else {
+            v.answeringCallsign.clear();
+            m_swlIndicators.answerShown = {};
+            m_swlIndicators.answerEnabled = {};
+        }
+        ShowValues();
+        return EnterOutcome::FocusMoved;
+    case EntryField::AnsweringProvinceCode:
+        return LogSwlEntry();
+    default:
+        return EnterOutcome::Nothing;
+    }
+}
+
+EnterOutcome EntryRow::LogSwlEntry()
+{
+    EntryValues& v = m_values;
+    const auto refuse = [this](EntryField field) {
+        MoveFocus(field);
+        ShowValues();
+        return EnterOutcome::Refused;
+    };
+    if (v.provinceName.empty()) {
+        return refuse(EntryField::ProvinceCode);
+    }
+    if (!IsValidCallsign(v.callsign)) {
+        v.callsign.clear();
+        return refuse(EntryField::Callsign);
+    }
+    if (!IsValidCallsign(v.answeringCallsign) || v.answeringCallsign == v.callsign) {
+        v.answeringCallsign.clear();
+        return refuse(EntryField::AnsweringCallsign);
+    }
+    if (!m_autoDateTime && !IsValidDate(v.date, kEntryLowestYear, std::nullopt)) {
+        return refuse(EntryField::Date);
+    }
+    if (!IsValidReport(v.mode, v.reportSent)) {
+        return refuse(EntryField::ReportSent);
+    }
+    if (!IsValidReport(v.mode, v.reportReceived)) {
+        return refuse(EntryField::ReportReceived);
+    }
+
+    const int band = EntryBandIndex();
+    const int mode = EntryModeRow();
+    StationRecord calling = CurrentRecord(v.callsign);
+    StationRecord answering = CurrentRecord(v.answeringCallsign);
+    // The band or mode may have changed since the callsigns were left.
+    if (calling.IsCaller(band, mode) ||
+        answering.AnswerCount(band, mode) >= StationRecord::kMaxAnswerCount) {
+        m_entryBlocked = true;
+        m_dupShown = true;
+        m_blockedPair = {v.callsign, v.answeringCallsign};
+        ShowValues();
+        return EnterOutcome::Refused;
+    }
+
+    m_log.AppendLogRow({v.date, v.time, v.band, v.mode, v.callsign, v.reportSent, v.provinceCode,
+                        v.answeringCallsign});
+    std::string lines = RowLine(m_log, m_log.RowCount() - 1, m_context.summary);
+    m_tables.Provinces().MarkProvinceWorked(ProvinceIndexOf(v.provinceCode), mode, BandBit(band));
+    calling.MarkCaller(band, mode);
+    answering.RaiseAnswerCount(band, mode);
+    calling.province = v.provinceCode;
+    answering.province = v.answeringProvinceName.empty() ? std::string() : v.answeringProvinceCode;
+    if (!answering.IsCaller(band, mode) &&
+        calling.AnswerCount(band, mode) < StationRecord::kMaxAnswerCount &&
+        !v.answeringProvinceName.empty()) {
+        m_log.AppendLogRow({v.date, v.time, v.band, v.mode, v.answeringCallsign,
+                            v.reportReceived, v.answeringProvinceCode, v.callsign});
+        lines += RowLine(m_log, m_log.RowCount() - 1, m_context.summary);
+        m_tables.Provinces().MarkProvinceWorked(ProvinceIndexOf(v.answeringProvinceCode), mode,
+                                                BandBit(band));
+        answering.MarkCaller(band, mode);
+        calling.RaiseAnswerCount(band, mode);
+    }
+    m_tables.Stations().StoreStation(calling);
+    m_tables.Stations().StoreStation(answering);
+    // Both rows of one exchange reach the file in one write.
+    AppendRows(lines);
+    MarkModified();
+
+    v.callsign.clear();
+    v.answeringCallsign.clear();
+    v.provinceCode.clear();
+    v.provinceName.clear();
+    v.answeringProvinceCode.clear();
+    v.answeringProvinceName.clear();
+    m_swlIndicators = SwlIndicators{};
+    ClearMatrixButtons(MatrixChoice::Both, m_matrices);
+    MoveFocus(EntryField::Callsign);
+    ShowValues();
+    return EnterOutcome::Logged;
+}
+
 // --- Focus -------------------------------------------------------------------------------------
 
 void EntryRow::MoveFocus(EntryField to)
@@ -430,9 +687,15 @@ void EntryRow::MoveFocus(EntryField to)
     }
     const EntryField from = m_focus;
     const int generation = ++m_focusGeneration;
-    RunLeaveHandler(from);
-    if (generation != m_focusGeneration) {
-        return;  // the leave handler put the focus elsewhere
+    // A leave handler that moves the focus on does not leave its own field a second time.
+    if (from != m_leavingField) {
+        const EntryField outer = m_leavingField;
+        m_leavingField = from;
+        RunLeaveHandler(from);
+        m_leavingField = outer;
+        if (generation != m_focusGeneration) {
+            return;  // the leave handler put the focus elsewhere
+        }
     }
     m_focus = to;
     RunGainHandler(to);
@@ -444,6 +707,8 @@ void EntryRow::RunLeaveHandler(EntryField field)
         OnCallsignLeave();
     } else if (field == EntryField::Time) {
         OnTimeLeave();
+    } else if (field == EntryField::AnsweringCallsign && m_log.IsSwl()) {
+        OnAnsweringCallsignLeave();
     }
 }
 
@@ -500,17 +765,16 @@ void EntryRow::OnCallsignLeave()
     if (!valid) {
         if (m_entryBlocked) {
             m_entryBlocked = false;
+            m_dupShown = false;
             if (m_log.IsSwl()) {
                 m_swlIndicators.callerShown = false;
-            } else {
-                m_dupShown = false;
             }
         }
         ShowValues();
         return;
     }
     if (m_log.IsSwl()) {
-        ShowValues();
+        OnCallingStationLeave();
         return;
     }
 
@@ -589,6 +853,11 @@ void EntryRow::ShowValues()
     if (m_values.provinceCode != m_shownProvinceCode) {
         m_shownProvinceCode = m_values.provinceCode;
         OnProvinceCodeChange();
+        return;
+    }
+    if (m_values.answeringProvinceCode != m_shownAnsweringProvinceCode) {
+        m_shownAnsweringProvinceCode = m_values.answeringProvinceCode;
+        OnAnsweringProvinceCodeChange();
         return;
     }
     emit changed();

@@ -5,10 +5,12 @@
 // window copies widget texts in (SetFieldText, OnFocusMoved, ...) and shows what changed() says.
 
 #include "entry/IndicatorMatrices.h"
+#include "entry/StationRecord.h"
 
 #include <QObject>
 
 #include <array>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -158,6 +160,22 @@ private:
     void OnTimeLeave();
     void AfterBandOrModeChange();
     EnterOutcome LogQsoEntry();
+    // Appends new rows' lines to the working file, or rewrites it when that fails.
+    void AppendRows(const std::string& lines);
+    void MarkModified();
+    // SWL entry.
+    void OnCallingStationLeave();
+    void OnAnsweringCallsignLeave();
+    void OnAnsweringProvinceCodeChange();
+    EnterOutcome InsertSwlEntry();
+    EnterOutcome LogSwlEntry();
+    void ExchangeRoles();
+    void ShowAnswerIndicators(int answerCount);
+    // The station's record in the list now, or a new record for it.
+    StationRecord CurrentRecord(const std::string& callsign) const;
+    // The current band and mode group, as the entry row's lists show them.
+    int EntryBandIndex() const;
+    int EntryModeRow() const;
     EnterOutcome DiscardBlockedEntry();
     void ResetReportsForMode();
     // Shows a province's table entry in a matrix with that matrix's new-multiplier sign.
@@ -187,6 +205,15 @@ private:
     // The province code as last shown: a change runs the code's change handler, as a changed
     // field text does.
     std::string m_shownProvinceCode;
+    std::string m_shownAnsweringProvinceCode;
+    // The field whose leave handler is running, if any.
+    EntryField m_leavingField = EntryField::Other;
+    // What the heard stations' records said when their fields were left; logging looks both
+    // up again, since the list may have changed in between.
+    StationRecord m_callingCopy;
+    StationRecord m_answeringCopy;
+    // The calling and answering stations an SWL block was found for.
+    std::pair<std::string, std::string> m_blockedPair;
     // Counts focus moves, so that a move whose leave handler sent the focus elsewhere stops.
     int m_focusGeneration = 0;
 };
