@@ -104,3 +104,36 @@ void BM_LogContact(benchmark::State& state)
 BENCHMARK(BM_LogContact)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// A heard log with many stations: each exchange looks both stations up by binary search.
+void BM_LogSwlExchange(benchmark::State& state)
+{
+    EntryFixture fixture(0);
+    fixture.log.SetSwlColumns();
+    const int stations = static_cast<int>(state.range(0));
+    for (int i = 0; i < stations; i += 2) {
+        fixture.log.AppendLogRow({"05.02.2006", "1432", "7", "CW", Format("IK%dA%06d", i % 10, i),
+                                  "599", "RM", Format("IK%dA%06d", (i + 1) % 10, i + 1)});
+    }
+    fixture.tables.RebuildWorkedTables(fixture.log);
+    (void)fixture.workingFile.WriteWorkingFile(fixture.log, fixture.context.summary);
+    fixture.row.OnLayoutSwitched();
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        fixture.row.SetFieldText(EntryField::Callsign, Format("IZ9A%06d", n));
+        fixture.row.OnEntryEnter();
+        fixture.row.SetFieldText(EntryField::ProvinceCode, "RM");
+        fixture.row.OnEntryEnter();
+        fixture.row.SetFieldText(EntryField::AnsweringCallsign, Format("IZ8B%06d", n));
+        fixture.row.OnEntryEnter();
+        fixture.row.SetFieldText(EntryField::AnsweringProvinceCode, "RM");
+        fixture.row.OnEntryEnter();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LogSwlExchange)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
