@@ -437,6 +437,7 @@ int EntryRow::AutoDateTimeTick(bool /*force*/)
     const QDateTime now = m_clock.Now();
     const int seconds = now.time().second();
     const int interval = seconds == 0 ? 60000 : 60000 - 1000 * seconds;
+    m_timerInterval = interval;
     // "pc mostra utc": the computer's clock already runs on UTC, so its local time is shown.
     const QDateTime base = m_pcShowsUtc ? now : now.toUTC();
     m_values.time = FromQString(base.toString(QStringLiteral("HHmm")));
@@ -724,8 +725,11 @@ void EntryRow::RunGainHandler(EntryField field)
         }
         break;
     case EntryField::Time:
+        // On to the band list, or past it when a category preset locked it.
         if (m_autoDateTime) {
-            MoveFocus(EntryField::Band);
+            MoveFocus(m_bandListEnabled   ? EntryField::Band
+                      : m_modeListEnabled ? EntryField::Mode
+                                          : EntryField::Callsign);
         }
         break;
     case EntryField::ProvinceName:

@@ -107,6 +107,8 @@ public:
     bool PcShowsUtc() const { return m_pcShowsUtc; }
     // "pc mostra utc" is visible only while automatic date/time is on.
     bool PcShowsUtcVisible() const { return m_autoDateTime; }
+    // The interval to the next full minute that the last tick computed, in milliseconds.
+    int TimerInterval() const { return m_timerInterval; }
     bool EntryBlocked() const { return m_entryBlocked; }
     bool DupShown() const { return m_dupShown; }
     bool MultiplierShown() const { return m_multiplierShown; }
@@ -195,6 +197,7 @@ private:
     bool m_bandListEnabled = true;
     bool m_modeListEnabled = true;
     bool m_autoDateTime = false;
+    int m_timerInterval = 60000;
     bool m_pcShowsUtc = false;
     bool m_entryBlocked = false;
     bool m_dupShown = false;

@@ -186,6 +186,7 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
     (void)WriteSummaryData(*m_context.store, summary);
 
     if (switching) {
+        m_context.swlMode = swl;
         if (swl) {
             m_log.SetSwlColumns();
         } else {

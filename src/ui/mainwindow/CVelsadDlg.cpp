@@ -3,19 +3,51 @@
 #include "app/AppContext.h"
 #include "app/DialogColours.h"
 #include "app/ProgramTitle.h"
+#include "dialogs/CSummaryDataDlg.h"
+#include "entry/EntryRow.h"
 #include "entry/WorkedTables.h"
 #include "log/LogCommands.h"
 #include "log/LogList.h"
 #include "log/LogTableView.h"
 #include "log/WorkingFile.h"
+#include "mainwindow/EntryRowBinding.h"
+#include "mainwindow/EntryRowWidgets.h"
+#include "mainwindow/IndicatorWidgets.h"
+#include "mainwindow/MainMenu.h"
+#include "mainwindow/PreviousContactsList.h"
+#include "mainwindow/SignImages.h"
+#include "mainwindow/WindowGeometry.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
 #include "provinces/ProvinceImport.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMenuBar>
 
+// The resources live in the widget library, which the linker would otherwise leave out.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace zelkor {
+namespace {
+
+const Clock& SystemClockInstance()
+{
+    static const SystemClock kClock;
+    return kClock;
+}
+
+}  // namespace
 
 CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, QWidget* parent)
+    : CVelsadDlg(context, prompter, SystemClockInstance(), parent)
+{
+}
+
+CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clock, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -24,106 +56,191 @@ CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, QWidget* parent)
       m_log(new LogList(this)),
       m_tables(std::make_unique<WorkedTables>()),
       m_workingFile(std::make_unique<WorkingFile>(context.WorkingFilePath())),
-      m_commands(std::make_unique<LogCommands>(context, *m_log, *m_tables, *m_workingFile,
-                                               prompter))
+      m_commands(
+          std::make_unique<LogCommands>(context, *m_log, *m_tables, *m_workingFile, prompter)),
+      m_entry(new EntryRow(context, *m_log, *m_tables, *m_workingFile, prompter, clock, this))
 {
     setObjectName(QStringLiteral("CVelsadDlg"));
     setFixedSize(kWidth, kHeight + kMenuHeight);
-    DialogColours::Apply(this);
-    CreateMenuBar();
+    setWindowIcon(SignImages::ProgramIcon());
+    InitResources();
+
+    m_menuBar = MainMenu::Create(this, [this](Command command) { RunCommand(command); });
+    m_menuBar->setGeometry(0, 0, kWidth, kMenuHeight);
     CreateLogBox();
+    CreatePreviousContactsBox();
+    m_entryWidgets = std::make_unique<EntryRowWidgets>(this);
+    m_indicators = std::make_unique<IndicatorWidgets>(this, *m_entryWidgets);
+    m_binding =
+        new EntryRowBinding(this, *m_entry, *m_entryWidgets, *m_indicators, *m_previousContacts);
+    ApplyColours();
     StartWindow();
 }
 
-CVelsadDlg::~CVelsadDlg() = default;
-
-void CVelsadDlg::CreateMenuBar()
+CVelsadDlg::~CVelsadDlg()
 {
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setGeometry(0, 0, kWidth, kMenuHeight);
-    CreateFileMenu(menuBar->addMenu(QStringLiteral("File")));
-    QMenu* tools = menuBar->addMenu(QStringLiteral("Strumenti"));
-    QAction* import = tools->addAction(QStringLiteral("Importa elenco province"));
-    import->setObjectName(QStringLiteral("32778"));
-    connect(import, &QAction::triggered, this, &CVelsadDlg::ImportProvinceList);
+    // The widgets that the binding and the indicators point to go with the window's children.
+    m_binding->StopTimer();
+    delete m_binding;
+    m_binding = nullptr;
 }
 
-void CVelsadDlg::CreateFileMenu(QMenu* menu)
+void CVelsadDlg::ApplyColours()
 {
-    struct Item {
-        const char* text;
-        const char* id;
-        QKeySequence key;
-        void (CVelsadDlg::*handler)();
-    };
-    const Item items[] = {
-        {"Nuovo log", "57600", QKeySequence(), &CVelsadDlg::NewLog},
-        {"Apri\tF2", "57601", QKeySequence(Qt::Key_F2), &CVelsadDlg::OpenLog},
-        {"Salva\tF4", "57603", QKeySequence(Qt::Key_F4), &CVelsadDlg::SaveLog},
-        {"Salva come...", "57604", QKeySequence(), &CVelsadDlg::SaveLogAs},
-    };
-    for (const Item& item : items) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
-        action->setObjectName(QString::fromLatin1(item.id));
-        if (!item.key.isEmpty()) {
-            // The key name is already in the text; the shortcut works from anywhere in the window.
-            action->setShortcut(item.key);
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action);
-        }
-        connect(action, &QAction::triggered, this, item.handler);
+    DialogColours::Apply(this);
+    // On top of the dialog colours, the window's own controls: edit fields red on white,
+    // buttons white on red. Fields the program fills (read-only) look like the static texts.
+    // Set on the boxes rather than the window, so that the dialogs opened over the window keep
+    // their own looks.
+    const QString background = DialogColours::ToQColor(m_context.settings.backgroundColour).name();
+    const QString text = DialogColours::ToQColor(m_context.settings.textColour).name();
+    const QString controls =
+        QStringLiteral(
+            "QLineEdit { color: #ff0000; background: white; }"
+            "QLineEdit[readOnly=\"true\"] { color: %2; background: %1; }"
+            "QPushButton { color: white; background: red;"
+            " border: 1px solid #800000; border-radius: 2px; }"
+            "QPushButton:pressed { background: #b00000; }"
+            // Indicators are bare images, drawn at their own size.
+            "QToolButton { border: none; padding: 0px; margin: 0px;"
+            " background: transparent; }"
+            // The text colour would hide the tick of a check box.
+            "QCheckBox::indicator { width: 13px; height: 13px; }"
+            "QCheckBox::indicator:unchecked { image: url(:/checkbox-off.png); }"
+            "QCheckBox::indicator:checked { image: url(:/checkbox-on.png); }"
+            // Visible frames round the boxes on any background colour.
+            "QGroupBox { border: 1px solid %2; border-radius: 3px;"
+            " margin-top: 7px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
+            " padding: 0px 1px; }")
+            .arg(background, text);
+    for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        box->setStyleSheet(controls);
     }
 }
 
 void CVelsadDlg::CreateLogBox()
 {
     auto* box = new QGroupBox(QStringLiteral(" LOG "), this);
-    box->setGeometry(7, kMenuHeight + 4, kWidth - 14, 208);
+    box->setGeometry(geometry::kLogBox);
     m_logView = new LogTableView(*m_log, box);
     m_logView->setGeometry(8, 18, box->width() - 16, box->height() - 26);
 }
 
+void CVelsadDlg::CreatePreviousContactsBox()
+{
+    auto* box = new QGroupBox(QStringLiteral(" Collegamenti precedenti"), this);
+    box->setGeometry(geometry::kPreviousContactsBox);
+    m_previousContacts = new PreviousContactsList(box);
+    m_previousContacts->setGeometry(8, 18, box->width() - 16, box->height() - 26);
+}
+
 void CVelsadDlg::StartWindow()
 {
+    m_previousContacts->BuildColumns();
     m_log->BuildStartColumns(m_logView->ClientWidth());
     if (m_context.swlMode) {
         m_log->SetSwlColumns();
     }
+    FollowLogLayout();
     // A log named on the command line replaces the working file only when it could be read;
     // otherwise the working file is shown as it is.
     if (m_context.startupLogPath.isEmpty() ||
         m_commands->OpenStartupLog() != CommandOutcome::Done) {
         m_commands->LoadWorkingFile();
     }
-    ApplyCategoryPresets();
+    AfterLogLoaded();
+    m_binding->Start();
+    UpdateTitle();
+    m_showScoreReport = true;
+}
+
+void CVelsadDlg::FollowLogLayout()
+{
+    if (m_log->IsSwl() != m_entryWidgets->IsSwlLayout()) {
+        m_entry->OnLayoutSwitched();
+    }
+}
+
+void CVelsadDlg::AfterLogLoaded()
+{
+    FollowLogLayout();
+    m_entry->ApplyCategoryPresets();
+    m_binding->ShowValues();
     if (m_log->RowCount() > 0) {
         m_log->MakeRowVisible(m_log->RowCount() - 1);
     }
-    UpdateTitle();
+}
+
+bool CVelsadDlg::MinuteTimerActive() const
+{
+    return m_binding->MinuteTimer().isActive();
+}
+
+// --- Commands --------------------------------------------------------------------------------
+
+void CVelsadDlg::RunCommand(Command command)
+{
+    switch (command) {
+        case Command::NewLog:
+            NewLog();
+            break;
+        case Command::Open:
+            OpenLog();
+            break;
+        case Command::Save:
+            AfterFileCommand(m_commands->Save());
+            break;
+        case Command::SaveAs:
+            AfterFileCommand(m_commands->SaveAs());
+            break;
+        case Command::Exit:
+            close();
+            break;
+        case Command::SummaryData:
+            RunSummaryDataCommand();
+            break;
+        case Command::ClearEntryRow:
+            m_entry->ClearEntryRow();
+            break;
+        case Command::ImportProvinceList:
+            ImportProvinceList();
+            break;
+        case Command::Print:
+        case Command::ShowScore:
+        case Command::SortByDateTime:
+        case Command::ExportCabrillo:
+        case Command::ExportVantlog:
+        case Command::ExportAdif:
+        case Command::Modify:
+        case Command::Delete:
+        case Command::Options:
+        case Command::ProvinceList:
+        case Command::About:
+        case Command::Instructions:
+            // Their windows and reports come with their own features.
+            break;
+    }
 }
 
 void CVelsadDlg::NewLog()
 {
-    AfterFileCommand(m_commands->New());
+    const CommandOutcome outcome = m_commands->New();
+    if (outcome == CommandOutcome::Done) {
+        m_entry->OnLogReplaced();
+        FollowLogLayout();
+    }
+    AfterFileCommand(outcome);
 }
 
 void CVelsadDlg::OpenLog()
 {
     const CommandOutcome outcome = m_commands->Open();
     if (outcome == CommandOutcome::Done) {
-        ApplyCategoryPresets();
+        m_entry->OnLogReplaced();
+        AfterLogLoaded();
     }
     AfterFileCommand(outcome);
-}
-
-void CVelsadDlg::SaveLog()
-{
-    AfterFileCommand(m_commands->Save());
-}
-
-void CVelsadDlg::SaveLogAs()
-{
-    AfterFileCommand(m_commands->SaveAs());
 }
 
 void CVelsadDlg::AfterFileCommand(CommandOutcome outcome)
@@ -133,7 +250,36 @@ void CVelsadDlg::AfterFileCommand(CommandOutcome outcome)
     }
 }
 
-void CVelsadDlg::ApplyCategoryPresets() {}
+void CVelsadDlg::RunSummaryDataCommand()
+{
+    const std::optional<SummaryEdit> saved =
+        m_summaryEditor ? m_summaryEditor(m_context.summary) : RunSummaryDialog(m_context.summary);
+    if (!saved) {
+        return;
+    }
+    const SummaryOutcome outcome =
+        m_commands->ApplySummaryData(saved->data, saved->switchConfirmed);
+    if (outcome == SummaryOutcome::Cancelled) {
+        return;
+    }
+    if (outcome == SummaryOutcome::LayoutSwitched) {
+        m_entry->OnLayoutSwitched();
+    }
+    m_entry->ApplyCategoryPresets();
+    m_binding->ShowValues();
+    UpdateTitle();
+}
+
+std::optional<CVelsadDlg::SummaryEdit> CVelsadDlg::RunSummaryDialog(const SummaryData& data)
+{
+    const SummaryLogState logState{m_log->Layout(), m_context.settings.openLogPath.isEmpty(),
+                                   m_context.settings.logModified};
+    CSummaryDataDlg dialog(data, m_context.provinces, logState, m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return SummaryEdit{dialog.Result(), dialog.ModeSwitchConfirmed()};
+}
 
 void CVelsadDlg::ImportProvinceList()
 {
@@ -148,6 +294,51 @@ void CVelsadDlg::OpenProvinceListDialog() {}
 void CVelsadDlg::UpdateTitle()
 {
     setWindowTitle(WindowTitle(m_context.settings.openLogName));
+}
+
+// --- Keys and closing ------------------------------------------------------------------------
+
+void CVelsadDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter belongs to the entry row wherever the focus is; no button takes it.
+            OnEntryEnter();
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            // Normally taken by the Esc shortcut; never let the dialog reject without the rules.
+            close();
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CVelsadDlg::OnEntryEnter()
+{
+    if (m_entry->OnEntryEnter() == EnterOutcome::NeedSummaryData) {
+        RunSummaryDataCommand();
+    }
+}
+
+QString CVelsadDlg::CloseQuestionText()
+{
+    return QStringLiteral(
+        "Ci sono dati non salvati in un file ZELK\n(anche se sono comunque salvati nel file di "
+        "lavoro)\n\nSe vuoi uscire lo stesso scegli SI\naltrimenti scegli NO e salva i dati.\n\n");
+}
+
+void CVelsadDlg::reject()
+{
+    if (m_context.settings.logModified &&
+        !m_prompter.AskYesNo(QStringLiteral("Richiesta di conferma"), CloseQuestionText())) {
+        return;
+    }
+    m_binding->StopTimer();
+    QDialog::reject();
 }
 
 }  // namespace zelkor

@@ -1,22 +1,34 @@
 #pragma once
-// The main log window: the log list in the upper half, the entry row at the bottom. It runs
-// modally for the whole life of the program.
+// The main log window: the log list in the upper half, the previous contacts and the worked
+// indicators in the middle, the entry row at the bottom. It runs modally for the whole life of
+// the program; the entry row's behaviour lives in the core's EntryRow, which this window shows.
+
+#include "app/SummaryData.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-class QMenu;
+class QMenuBar;
 
 namespace zelkor {
 
 struct AppContext;
+class Clock;
+class EntryRow;
+class EntryRowBinding;
+class EntryRowWidgets;
+class IndicatorWidgets;
 class LogCommands;
 class LogList;
 class LogTableView;
+class PreviousContactsList;
 class Prompter;
 class WorkedTables;
 class WorkingFile;
+enum class Command : int;
 enum class CommandOutcome;
 
 class CVelsadDlg : public QDialog {
@@ -28,41 +40,78 @@ public:
     static constexpr int kHeight = 429;
     static constexpr int kMenuHeight = 22;
 
+    // What the summary data window hands back after "Salva".
+    struct SummaryEdit {
+        SummaryData data;
+        // The window itself already asked whether to switch the log between QSO and SWL.
+        bool switchConfirmed = false;
+    };
+    // Edits the summary data; nothing when cancelled.
+    using SummaryEditor = std::function<std::optional<SummaryEdit>(const SummaryData&)>;
+
     CVelsadDlg(AppContext& context, Prompter& prompter, QWidget* parent = nullptr);
+    CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clock,
+               QWidget* parent = nullptr);
     ~CVelsadDlg() override;
 
     LogList& Log() { return *m_log; }
     WorkedTables& Tables() { return *m_tables; }
     LogCommands& Commands() { return *m_commands; }
+    EntryRow& Entry() { return *m_entry; }
+    bool MinuteTimerActive() const;
+    // Set once the window has started; the score report reads it.
+    bool ShowScoreReport() const { return m_showScoreReport; }
     void UpdateTitle();
 
-    // File menu.
-    void NewLog();
-    void OpenLog();
-    void SaveLog();
-    void SaveLogAs();
-    // Strumenti > Importa elenco province.
-    void ImportProvinceList();
+    // Runs a menu command, as its item or its key does.
+    void RunCommand(Command command);
+    // F5: edits the summary data and applies what was saved.
+    void RunSummaryDataCommand();
+    // The summary data dialog is the default editor; tests put their own in its place.
+    void SetSummaryEditor(SummaryEditor editor) { m_summaryEditor = std::move(editor); }
+
+    static QString CloseQuestionText();
+
+    // Every close request (Esc, "Esci", the close button) comes here first.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void CreateMenuBar();
-    void CreateFileMenu(QMenu* menu);
     void CreateLogBox();
+    void CreatePreviousContactsBox();
+    void ApplyColours();
     void StartWindow();
-    // After every command that may have changed the log or the open log's name.
+    // After every load of a log: the entry row follows the log's layout and the category's
+    // presets, and the last row shows.
+    void AfterLogLoaded();
+    void FollowLogLayout();
+    void NewLog();
+    void OpenLog();
     void AfterFileCommand(CommandOutcome outcome);
-    // Runs after every load of a log; the entry row's category presets come with the entry row.
-    void ApplyCategoryPresets();
+    void OnEntryEnter();
+    void ImportProvinceList();
     // Opened after a successful import; the province list window is not built yet.
     void OpenProvinceListDialog();
+    std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& data);
 
     AppContext& m_context;
     Prompter& m_prompter;
     LogList* m_log = nullptr;
-    LogTableView* m_logView = nullptr;
     std::unique_ptr<WorkedTables> m_tables;
     std::unique_ptr<WorkingFile> m_workingFile;
     std::unique_ptr<LogCommands> m_commands;
+    EntryRow* m_entry = nullptr;
+
+    QMenuBar* m_menuBar = nullptr;
+    LogTableView* m_logView = nullptr;
+    PreviousContactsList* m_previousContacts = nullptr;
+    std::unique_ptr<EntryRowWidgets> m_entryWidgets;
+    std::unique_ptr<IndicatorWidgets> m_indicators;
+    EntryRowBinding* m_binding = nullptr;
+    SummaryEditor m_summaryEditor;
+    bool m_showScoreReport = false;
 };
 
 }  // namespace zelkor

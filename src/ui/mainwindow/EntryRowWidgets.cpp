@@ -1,0 +1,295 @@
+#include "mainwindow/EntryRowWidgets.h"
+
+#include "mainwindow/FieldValidator.h"
+#include "mainwindow/WindowGeometry.h"
+#include "text/Cp1252.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelkor {
+namespace {
+
+int Index(EntryField field)
+{
+    return static_cast<int>(field);
+}
+
+void SetTextIfDifferent(QLineEdit* edit, const std::string& value)
+{
+    const QString text = ToQString(value);
+    if (edit->text() != text) {
+        edit->setText(text);
+    }
+}
+
+void FillList(QComboBox* list, const std::vector<std::string>& entries)
+{
+    for (const std::string& entry : entries) {
+        list->addItem(ToQString(entry));
+    }
+}
+
+}  // namespace
+
+EntryRowWidgets::EntryRowWidgets(QWidget* window)
+{
+    m_box = new QGroupBox(QStringLiteral(" Inserimento nuovo QSO "), window);
+    m_box->setGeometry(geometry::kEntryBox);
+    CreateFields();
+    CreateLists();
+    CreateHeadings();
+    CreateSwitches();
+    SetTabOrder();
+    SetSwlLayout(false);
+}
+
+void EntryRowWidgets::CreateFields()
+{
+    using namespace geometry;
+    struct Field {
+        EntryField field;
+        const char* id;
+        const char* name;
+        FieldKind kind;
+        QRect place;
+    };
+    const Field fields[] = {
+        {EntryField::Date, "1000", "Data", FieldKind::Date, FirstLine(kDate)},
+        {EntryField::Time, "1001", "Utc", FieldKind::Time, FirstLine(kTime)},
+        {EntryField::Callsign, "1004", "Nominativo", FieldKind::Callsign, FirstLine(kCallsign)},
+        {EntryField::ReportSent, "1005", "RST tx", FieldKind::Report, FirstLine(kReportSent)},
+        {EntryField::ReportReceived, "1006", "RST rx", FieldKind::Report,
+         FirstLine(kReceivedOrCaller)},
+        {EntryField::ProvinceCode, "1007", "Prov.", FieldKind::ProvinceCode,
+         FirstLine(kProvinceCode)},
+        {EntryField::AnsweringCallsign, "1009", "Nominativo 2", FieldKind::Callsign,
+         SecondLine(kCallsign)},
+        {EntryField::AnsweringProvinceCode, "1011", "Prov. 2", FieldKind::ProvinceCode,
+         SecondLine(kProvinceCode)},
+    };
+    for (const Field& field : fields) {
+        CreateField(field.field, field.id, QString::fromUtf8(field.name), field.kind)
+            ->setGeometry(field.place);
+    }
+    CreateNameField(EntryField::ProvinceName, "1008", QStringLiteral("Nome provincia"))
+        ->setGeometry(FirstLine(kProvinceName));
+    CreateNameField(EntryField::AnsweringProvinceName, "1017", QStringLiteral("Nome provincia 2"))
+        ->setGeometry(SecondLine(kProvinceName));
+}
+
+QLineEdit* EntryRowWidgets::CreateField(EntryField field, const char* id, const QString& name,
+                                        FieldKind kind)
+{
+    auto* edit = new QLineEdit(m_box);
+    edit->setObjectName(QString::fromLatin1(id));
+    edit->setAccessibleName(name);
+    edit->setMaxLength(MaxLength(kind, FieldPlace::MainWindow));
+    edit->setValidator(new FieldValidator(kind, FieldPlace::MainWindow, edit));
+    m_fields[Index(field)] = edit;
+    return edit;
+}
+
+QLineEdit* EntryRowWidgets::CreateNameField(EntryField field, const char* id, const QString& name)
+{
+    // Filled by the program; a click into it sends the focus on to the date.
+    auto* edit = new QLineEdit(m_box);
+    edit->setObjectName(QString::fromLatin1(id));
+    edit->setAccessibleName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    m_fields[Index(field)] = edit;
+    return edit;
+}
+
+void EntryRowWidgets::CreateLists()
+{
+    m_bandList = new QComboBox(m_box);
+    m_bandList->setObjectName(QStringLiteral("1015"));
+    m_bandList->setAccessibleName(QStringLiteral("MHz"));
+    FillList(m_bandList, EntryRow::BandList());
+    m_bandList->setGeometry(geometry::FirstLine(geometry::kBand));
+
+    m_modeList = new QComboBox(m_box);
+    m_modeList->setObjectName(QStringLiteral("1014"));
+    m_modeList->setAccessibleName(QStringLiteral("Modo"));
+    FillList(m_modeList, EntryRow::ModeList());
+    m_modeList->setGeometry(geometry::FirstLine(geometry::kMode));
+}
+
+void EntryRowWidgets::CreateHeadings()
+{
+    using namespace geometry;
+    CreateHeading("Data", kDate.left, m_fields[Index(EntryField::Date)]);
+    CreateHeading("Utc", kTime.left, m_fields[Index(EntryField::Time)]);
+    CreateHeading("MHz", kBand.left, m_bandList);
+    CreateHeading("Modo", kMode.left, m_modeList);
+    m_callsignHeading =
+        CreateHeading("Nominativo", kCallsign.left, m_fields[Index(EntryField::Callsign)]);
+    CreateHeading("RST tx", kReportSent.left, m_fields[Index(EntryField::ReportSent)]);
+    m_receivedHeading = CreateHeading("RST rx", kReceivedOrCaller.left,
+                                      m_fields[Index(EntryField::ReportReceived)], "1091");
+    CreateHeading("Prov.", kProvinceCode.left, m_fields[Index(EntryField::ProvinceCode)]);
+    m_provinceNameHeading = CreateHeading("Nome provincia", kProvinceName.left,
+                                          m_fields[Index(EntryField::ProvinceName)]);
+}
+
+QLabel* EntryRowWidgets::CreateHeading(const char* text, int left, QWidget* buddy, const char* id)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), m_box);
+    if (id != nullptr) {
+        label->setObjectName(QString::fromLatin1(id));
+    }
+    label->setBuddy(buddy);
+    label->adjustSize();
+    label->move(left, geometry::kLabelTop);
+    label->resize(label->width(), geometry::kLabelHeight);
+    return label;
+}
+
+void EntryRowWidgets::CreateSwitches()
+{
+    m_autoDateTime = new QCheckBox(QStringLiteral("Data/ora auto"), m_box);
+    m_autoDateTime->setObjectName(QStringLiteral("1035"));
+    m_autoDateTime->setAccessibleName(m_autoDateTime->text());
+    m_autoDateTime->setGeometry(geometry::kAutoDateTimeBox);
+
+    m_pcShowsUtc = new QCheckBox(QStringLiteral("pc mostra utc"), m_box);
+    m_pcShowsUtc->setObjectName(QStringLiteral("1082"));
+    m_pcShowsUtc->setAccessibleName(m_pcShowsUtc->text());
+    m_pcShowsUtc->setGeometry(geometry::kPcShowsUtcBox);
+
+    m_clearButton = new QPushButton(QStringLiteral("C"), m_box);
+    m_clearButton->setObjectName(QStringLiteral("1103"));
+    m_clearButton->setAccessibleName(QStringLiteral("Cancella campi input"));
+    m_clearButton->setToolTip(QStringLiteral("Cancella campi input (F9)"));
+    // Enter belongs to the entry row, never to a button.
+    m_clearButton->setAutoDefault(false);
+    m_clearButton->setDefault(false);
+    m_clearButton->setFocusPolicy(Qt::TabFocus);
+    m_clearButton->setGeometry(geometry::FirstLine(geometry::kClearButton));
+}
+
+void EntryRowWidgets::SetTabOrder()
+{
+    // The entry fields in their order, then the switches; the name fields are no tab stops.
+    const EntryField order[] = {EntryField::Date,
+                                EntryField::Time,
+                                EntryField::Band,
+                                EntryField::Mode,
+                                EntryField::Callsign,
+                                EntryField::ReportSent,
+                                EntryField::ReportReceived,
+                                EntryField::ProvinceCode,
+                                EntryField::AnsweringCallsign,
+                                EntryField::AnsweringProvinceCode};
+    QWidget* previous = nullptr;
+    for (const EntryField field : order) {
+        QWidget* widget = WidgetOf(field);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+    QWidget::setTabOrder(previous, m_autoDateTime);
+    QWidget::setTabOrder(m_autoDateTime, m_pcShowsUtc);
+    QWidget::setTabOrder(m_pcShowsUtc, m_clearButton);
+}
+
+QLineEdit* EntryRowWidgets::LineEdit(EntryField field) const
+{
+    return m_fields[Index(field)];
+}
+
+EntryField EntryRowWidgets::FieldOf(const QWidget* widget) const
+{
+    if (widget == nullptr) {
+        return EntryField::Other;
+    }
+    if (widget == m_bandList) {
+        return EntryField::Band;
+    }
+    if (widget == m_modeList) {
+        return EntryField::Mode;
+    }
+    for (int i = 0; i < static_cast<int>(m_fields.size()); ++i) {
+        if (m_fields[i] == widget) {
+            return static_cast<EntryField>(i);
+        }
+    }
+    return EntryField::Other;
+}
+
+QWidget* EntryRowWidgets::WidgetOf(EntryField field) const
+{
+    switch (field) {
+        case EntryField::Band:
+            return m_bandList;
+        case EntryField::Mode:
+            return m_modeList;
+        case EntryField::Other:
+            return nullptr;
+        default:
+            return m_fields[Index(field)];
+    }
+}
+
+void EntryRowWidgets::ShowValues(const EntryRow& entry)
+{
+    if (entry.SwlFieldsShown() != m_swlLayout) {
+        SetSwlLayout(entry.SwlFieldsShown());
+    }
+    const EntryValues& v = entry.Values();
+    const std::pair<EntryField, const std::string*> texts[] = {
+        {EntryField::Date, &v.date},
+        {EntryField::Time, &v.time},
+        {EntryField::Callsign, &v.callsign},
+        {EntryField::ReportSent, &v.reportSent},
+        {EntryField::ReportReceived, &v.reportReceived},
+        {EntryField::ProvinceCode, &v.provinceCode},
+        {EntryField::ProvinceName, &v.provinceName},
+        {EntryField::AnsweringCallsign, &v.answeringCallsign},
+        {EntryField::AnsweringProvinceCode, &v.answeringProvinceCode},
+        {EntryField::AnsweringProvinceName, &v.answeringProvinceName},
+    };
+    for (const auto& [field, text] : texts) {
+        SetTextIfDifferent(m_fields[Index(field)], *text);
+    }
+
+    if (m_bandList->currentIndex() != entry.BandPosition()) {
+        m_bandList->setCurrentIndex(entry.BandPosition());
+    }
+    if (m_modeList->currentIndex() != entry.ModePosition()) {
+        m_modeList->setCurrentIndex(entry.ModePosition());
+    }
+    m_bandList->setEnabled(entry.BandListEnabled());
+    m_modeList->setEnabled(entry.ModeListEnabled());
+
+    m_autoDateTime->setChecked(entry.AutoDateTime());
+    m_pcShowsUtc->setChecked(entry.PcShowsUtc());
+    m_pcShowsUtc->setVisible(entry.PcShowsUtcVisible());
+}
+
+void EntryRowWidgets::SetSwlLayout(bool swl)
+{
+    m_swlLayout = swl;
+    for (const EntryField field : {EntryField::AnsweringCallsign, EntryField::AnsweringProvinceCode,
+                                   EntryField::AnsweringProvinceName}) {
+        m_fields[Index(field)]->setVisible(swl);
+    }
+    // The answering station's report sits under the calling station's; in a QSO entry the
+    // received report takes the place of the calling-station indicator.
+    QLineEdit* received = m_fields[Index(EntryField::ReportReceived)];
+    received->setGeometry(swl ? geometry::SecondLine(geometry::kReportSent)
+                              : geometry::FirstLine(geometry::kReceivedOrCaller));
+    received->setAccessibleName(swl ? QStringLiteral("RST 2") : QStringLiteral("RST rx"));
+    m_receivedHeading->setVisible(!swl);
+    m_fields[Index(EntryField::Callsign)]->setAccessibleName(swl ? QStringLiteral("Nominativo 1")
+                                                                 : QStringLiteral("Nominativo"));
+}
+
+}  // namespace zelkor

@@ -1,0 +1,68 @@
+#pragma once
+// The main window as the program opens it, in temporary folders, with a scripted prompter and a
+// clock that stands still; plus the few steps the window tests share.
+
+#include "app/AppContext.h"
+#include "mainwindow/CVelsadDlg.h"
+#include "support/FixedClock.h"
+#include "support/ProgramFolders.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace zelkor::test {
+
+class MainWindowHarness {
+public:
+    MainWindowHarness() { clock.now = QDateTime(QDate(2024, 3, 9), QTime(14, 32, 20), Qt::UTC); }
+
+    // Starts the program and shows its window, active, as the operator finds it.
+    [[nodiscard]] bool Open()
+    {
+        folders.Start(context, prompter);
+        window = std::make_unique<CVelsadDlg>(context, prompter, clock);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    template <typename T = QWidget>
+    T* Find(const char* id) const
+    {
+        return window->findChild<T*>(QString::fromLatin1(id));
+    }
+
+    QString Text(const char* id) const { return Find<QLineEdit>(id)->text(); }
+    QString FocusedId() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    // Keys go where the operator's keys go: to the control with the focus.
+    static void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    // A callsign, Enter, a province code, Enter: the normal walk of one contact.
+    static void EnterContact(const QString& callsign, const QString& province)
+    {
+        Type(callsign);
+        Press(Qt::Key_Return);
+        Type(province);
+        Press(Qt::Key_Return);
+    }
+
+    ProgramFolders folders;
+    AppContext context;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    std::unique_ptr<CVelsadDlg> window;
+};
+
+}  // namespace zelkor::test

@@ -1,0 +1,349 @@
+// Logging QSO contacts through the real window from the keyboard: the Enter walk, what the
+// fields let through, duplicates and previous contacts, the band list, clearing the row and the
+// summary data command.
+
+#include "MainWindowHarness.h"
+
+#include "app/ProgramTitle.h"
+#include "app/SettingKeys.h"
+#include "entry/EntryRow.h"
+#include "log/LogList.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zelkor;
+using test::MainWindowHarness;
+
+namespace {
+
+// The entrant's own province must be known before a contact can be logged.
+void StoreOwnProvince(const MainWindowHarness& h)
+{
+    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
+    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
+}
+
+QStringList Row(LogList& log, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < log.ColumnCount(); ++column) {
+        cells << QString::fromLatin1(log.Cell(row, column));
+    }
+    return cells;
+}
+
+}  // namespace
+
+class QsoEntryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logsAContactFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("enterKey");
+        QTest::newRow("Return") << static_cast<int>(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << static_cast<int>(Qt::Key_Enter);
+    }
+
+    void logsAContactFromTheKeyboard()
+    {
+        QFETCH(int, enterKey);
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        QVERIFY(h.Open());
+        const qsizetype linesBefore = h.folders.WorkingFileLines().size();
+
+        const auto key = static_cast<Qt::Key>(enterKey);
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        MainWindowHarness::Type(QStringLiteral("ik0abc"));
+        MainWindowHarness::Press(key, modifiers);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        MainWindowHarness::Type(QStringLiteral("rm"));
+        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
+        QVERIFY(h.Find("1081")->isVisible());  // Rome is not worked yet
+        MainWindowHarness::Press(key, modifiers);
+
+        QCOMPARE(h.window->Log().RowCount(), 1);
+        QCOMPARE(Row(h.window->Log(), 0), (QStringList{"    1", "09.03.2024", "1432", "7", "SSB",
+                                                       "IK0ABC", "59", "59", "RM", "Roma"}));
+        const QList<QByteArray> lines = h.folders.WorkingFileLines();
+        QCOMPARE(lines.size(), linesBefore + 1);
+        QCOMPARE(lines.constLast(), QByteArray("09.03.2024^1432^7^SSB^IK0ABC^59^MI^59^RM^"));
+        QCOMPARE(h.folders.ReadIntSetting(keys::kModified), 1);
+
+        // Ready for the next contact.
+        for (const char* id : {"1004", "1007", "1008"}) {
+            QVERIFY2(h.Text(id).isEmpty(), id);
+        }
+        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QVERIFY(!h.Find("1081")->isVisible());
+    }
+
+    void fieldsTakeOnlyWhatTheyMayHold_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("callsign in capitals") << "1004"
+                                              << "ik0abc/p"
+                                              << "IK0ABC/P";
+        QTest::newRow("callsign separators") << "1004"
+                                             << "ik0 a^b-c"
+                                             << "IK0ABC";
+        QTest::newRow("callsign length") << "1004"
+                                         << "ik0abcdefghijkl"
+                                         << "IK0ABCDEFGHIJ";
+        QTest::newRow("province letters") << "1007"
+                                          << "r^1m"
+                                          << "RM";
+        QTest::newRow("province length") << "1007"
+                                         << "rmx"
+                                         << "RM";
+        QTest::newRow("report digits") << "1005"
+                                       << "5^9a9"
+                                       << "599";
+        QTest::newRow("date") << "1000"
+                              << "1^0.03x.2024"
+                              << "10.03.2024";
+        QTest::newRow("time") << "1001"
+                              << "14:^3a2"
+                              << "14:32";
+    }
+
+    void fieldsTakeOnlyWhatTheyMayHold()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        auto* field = h.Find<QLineEdit>(id.toLatin1().constData());
+        field->clear();
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), shown);
+    }
+
+    void typedCallsignReachesTheEntryRow()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        MainWindowHarness::Type(QStringLiteral("iz2abc"));
+        QCOMPARE(h.window->Entry().Values().callsign, std::string("IZ2ABC"));
+    }
+
+    void leavingAWrongCallsignEmptiesIt()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        MainWindowHarness::Type(QStringLiteral("dl1abc"));
+        MainWindowHarness::Press(Qt::Key_Tab);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1005"));
+        QVERIFY(h.Text("1004").isEmpty());
+        QVERIFY(h.prompter.boxes.empty());
+    }
+
+    void clickIntoTheProvinceNameMovesOn()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        // Name -> date -> time -> band list, as automatic date and time is on.
+        QTest::mouseClick(h.Find("1008"), Qt::LeftButton);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1015"));
+    }
+
+    void leavingAWrongTimeSaysSoAndComesBack()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        QTest::mouseClick(h.Find("1035"), Qt::LeftButton);  // automatic date and time off
+        QCOMPARE(h.FocusedId(), QStringLiteral("1000"));
+        MainWindowHarness::Press(Qt::Key_Tab);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1001"));
+        auto* time = h.Find<QLineEdit>("1001");
+        time->selectAll();
+        MainWindowHarness::Type(QStringLiteral("2400"));
+        MainWindowHarness::Press(Qt::Key_Tab);
+
+        QCOMPARE(h.prompter.boxes.size(), size_t(1));
+        QCOMPARE(h.prompter.boxes.front().title, QStringLiteral("Errore"));
+        QCOMPARE(h.prompter.boxes.front().text, QStringLiteral("Ora errata!"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1001"));
+
+        // "14:32" is taken and shown as it is logged.
+        time->selectAll();
+        MainWindowHarness::Type(QStringLiteral("14:32"));
+        MainWindowHarness::Press(Qt::Key_Tab);
+        QCOMPARE(h.prompter.boxes.size(), size_t(1));
+        QCOMPARE(time->text(), QStringLiteral("1432"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1015"));
+    }
+
+    void duplicateIsShownAndDiscarded()
+    {
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        QVERIFY(h.Open());
+        MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
+        QCOMPARE(h.window->Log().RowCount(), 1);
+
+        MainWindowHarness::Type(QStringLiteral("ik0abc"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QVERIFY(h.Find("1053")->isVisible());
+        QVERIFY(h.Text("1007").isEmpty());
+
+        auto* previous = h.Find<QTableWidget>("1013");
+        QStringList headings;
+        for (int column = 0; column < previous->columnCount(); ++column) {
+            headings << previous->horizontalHeaderItem(column)->text();
+        }
+        QCOMPARE(headings, (QStringList{"Giorno", "Utc", "MHz", "Modo", "RstT", "RstR"}));
+        QCOMPARE(previous->rowCount(), 1);
+        QStringList cells;
+        for (int column = 0; column < previous->columnCount(); ++column) {
+            cells << previous->item(0, column)->text();
+        }
+        QCOMPARE(cells, (QStringList{"09", "1432", "7", "SSB", "59", "59"}));
+
+        // 7 MHz ssb worked with this callsign; 3,5 MHz ssb not.
+        auto* worked = h.Find<QToolButton>("10007");
+        QVERIFY(worked->isEnabled());
+        QCOMPARE(worked->accessibleName(), QStringLiteral("Nominativo 7 MHz ssb lavorato"));
+        QVERIFY(!h.Find("10006")->isEnabled());
+
+        // Enter discards the duplicate instead of logging it.
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.window->Log().RowCount(), 1);
+        QVERIFY(!h.Find("1053")->isVisible());
+        QVERIFY(h.Text("1004").isEmpty());
+        QCOMPARE(previous->rowCount(), 0);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+    }
+
+    void choosingAnotherBandRerunsTheDuplicateTest()
+    {
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        QVERIFY(h.Open());
+        MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
+        MainWindowHarness::Type(QStringLiteral("ik0abc"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QVERIFY(h.Find("1053")->isVisible());
+
+        auto* bandList = h.Find<QComboBox>("1015");
+        bandList->setFocus();
+        QTest::keyClick(bandList, Qt::Key_Up);
+        QCOMPARE(bandList->currentText(), QStringLiteral("3,5"));
+        QVERIFY(!h.Find("1053")->isVisible());
+        // The province comes back from the earlier contact; on 3,5 MHz it is a new multiplier.
+        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
+        QVERIFY(h.Find("1081")->isVisible());
+        QCOMPARE(h.folders.ReadSetting(keys::kBand), QStringLiteral("3,5"));
+    }
+
+    void clearingTheRowKeepsDateTimeAndReports_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("F9") << "F9";
+        QTest::newRow("C button") << "C";
+        QTest::newRow("menu item") << "menu";
+    }
+
+    void clearingTheRowKeepsDateTimeAndReports()
+    {
+        QFETCH(QString, how);
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        MainWindowHarness::Type(QStringLiteral("ik0abc"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        MainWindowHarness::Type(QStringLiteral("rm"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+
+        if (how == QLatin1String("F9")) {
+            MainWindowHarness::Press(Qt::Key_F9);
+        } else if (how == QLatin1String("C")) {
+            QTest::mouseClick(h.Find<QPushButton>("1103"), Qt::LeftButton);
+        } else {
+            h.window->findChild<QAction*>(QStringLiteral("1103"))->trigger();
+        }
+
+        for (const char* id : {"1004", "1007", "1008"}) {
+            QVERIFY2(h.Text(id).isEmpty(), id);
+        }
+        QCOMPARE(h.Text("1000"), QStringLiteral("09.03.2024"));
+        QCOMPARE(h.Text("1001"), QStringLiteral("1432"));
+        QCOMPARE(h.Text("1005"), QStringLiteral("59"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.window->Log().RowCount(), 0);
+    }
+
+    void enterWithoutOwnProvinceAsksForTheSummaryData()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        int edits = 0;
+        h.window->SetSummaryEditor([&edits](const SummaryData& data) {
+            ++edits;
+            CVelsadDlg::SummaryEdit edit{data, false};
+            edit.data.province = "MI";
+            return std::optional(edit);
+        });
+
+        MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
+        QCOMPARE(h.prompter.boxes.size(), size_t(1));
+        QCOMPARE(h.prompter.boxes.front().title, QStringLiteral("Avviso"));
+        QCOMPARE(h.prompter.boxes.front().text,
+                 QStringLiteral("ATTENZIONE!\nSpecificare il codice della propria provincia"));
+        QCOMPARE(edits, 1);
+        QCOMPARE(h.folders.ReadSetting(keys::kProvince), QStringLiteral("MI"));
+        QCOMPARE(h.window->Log().RowCount(), 0);
+        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABC"));
+
+        // The row kept its values: Enter again logs the contact.
+        h.Find("1007")->setFocus();
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.window->Log().RowCount(), 1);
+    }
+
+    void summaryDataSwitchesToAnSwlLog()
+    {
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        h.folders.WriteSetting(keys::kOpenLogPath, QStringLiteral("/tmp/gara.zelk"));
+        h.folders.WriteSetting(keys::kOpenLogName, QStringLiteral("gara.zelk"));
+        QVERIFY(h.Open());
+        h.window->SetSummaryEditor([](const SummaryData& data) {
+            CVelsadDlg::SummaryEdit edit{data, true};
+            edit.data.category = "SWL";
+            return std::optional(edit);
+        });
+
+        MainWindowHarness::Press(Qt::Key_F5);
+
+        QVERIFY(h.window->Log().IsSwl());
+        QCOMPARE(h.window->windowTitle(), ProgramTitleText());
+        QVERIFY(h.Find("1009")->isVisible());
+        QCOMPARE(h.Find<QLabel>("1092")->text(), QStringLiteral("Prov1"));
+        QCOMPARE(h.folders.ReadSetting(keys::kCategory), QStringLiteral("SWL"));
+    }
+
+    void cancelledSummaryDataChangesNothing()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        h.window->SetSummaryEditor([](const SummaryData&) { return std::nullopt; });
+        MainWindowHarness::Press(Qt::Key_F5);
+        QVERIFY(!QFile::exists(h.folders.SettingsPath()));
+        QVERIFY(!h.window->Log().IsSwl());
+    }
+};
+
+QTEST_MAIN(QsoEntryTest)
+#include "tst_qsoentry.moc"
