@@ -1,10 +1,13 @@
 #include "app/ProgramTitle.h"
 
+#include "dialogs/EncodedText.h"
+#include "text/Cp1252.h"
+
 namespace zelkor {
 
 QString ProgramTitleText()
 {
-    return QStringLiteral("Zelkor - Contest Italiano 40/80 metri");
+    return ToQString(FetchEncodedString(kProgramTitleEntry));
 }
 
 QString WindowTitle(const QString& openLogName)

@@ -164,6 +164,14 @@ void EntryRow::OnLayoutSwitched()
     ShowValues();
 }
 
+void EntryRow::RefreshProvinceNames()
+{
+    OnProvinceCodeChange();
+    if (m_log.IsSwl()) {
+        OnAnsweringProvinceCodeChange();
+    }
+}
+
 void EntryRow::OnLogReplaced()
 {
     m_entryBlocked = false;

@@ -128,6 +128,8 @@ public:
     void ClearEntryRow();
     // The entry-row half of a layout switch: fields refreshed, single-letter indicators hidden.
     void OnLayoutSwitched();
+    // After the province table changed: the names shown follow it.
+    void RefreshProvinceNames();
     // After New or Open: nothing of the old log may stay in the signs and lists.
     void OnLogReplaced();
 

@@ -5,6 +5,8 @@
 #include "app/InstanceLock.h"
 #include "app/SettingKeys.h"
 #include "app/Startup.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CSplashDlg.h"
 #include "mainwindow/CVelsadDlg.h"
 #include "platform/QtPrompter.h"
 
@@ -34,6 +36,7 @@ int ZelkorApp::Run(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ORVENT"));
     QApplication::setApplicationName(QStringLiteral("zelkor"));
+    QApplication::setWindowIcon(ProgramIcon());
     QTranslator translator;
     LoadItalianTranslations(app, translator);
 
@@ -58,6 +61,8 @@ int ZelkorApp::Run(int argc, char** argv)
         prompter.Error(lock.HeldElsewhereText());
         return 1;
     }
+
+    ShowSplash();
 
     CVelsadDlg window(context, prompter);
     prompter.SetParent(&window);

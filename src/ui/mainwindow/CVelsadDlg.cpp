@@ -6,6 +6,9 @@
 #include "dialogs/CSummaryDataDlg.h"
 #include "entry/EntryRow.h"
 #include "entry/WorkedTables.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CInstructionsDlg.h"
+#include "dialogs/COptionsDlg.h"
 #include "log/LogCommands.h"
 #include "log/LogList.h"
 #include "log/LogTableView.h"
@@ -206,8 +209,10 @@ void CVelsadDlg::RunCommand(Command command)
         case Command::ImportProvinceList:
             ImportProvinceList();
             break;
-        case Command::Print:
         case Command::ShowScore:
+            ShowScore();
+            break;
+        case Command::Print:
         case Command::SortByDateTime:
         case Command::ExportCabrillo:
         case Command::ExportVantlog:
@@ -215,9 +220,17 @@ void CVelsadDlg::RunCommand(Command command)
         case Command::Modify:
         case Command::Delete:
         case Command::Options:
+            ShowOptions(m_context, m_prompter, this);
+            break;
         case Command::ProvinceList:
+            OpenProvinceListDialog();
+            break;
         case Command::About:
+            ShowAbout(this);
+            break;
         case Command::Instructions:
+            ShowInstructions(this);
+            break;
             // Their windows and reports come with their own features.
             break;
     }
@@ -289,7 +302,6 @@ void CVelsadDlg::ImportProvinceList()
     }
 }
 
-void CVelsadDlg::OpenProvinceListDialog() {}
 
 void CVelsadDlg::UpdateTitle()
 {

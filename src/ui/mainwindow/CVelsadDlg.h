@@ -92,7 +92,9 @@ private:
     void AfterFileCommand(CommandOutcome outcome);
     void OnEntryEnter();
     void ImportProvinceList();
-    // Opened after a successful import; the province list window is not built yet.
+    // Commands of the "Log", "Qso", "Strumenti" and "Aiuto" menus (CVelsadDlgCommands.cpp).
+    void ShowScore();
+    // F8, and after a successful import. A saved list renames the provinces on screen.
     void OpenProvinceListDialog();
     std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& data);
 

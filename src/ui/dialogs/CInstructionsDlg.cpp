@@ -1,0 +1,91 @@
+#include "dialogs/CInstructionsDlg.h"
+
+#include "app/DialogColours.h"
+#include "dialogs/EncodedText.h"
+#include "text/Cp1252.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace zelkor {
+namespace {
+
+// The manual is written for this many columns; a few more leave room for the scroll bar.
+constexpr int kShownColumns = 76;
+constexpr int kShownLines = 32;
+
+bool HasEvenColumns(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QStringLiteral("iiii")) ==
+           metrics.horizontalAdvance(QStringLiteral("MMMM"));
+}
+
+// Platforms without a theme answer the fixed-pitch request with the proportional default font;
+// the manual's tables need real columns. (Font flags aren't asked: some monospaced fonts don't
+// declare themselves as such.)
+QFont FixedPitchFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!HasEvenColumns(font)) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    return font;
+}
+
+}  // namespace
+
+CInstructionsDlg::CInstructionsDlg(const std::string& manual, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CInstructionsDlg"));
+    setWindowTitle(QStringLiteral("Istruzioni"));
+
+    auto* box = new QPlainTextEdit(this);
+    box->setObjectName(QStringLiteral("1056"));
+    box->setAccessibleName(QStringLiteral("Istruzioni"));
+    box->setReadOnly(true);
+    box->setFont(FixedPitchFont());
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The box's own style sheet keeps it black on white under the dialog colours.
+    box->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: white; color: black; }"));
+    box->setPlainText(ToQString(WithCrLfLineBreaks(manual)));
+
+    const QFontMetrics metrics(box->font());
+    box->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * kShownColumns +
+                            box->verticalScrollBar()->sizeHint().width(),
+                        metrics.lineSpacing() * kShownLines);
+
+    auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+    close->setObjectName(QStringLiteral("1"));
+    close->setAccessibleName(close->text());
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(box);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    // The box takes the keys, so that the arrows and page keys scroll at once.
+    box->setFocus();
+    DialogColours::Apply(this);
+}
+
+void ShowInstructions(QWidget* parent)
+{
+    const std::string manual = LoadInstructionsText();
+    CInstructionsDlg dialog(manual, parent);
+    dialog.exec();
+}
+
+}  // namespace zelkor

@@ -1,0 +1,68 @@
+#include "dialogs/CSplashDlg.h"
+
+#include "app/ProgramTitle.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QTimerEvent>
+#include <QVBoxLayout>
+
+// The pictures live in the widget library, which the linker would otherwise leave out; the
+// splash runs before any other window has asked for them.
+static void InitSplashResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace zelkor {
+namespace {
+
+const QSize kPictureSize(360, 300);
+
+}  // namespace
+
+CSplashDlg::CSplashDlg(std::chrono::milliseconds delay, QWidget* parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_delay(delay)
+{
+    InitSplashResources();
+    setObjectName(QStringLiteral("CSplashDlg"));
+    setWindowTitle(ProgramTitleText());
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("splashPicture"));
+    picture->setAccessibleName(ProgramTitleText());
+    picture->setAlignment(Qt::AlignCenter);
+    // Drawn from the vector picture at the screen's own scale, so that it stays sharp at 2x.
+    picture->setPixmap(QIcon(QStringLiteral(":/zelkor/artwork/splash.svg"))
+                           .pixmap(kPictureSize, devicePixelRatioF()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+    setFixedSize(kPictureSize);
+}
+
+void CSplashDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_timer.isActive()) {
+        m_timer.start(static_cast<int>(m_delay.count()), this);
+    }
+}
+
+void CSplashDlg::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timer.timerId()) {
+        QDialog::timerEvent(event);
+        return;
+    }
+    m_timer.stop();
+    accept();
+}
+
+void ShowSplash()
+{
+    CSplashDlg splash;
+    splash.exec();
+}
+
+}  // namespace zelkor
