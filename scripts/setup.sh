@@ -14,7 +14,11 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # a display for trying the real window, and reading printed PDFs back
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
+    # Node.js runs the independent ADIF and Cabrillo readers of the export tests
+    nodejs
 )
+# A Node.js that brings its own npm (NodeSource's) must not get Debian's, which conflicts with it.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,17 +26,29 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root=()
-if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null 2>&1; then
-        echo "Mancano i pacchetti: ${missing[*]}; servono i permessi di root per installarli." >&2
-        exit 1
+if [ ${#missing[@]} -gt 0 ]; then
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Mancano i pacchetti: ${missing[*]}; servono i permessi di root per installarli." >&2
+            exit 1
+        fi
+        as_root=(sudo)
     fi
-    as_root=(sudo)
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -q
+    "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+# The export readers at the versions of their package-lock. npm writes the hidden lock last, so
+# its presence means a finished install. Without the registry the build and the other tests still
+# run; the reader tests then report as skipped.
+npm_folder="$(cd "$(dirname "$0")/.." && pwd)/tests/npm"
+if [ ! -f "$npm_folder/node_modules/.package-lock.json" ]; then
+    echo "Installing the export readers in $npm_folder"
+    if ! npm ci --prefix "$npm_folder" --no-audit --no-fund; then
+        echo "Impossibile installare i lettori ADIF e Cabrillo da npm: i loro test saranno saltati." >&2
+    fi
+fi

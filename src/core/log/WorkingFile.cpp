@@ -204,6 +204,8 @@ Result WorkingFile::WriteWorkingFile(const LogList& log, const SummaryData& summ
 {
     QString reason;
     if (!WriteFileAtomically(m_path, LogFileBytes(log, summary), &reason)) {
+        // The file on disk no longer matches the log: a later copy must rewrite it first.
+        m_lacksRows = true;
         return Result::Failure(RewriteFailedText(m_path, WriteProblem(m_path, reason)));
     }
     SyncFolderOf(m_path);

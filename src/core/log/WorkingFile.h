@@ -31,7 +31,7 @@ public:
     // to disk. A missing file is a failure, never created here. On failure the file is cut back
     // to its length before the call, so that no part of the line stays behind.
     Result AppendToWorkingFile(const std::string& line);
-    // After a failed append the file lacks a row of the log: rewrites it whole, so that a copy
+    // After a failed append or rewrite the file lacks rows of the log: rewrites it whole, so that a copy
     // of it (Save, Save As) holds every row. Does nothing while the file is complete.
     Result CatchUp(const LogList& log, const SummaryData& summary);
 

@@ -1,7 +1,13 @@
+#include "app/CommandLineTool.h"
 #include "app/ZelkorApp.h"
 
 int main(int argc, char** argv)
 {
+    // The command-line exports run where no display exists (a script over ssh, CI), so they are
+    // decided before any QApplication could reach for the window system.
+    if (zelkor::IsCommandLineToolRequest(argc, argv)) {
+        return zelkor::RunCommandLineToolProcess(argc, argv);
+    }
     zelkor::ZelkorApp app;
     return app.Run(argc, argv);
 }

@@ -9,6 +9,7 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CInstructionsDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "export/ExportCommands.h"
 #include "log/LogCommands.h"
 #include "log/LogList.h"
 #include "log/LogTableView.h"
@@ -128,6 +129,7 @@ void CVelsadDlg::CreateLogBox()
     box->setGeometry(geometry::kLogBox);
     m_logView = new LogTableView(*m_log, box);
     m_logView->setGeometry(8, 18, box->width() - 16, box->height() - 26);
+    ConnectLogEditing();
 }
 
 void CVelsadDlg::CreatePreviousContactsBox()
@@ -212,13 +214,24 @@ void CVelsadDlg::RunCommand(Command command)
         case Command::ShowScore:
             ShowScore();
             break;
-        case Command::Print:
         case Command::SortByDateTime:
-        case Command::ExportCabrillo:
-        case Command::ExportVantlog:
-        case Command::ExportAdif:
+            SortLog();
+            break;
         case Command::Modify:
+            ModifyRows();
+            break;
         case Command::Delete:
+            DeleteRows();
+            break;
+        case Command::ExportCabrillo:
+            ExportCabrillo(m_context, *m_log, m_prompter);
+            break;
+        case Command::ExportVantlog:
+            ExportVantlogText(m_context, *m_log, m_prompter);
+            break;
+        case Command::ExportAdif:
+            ExportAdif(m_context, *m_log, m_prompter);
+            break;
         case Command::Options:
             ShowOptions(m_context, m_prompter, this);
             break;
@@ -231,6 +244,7 @@ void CVelsadDlg::RunCommand(Command command)
         case Command::Instructions:
             ShowInstructions(this);
             break;
+        case Command::Print:
             // Their windows and reports come with their own features.
             break;
     }

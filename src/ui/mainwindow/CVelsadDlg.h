@@ -94,6 +94,11 @@ private:
     void ImportProvinceList();
     // Commands of the "Log", "Qso", "Strumenti" and "Aiuto" menus (CVelsadDlgCommands.cpp).
     void ShowScore();
+    void ModifyRows();
+    void DeleteRows();
+    void SortLog();
+    // Right click, double click and the "Data" and "Utc" headers of the log list.
+    void ConnectLogEditing();
     // F8, and after a successful import. A saved list renames the provinces on screen.
     void OpenProvinceListDialog();
     std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& data);

@@ -6,11 +6,19 @@
 #include "app/AppContext.h"
 #include "entry/EntryRow.h"
 #include "entry/WorkedTables.h"
+#include "log/LogColumns.h"
+#include "log/LogEditing.h"
 #include "log/LogList.h"
+#include "log/LogTableView.h"
+#include "log/QtRowEditor.h"
 #include "log/LogProvinceNames.h"
 #include "provinces/CProvinceListDlg.h"
 #include "scoring/ScoreCommand.h"
 #include "scoring/ScoreReportDialog.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
 
 namespace zelkor {
 
@@ -21,6 +29,53 @@ void CVelsadDlg::ShowScore()
         ScoreReportDialog report(result.table, m_log->Layout(), this);
         report.exec();
     }
+}
+
+void CVelsadDlg::ConnectLogEditing()
+{
+    m_logView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_logView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (m_log->SelectedRows().empty()) {
+            return;
+        }
+        QMenu popup(this);
+        popup.addAction(QStringLiteral("Modifica"), this, &CVelsadDlg::ModifyRows);
+        popup.addAction(QStringLiteral("Elimina"), this, &CVelsadDlg::DeleteRows);
+        popup.exec(m_logView->viewport()->mapToGlobal(at));
+    });
+    connect(m_logView, &QAbstractItemView::doubleClicked, this, &CVelsadDlg::ModifyRows);
+    m_logView->horizontalHeader()->setSectionsClickable(true);
+    connect(m_logView->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        // Only the date and time headers sort; the columns have the same places in both layouts.
+        if (column == QsoColumn::Date || column == QsoColumn::Time) {
+            SortLog();
+        }
+    });
+}
+
+void CVelsadDlg::ModifyRows()
+{
+    QtRowEditor editor(m_context.provinces, this);
+    ModifySelectedRows(m_context, *m_log, *m_tables, *m_workingFile, m_prompter, editor);
+}
+
+void CVelsadDlg::DeleteRows()
+{
+    const auto busy = [](bool on) {
+        if (on) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
+    DeleteSelectedRows(m_context, *m_log, *m_tables, *m_workingFile, m_prompter, busy);
+}
+
+void CVelsadDlg::SortLog()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SortByDateTime(*m_log);
+    QApplication::restoreOverrideCursor();
 }
 
 void CVelsadDlg::OpenProvinceListDialog()

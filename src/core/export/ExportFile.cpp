@@ -1,0 +1,73 @@
+#include "export/ExportFile.h"
+
+#include "app/ProgramFolder.h"
+#include "platform/FileIO.h"
+
+#include <QFileInfo>
+
+namespace zelkor {
+namespace {
+
+// The checks run only after a failed write, to tell a destination that can't be opened from one
+// that broke while being written (a full disk).
+bool CanOpenForWriting(const QString& path)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (target.isDir() || !folder.isDir()) {
+        return false;
+    }
+    if (target.exists() && !target.isWritable()) {
+        return false;
+    }
+    return IsFolderWritable(folder.absoluteFilePath());
+}
+
+QString WriteFailureText(const QString& path)
+{
+    return QStringLiteral("Errore scrittura file:\n") + path +
+           QStringLiteral(
+               "\n\nIl file non è stato scritto; un file già esistente con questo "
+               "nome è rimasto com'era.");
+}
+
+}  // namespace
+
+bool IsProgramFile(const QString& programFolder, const QString& path)
+{
+    QString folder = programFolder;
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    const QFileInfo target(path);
+    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
+        const QFileInfo own(folder + QLatin1String(name));
+        if (target.absoluteFilePath() == own.absoluteFilePath() ||
+            (!own.canonicalFilePath().isEmpty() &&
+             target.canonicalFilePath() == own.canonicalFilePath())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString OpenFailureText(const QString& path)
+{
+    return QStringLiteral("Errore apertura file:\n") + path + QStringLiteral("\n\n");
+}
+
+Result WriteExportFile(const QString& programFolder, const QString& path, const QByteArray& bytes)
+{
+    if (IsProgramFile(programFolder, path)) {
+        return Result::Failure(
+            QStringLiteral("Non si può esportare il log su un file del programma:\n") + path +
+            QStringLiteral("\n\nScegliere un altro nome."));
+    }
+    if (WriteFileAtomically(path, bytes)) {
+        return Result::Ok();
+    }
+    return Result::Failure(CanOpenForWriting(path) ? WriteFailureText(path)
+                                                   : OpenFailureText(path));
+}
+
+}  // namespace zelkor

@@ -1,0 +1,131 @@
+#include "core/export/ExportTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+class CommandLineToolTest : public ::testing::Test {
+protected:
+    CommandLineToolTest()
+    {
+        QFile::copy(QStringLiteral(ZELKOR_SHIPPED_PROVINCES), m_program.File("_prov.cod"));
+        m_setup.executableFolder = m_program.Path();
+        m_setup.userDataFolder = m_userData.Path();
+    }
+
+    test::TempFolder m_program;
+    test::TempFolder m_userData;
+    test::TempFolder m_output;
+    CommandLineToolSetup m_setup;
+};
+
+TEST_F(CommandLineToolTest, WrongRowsAreReportedAndTheStatusStaysZero)
+{
+    const test::ToolRun run = test::RunTool(
+        {"--export", "adif", test::TestDataPath("export-qso.zelk"), m_output.File("a")}, m_setup);
+    EXPECT_EQ(run.status, kToolSucceeded);
+    EXPECT_EQ(run.err,
+              "Ignorato QSO n. 6 per BANDA errata.\nIgnorato QSO n. 7 per BANDA errata.\n"
+              "Ignorato QSO n. 8 per BANDA errata.\nIgnorato QSO n. 9 per BANDA errata.\n");
+}
+
+TEST_F(CommandLineToolTest, ScorePrintsTheReportWithPlainLineFeeds)
+{
+    // The heard contacts behind the report's golden file.
+    QByteArray log = "zelk100;hrd\r\nI0-1234\r\nRM\r\nLAZ\r\nSWL\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    for (const char* bandModeProvince :
+         {"3,5^SSB^I1XYZ^59^MI", "3,5^SSB^I1XYZ^59^MI", "7^CW^I1XYZ^59^RM", "7^CW^I1XYZ^59^MI",
+          "7^PSK31^I1XYZ^59^TO", "7^RTTY^I1XYZ^59^TO"}) {
+        log += QByteArray("05.02.2006^1432^") + bandModeProvince + "^IK2AAA^\r\n";
+    }
+    m_output.Write("swl.zelk", log);
+    const test::ToolRun run = test::RunTool({"--score", m_output.File("swl.zelk")}, m_setup);
+    EXPECT_EQ(run.status, kToolSucceeded);
+    EXPECT_TRUE(
+        test::SameBytes(test::ReadTestData("score-report-swl.txt").replace("\r\n", "\n"), run.out));
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
+TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
+{
+    const QString missingLog = m_output.File("manca.zelk");
+    const QString missingFolder = m_output.File("manca/out.adi");
+    const QString working = m_program.File("_ult.zelk");
+    const QString out = m_output.File("out");
+    const QString emptyLog = test::TestDataPath("export-qso-empty.zelk");
+    const QString usage = QStringLiteral(
+        "Uso:\n  zelkor --export cabrillo|adif|vantlog LOG.zelk FILE_DI_USCITA\n"
+        "  zelkor --score LOG.zelk\n");
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString err;
+    };
+    const std::vector<Case> cases = {
+        {{"--export", "cabrillo", missingLog, out},
+         kToolFailed,
+         "Impossibile leggere il log:\n" + missingLog + "\n\nIl file non esiste.\n"},
+        {{"--score", m_output.Path()},
+         kToolFailed,
+         "Impossibile leggere il log:\n" + m_output.Path() +
+             "\n\nIl percorso indica una cartella, non un file.\n"},
+        {{"--export", "vantlog", test::TestDataPath("export-swl-empty.zelk"), out},
+         kToolFailed,
+         QStringLiteral("Il programma Vantlog non supporta il modo SWL\nper cui non \u00E8 "
+                        "possibile esportare il log attuale in\nquesto formato.\n")},
+        {{"--export", "adif", emptyLog, missingFolder},
+         kToolFailed,
+         "Errore apertura file:\n" + missingFolder + "\n"},
+        {{"--export", "adif", emptyLog, working},
+         kToolFailed,
+         QStringLiteral("Non si può esportare il log su un file del programma:\n") + working +
+             "\n\nScegliere un altro nome.\n"},
+        {{"--export", "pdf", emptyLog, out}, kToolMisused, "Formato sconosciuto: pdf\n" + usage},
+        {{"--export", "adif", emptyLog}, kToolMisused, usage},
+        {{"--score"}, kToolMisused, usage},
+    };
+    for (const Case& c : cases) {
+        const test::ToolRun run = test::RunTool(c.arguments, m_setup);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(QString::fromLocal8Bit(run.err), c.err) << c.arguments.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+        EXPECT_FALSE(QFile::exists(working));
+    }
+}
+
+TEST_F(CommandLineToolTest, LogWithoutHeaderTakesTheSummaryDataOfTheSettings)
+{
+    m_output.Write("bare.zelk", "03.12.2005^1530^3,5^SSB^I1ABC^59^RM^59^TO^\r\n");
+    m_setup.settingsSummary.callsign = "IZ9ZZZ";
+    m_setup.settingsSummary.province = "PA";
+    const test::ToolRun run = test::RunTool(
+        {"--export", "cabrillo", m_output.File("bare.zelk"), m_output.File("bare.log")}, m_setup);
+    ASSERT_EQ(run.status, kToolSucceeded);
+    const QByteArray file = m_output.Read("bare.log");
+    EXPECT_TRUE(file.contains("\r\nCALLSIGN: IZ9ZZZ\r\n")) << file.toStdString();
+    EXPECT_TRUE(file.contains("\r\nQSO:  3500 PH 2005-12-03 1530 IZ9ZZZ        59  PA   I1ABC"));
+}
+
+TEST_F(CommandLineToolTest, NothingButTheOutputFileIsCreated)
+{
+    const QStringList before = QDir(m_program.Path()).entryList(QDir::AllEntries | QDir::Hidden);
+    for (const char* format : {"cabrillo", "adif", "vantlog"}) {
+        EXPECT_EQ(test::RunTool({"--export", format, test::TestDataPath("export-qso.zelk"),
+                                 m_output.File("x")},
+                                m_setup)
+                      .status,
+                  kToolSucceeded);
+    }
+    EXPECT_EQ(QDir(m_program.Path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    EXPECT_TRUE(QDir(m_userData.Path()).isEmpty());
+    EXPECT_EQ(QDir(m_output.Path()).entryList(QDir::Files), QStringList({"x"}));
+}
+
+}  // namespace
+}  // namespace zelkor

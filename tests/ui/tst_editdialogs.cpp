@@ -1,0 +1,243 @@
+// The two row edit dialogs on screen: their fields, what typing lets through, and "Salva" with
+// the checks answered through a scripted prompter; and the row editor the window uses.
+
+#include "log/CHrdEditDlg.h"
+#include "log/CQsoEditDlg.h"
+#include "log/QtRowEditor.h"
+#include "provinces/ProvinceTable.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace zelkor;
+
+namespace {
+
+const QsoRowEdit kQsoRow = {"3,5", {"05.02.2006", "1432", "CW", "ik0abc", "599", "579", "RM"}};
+const HrdRowEdit kHrdRow = {"7", {"05.02.2006", "1432", "SSB", "i1xyz", "iz2bbb", "59", "MI"}};
+
+struct Field {
+    int id;
+    QString label;
+    QString text;
+};
+
+std::unique_ptr<EditRowDialog> OpenDialog(const QString& kind, const ProvinceTable& provinces,
+                                          Prompter& prompter)
+{
+    std::unique_ptr<EditRowDialog> dialog;
+    if (kind == QLatin1String("qso")) {
+        auto qso = std::make_unique<CQsoEditDlg>(provinces, prompter);
+        qso->SetRow(kQsoRow);
+        dialog = std::move(qso);
+    } else {
+        auto hrd = std::make_unique<CHrdEditDlg>(provinces, prompter);
+        hrd->SetRow(kHrdRow);
+        dialog = std::move(hrd);
+    }
+    dialog->show();
+    return dialog;
+}
+
+QString FieldText(const QWidget* field)
+{
+    if (const auto* list = qobject_cast<const QComboBox*>(field)) {
+        return list->currentText();
+    }
+    return qobject_cast<const QLineEdit*>(field)->text();
+}
+
+void ClickSave(QWidget* dialog)
+{
+    dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(QList<Field>)
+
+class TestEditDialogs : public QObject {
+    Q_OBJECT
+
+public:
+    TestEditDialogs()
+    {
+        m_provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
+        m_provinces.SetName(ProvinceIndexOf("MI"), "MILANO");
+    }
+
+private slots:
+    void ShowsTheRowInFieldsNamedByIdAndLabel_data();
+    void ShowsTheRowInFieldsNamedByIdAndLabel();
+    void ListsOfferEveryBandAndMode();
+    void TypingKeepsToTheRestrictions_data();
+    void TypingKeepsToTheRestrictions();
+    void ARefusedSaveKeepsTheDialogOpen();
+    void RowEditorHandsBackSaveAndNothingForCancel();
+
+private:
+    ProvinceTable m_provinces;
+};
+
+void TestEditDialogs::ShowsTheRowInFieldsNamedByIdAndLabel_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<Field>>("fields");
+    QTest::newRow("qso") << "qso"
+                         << "Modifica di un QSO"
+                         << QList<Field>{{1000, "Data", "05.02.2006"},   {1001, "Utc", "1432"},
+                                         {1015, "MHz", "3,5"},           {1014, "Modo", "CW"},
+                                         {1004, "Nominativo", "IK0ABC"}, {1005, "RST tx", "599"},
+                                         {1006, "RST rx", "579"},        {1007, "Prov.", "RM"}};
+    QTest::newRow("hrd") << "hrd"
+                         << "Modifica di un HRD" << QList<Field>{{1000, "Data", "05.02.2006"},
+                                                                 {1001, "Utc", "1432"},
+                                                                 {1015, "MHz", "7"},
+                                                                 {1014, "Modo", "SSB"},
+                                                                 {1004, "Nominativo 1", "I1XYZ"},
+                                                                 {1095, "RST", "59"},
+                                                                 {1007, "Prov.", "MI"},
+                                                                 {1009, "Nominativo 2", "IZ2BBB"}};
+}
+
+void TestEditDialogs::ShowsTheRowInFieldsNamedByIdAndLabel()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, title);
+    QFETCH(QList<Field>, fields);
+    // A row's callsigns in lower case are shown as the field holds what is typed: in capitals.
+    test::ScriptedPrompter prompter;
+    const auto dialog = OpenDialog(kind, m_provinces, prompter);
+    QCOMPARE(dialog->windowTitle(), title);
+    // In screen order: each field after the one before it, left to right.
+    int left = -1;
+    for (const Field& expected : fields) {
+        const auto* field = dialog->findChild<QWidget*>(QString::number(expected.id));
+        QVERIFY2(field != nullptr, qPrintable(QString::number(expected.id)));
+        QCOMPARE(field->accessibleName(), expected.label);
+        QCOMPARE(FieldText(field), expected.text);
+        QVERIFY(field->x() > left);
+        left = field->x();
+    }
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("1"))->text(), QStringLiteral("Salva"));
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("2"))->text(),
+             QStringLiteral("Annulla"));
+}
+
+void TestEditDialogs::ListsOfferEveryBandAndMode()
+{
+    test::ScriptedPrompter prompter;
+    const auto dialog = OpenDialog(QStringLiteral("qso"), m_provinces, prompter);
+    const auto entries = [&dialog](const char* id) {
+        QStringList texts;
+        const auto* list = dialog->findChild<QComboBox*>(QLatin1String(id));
+        for (int i = 0; i < list->count(); ++i) {
+            texts << list->itemText(i);
+        }
+        return texts;
+    };
+    QCOMPARE(entries("1015"), (QStringList{"1,8", "3,5", "7", "14", "21", "28"}));
+    QCOMPARE(entries("1014"), (QStringList{"SSB", "CW", "RTTY", "PSK31"}));
+}
+
+void TestEditDialogs::TypingKeepsToTheRestrictions_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("callsign in capitals") << "qso" << 1004 << "ik0abc"
+                                          << "IK0ABC";
+    QTest::newRow("no separator in a date") << "qso" << 1000 << "05^02.2006x"
+                                            << "0502.2006";
+    QTest::newRow("date of ten") << "qso" << 1000 << "05.02.20061"
+                                 << "05.02.2006";
+    QTest::newRow("time with colon") << "qso" << 1001 << "14:3a2"
+                                     << "14:32";
+    QTest::newRow("time of five") << "hrd" << 1001 << "143210"
+                                  << "14321";
+    QTest::newRow("report of six digits") << "qso" << 1006 << "59x99999"
+                                          << "599999";
+    QTest::newRow("province of two letters") << "qso" << 1007 << "r1mx"
+                                             << "RM";
+    QTest::newRow("second callsign") << "hrd" << 1009 << "iz2/p^"
+                                     << "IZ2/P";
+    QTest::newRow("heard report") << "hrd" << 1095 << "5 9"
+                                  << "59";
+}
+
+void TestEditDialogs::TypingKeepsToTheRestrictions()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, id);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    test::ScriptedPrompter prompter;
+    const auto dialog = OpenDialog(kind, m_provinces, prompter);
+    auto* field = dialog->findChild<QLineEdit*>(QString::number(id));
+    field->clear();
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), shown);
+}
+
+void TestEditDialogs::ARefusedSaveKeepsTheDialogOpen()
+{
+    test::ScriptedPrompter prompter;
+    CQsoEditDlg dialog(m_provinces, prompter);
+    QsoRowEdit row = kQsoRow;
+    row.values.date = "31.04.2006";
+    dialog.SetRow(row);
+    dialog.show();
+    ClickSave(&dialog);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(prompter.boxes.size(), std::size_t{1});
+    QCOMPARE(prompter.boxes[0].title, QStringLiteral("Errore"));
+    QCOMPARE(prompter.boxes[0].text, QStringLiteral("Data errata!"));
+    QCOMPARE(prompter.boxes[0].icon, MessageIcon::Stop);
+
+    auto* date = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
+    date->clear();
+    QTest::keyClicks(date, QStringLiteral("30.04.2006"));
+    ClickSave(&dialog);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    const QsoRowEdit& saved = dialog.AcceptedRow();
+    const QsoEditValues& v = saved.values;
+    QCOMPARE(QString::fromStdString(saved.band + "|" + v.date + "|" + v.time + "|" + v.mode + "|" +
+                                    v.callsign + "|" + v.reportSent + "|" + v.reportReceived + "|" +
+                                    v.provinceCode),
+             QStringLiteral("3,5|30.04.2006|1432|CW|IK0ABC|599|579|RM"));
+}
+
+void TestEditDialogs::RowEditorHandsBackSaveAndNothingForCancel()
+{
+    QtRowEditor editor(m_provinces, nullptr);
+    const auto pressSoon = [](const char* button) {
+        QTimer::singleShot(0, [button] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+        });
+    };
+    pressSoon("2");
+    QVERIFY(!editor.EditQsoRow(kQsoRow).has_value());
+    pressSoon("1");
+    const std::optional<HrdRowEdit> saved = editor.EditHrdRow(kHrdRow);
+    QVERIFY(saved.has_value());
+    const HrdEditValues& v = saved->values;
+    QCOMPARE(QString::fromStdString(saved->band + "|" + v.date + "|" + v.time + "|" + v.mode + "|" +
+                                    v.callingCallsign + "|" + v.report + "|" + v.provinceCode +
+                                    "|" + v.answeringCallsign),
+             QStringLiteral("7|05.02.2006|1432|SSB|I1XYZ|59|MI|IZ2BBB"));
+}
+
+QTEST_MAIN(TestEditDialogs)
+#include "tst_editdialogs.moc"
