@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include "log/LogColumns.h"
+
 #include <QtTest>
 
 using namespace zelkor;
@@ -332,6 +334,18 @@ private slots:
         QVERIFY(h.Find("1009")->isVisible());
         QCOMPARE(h.Find<QLabel>("1092")->text(), QStringLiteral("Prov1"));
         QCOMPARE(h.folders.ReadSetting(keys::kCategory), QStringLiteral("SWL"));
+
+        // One heard exchange typed from the keyboard gives its two rows.
+        h.Find("1004")->setFocus();
+        for (const char* text : {"ik0aaa", "rm", "ik0bbb", "mi"}) {
+            MainWindowHarness::Type(QString::fromLatin1(text));
+            MainWindowHarness::Press(Qt::Key_Return);
+        }
+        QCOMPARE(h.window->Log().RowCount(), 2);
+        QCOMPARE(h.window->Log().Cell(0, SwlColumn::CallingCallsign), std::string("IK0AAA"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign), std::string("IK0BBB"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::ProvinceCode), std::string("MI"));
+        QVERIFY(QApplication::focusWidget() == h.Find("1004"));
     }
 
     void cancelledSummaryDataChangesNothing()
