@@ -10,6 +10,7 @@
 #include "dialogs/CInstructionsDlg.h"
 #include "dialogs/COptionsDlg.h"
 #include "export/ExportCommands.h"
+#include "export/LogPrinter.h"
 #include "log/LogCommands.h"
 #include "log/LogList.h"
 #include "log/LogTableView.h"
@@ -245,7 +246,7 @@ void CVelsadDlg::RunCommand(Command command)
             ShowInstructions(this);
             break;
         case Command::Print:
-            // Their windows and reports come with their own features.
+            PrintLogCommand(this, *m_log, m_prompter, m_context.programFolder);
             break;
     }
 }
