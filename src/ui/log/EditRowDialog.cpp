@@ -1,7 +1,7 @@
 #include "log/EditRowDialog.h"
 
 #include "app/DialogColours.h"
-#include "log/FieldValidator.h"
+#include "platform/FieldValidator.h"
 #include "log/LogEditing.h"
 #include "text/Cp1252.h"
 

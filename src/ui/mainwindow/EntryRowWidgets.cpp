@@ -1,6 +1,6 @@
 #include "mainwindow/EntryRowWidgets.h"
 
-#include "mainwindow/FieldValidator.h"
+#include "platform/FieldValidator.h"
 #include "mainwindow/WindowGeometry.h"
 #include "text/Cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "log/FieldValidator.h"
+#include "platform/FieldValidator.h"
 
 #include "text/Cp1252.h"
 
@@ -11,12 +11,12 @@ FieldValidator::FieldValidator(FieldKind kind, FieldPlace place, QObject* parent
 
 QValidator::State FieldValidator::validate(QString& input, int& /*position*/) const
 {
-    // A character outside Windows-1252 arrives as '?', which no field takes.
+    // A character outside Windows-1252 would come back as '?', which no field takes.
     const std::optional<std::string> held = FilterTypedText(m_kind, m_place, FromQString(input));
     if (!held) {
         return Invalid;
     }
-    // Only the case of letters changes, so the cursor stays where it is.
+    // Only the case of letters changes, so the cursor stays where it was.
     input = ToQString(*held);
     return Acceptable;
 }
