@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace zelkor {
@@ -16,6 +17,21 @@ QString WithSeparator(const QString& folder)
 }
 
 }  // namespace
+
+bool IsProgramFile(const QString& programFolder, const QString& path)
+{
+    const QString folder = WithSeparator(programFolder);
+    const QFileInfo target(path);
+    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
+        const QFileInfo own(folder + QLatin1String(name));
+        if (target.absoluteFilePath() == own.absoluteFilePath() ||
+            (!own.canonicalFilePath().isEmpty() &&
+             target.canonicalFilePath() == own.canonicalFilePath())) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool IsFolderWritable(const QString& folder)
 {

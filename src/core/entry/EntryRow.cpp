@@ -561,19 +561,8 @@ void EntryRow::ExchangeRoles()
 
 void EntryRow::OnAnsweringProvinceCodeChange()
 {
-    if (m_values.answeringProvinceCode.size() == 2) {
-        std::string name = m_context.provinces.ProvinceNameOf(m_values.answeringProvinceCode);
-        CapitaliseProvinceName(name);
-        m_values.answeringProvinceName = name;
-        if (!name.empty()) {
-            ShowProvince(m_values.answeringProvinceCode, IndicatorMatrix::Second);
-        }
-    } else {
-        m_values.answeringProvinceName.clear();
-        ClearMatrixButtons(MatrixChoice::Second, m_matrices);
-        m_swlIndicators.multiplierShown[1] = false;
-    }
-    ShowValues();
+    ShowProvinceCode(m_values.answeringProvinceCode, m_values.answeringProvinceName,
+                     IndicatorMatrix::Second);
 }
 
 EnterOutcome EntryRow::InsertSwlEntry()
@@ -827,17 +816,25 @@ void EntryRow::OnCallsignLeave()
 
 void EntryRow::OnProvinceCodeChange()
 {
-    if (m_values.provinceCode.size() == 2) {
-        std::string name = m_context.provinces.ProvinceNameOf(m_values.provinceCode);
+    ShowProvinceCode(m_values.provinceCode, m_values.provinceName, IndicatorMatrix::Province);
+}
+
+void EntryRow::ShowProvinceCode(const std::string& code, std::string& name,
+                                IndicatorMatrix matrix)
+{
+    // An unknown code of two letters empties the name and leaves the matrix as it was.
+    if (code.size() == 2) {
+        name = m_context.provinces.ProvinceNameOf(code);
         CapitaliseProvinceName(name);
-        m_values.provinceName = name;
         if (!name.empty()) {
-            ShowProvince(m_values.provinceCode, IndicatorMatrix::Province);
+            ShowProvince(code, matrix);
         }
     } else {
-        m_values.provinceName.clear();
-        ClearMatrixButtons(MatrixChoice::Province, m_matrices);
-        SetMultiplierSign(IndicatorMatrix::Province, false);
+        name.clear();
+        ClearMatrixButtons(matrix == IndicatorMatrix::Province ? MatrixChoice::Province
+                                                               : MatrixChoice::Second,
+                           m_matrices);
+        SetMultiplierSign(matrix, false);
     }
     ShowValues();
 }

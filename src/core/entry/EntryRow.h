@@ -185,6 +185,8 @@ private:
     // Shows a province's table entry in a matrix with that matrix's new-multiplier sign.
     void ShowProvince(const std::string& code, IndicatorMatrix matrix);
     void SetMultiplierSign(IndicatorMatrix matrix, bool shown);
+    // A province code's name, matrix and new-multiplier sign, after the code changed.
+    void ShowProvinceCode(const std::string& code, std::string& name, IndicatorMatrix matrix);
     std::string DefaultReport() const;
 
     AppContext& m_context;

@@ -33,24 +33,6 @@ QString WriteFailureText(const QString& path)
 
 }  // namespace
 
-bool IsProgramFile(const QString& programFolder, const QString& path)
-{
-    QString folder = programFolder;
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    const QFileInfo target(path);
-    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
-        const QFileInfo own(folder + QLatin1String(name));
-        if (target.absoluteFilePath() == own.absoluteFilePath() ||
-            (!own.canonicalFilePath().isEmpty() &&
-             target.canonicalFilePath() == own.canonicalFilePath())) {
-            return true;
-        }
-    }
-    return false;
-}
-
 QString OpenFailureText(const QString& path)
 {
     return QStringLiteral("Errore apertura file:\n") + path + QStringLiteral("\n\n");

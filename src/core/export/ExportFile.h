@@ -2,16 +2,13 @@
 // Where an export lands: never on the program's own working or province file, and always whole.
 // Shared by the menu commands and the command line, so that both say the same words.
 
+#include "app/ProgramFolder.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace zelkor {
-
-// True when the path names the program folder's "_ult.zelk" or "_prov.cod", also through a link
-// or a "../" in the path.
-bool IsProgramFile(const QString& programFolder, const QString& path);
 
 // "Errore apertura file:\n<path>\n\n": the destination can't be opened for writing.
 QString OpenFailureText(const QString& path);

@@ -104,7 +104,7 @@ CommandOutcome LogCommands::OpenStartupLog()
 
 CommandOutcome LogCommands::OpenPath(const QString& path)
 {
-    if (IsProgramFile(path)) {
+    if (IsProgramFile(m_context.programFolder, path)) {
         m_prompter.Error(QStringLiteral("Questo è un file del programma, non un log da aprire:\n") +
                          path);
         return CommandOutcome::Failed;
@@ -154,7 +154,7 @@ CommandOutcome LogCommands::SaveAs()
     if (!path) {
         return CommandOutcome::Cancelled;
     }
-    if (IsProgramFile(*path)) {
+    if (IsProgramFile(m_context.programFolder, *path)) {
         m_prompter.Error(
             QStringLiteral("Non si può salvare il log su un file del programma:\n") + *path +
             QStringLiteral("\n\nScegliere un altro nome."));
@@ -246,21 +246,6 @@ void LogCommands::SetOpenLog(const QString& path)
     (void)m_context.store->WriteSetting(keys::kOpenLogPath, path);
     (void)m_context.store->WriteSetting(keys::kOpenLogName, m_context.settings.openLogName);
     (void)m_context.store->WriteSetting(keys::kModified, 0);
-}
-
-bool LogCommands::IsProgramFile(const QString& path) const
-{
-    // Compared by canonical path too, so that a link or a "../" in the name does not slip by.
-    const QFileInfo target(path);
-    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
-        const QFileInfo own(m_context.programFolder + QLatin1String(name));
-        if (target.absoluteFilePath() == own.absoluteFilePath() ||
-            (!own.canonicalFilePath().isEmpty() &&
-             target.canonicalFilePath() == own.canonicalFilePath())) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace zelkor

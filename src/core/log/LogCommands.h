@@ -54,7 +54,6 @@ private:
     void SetOpenLog(const QString& path);
     // A copy of the working file must hold every row, also one whose append failed.
     bool CatchUpWorkingFile();
-    bool IsProgramFile(const QString& path) const;
 
     AppContext& m_context;
     LogList& m_log;
