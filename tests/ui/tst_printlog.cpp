@@ -3,6 +3,8 @@
 
 #include "export/LogPrinter.h"
 #include "log/LogList.h"
+#include "platform/FileCalls.h"
+#include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -19,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace zelkor;
 
@@ -159,6 +163,7 @@ private slots:
     void FullPageFitsSmallPaper();
     void FailuresAreReported_data();
     void FailuresAreReported();
+    void AFullDiskKeepsTheEarlierPdf();
 };
 
 void TestPrintLog::DialogChoicePrintsToPdf_data()
@@ -361,7 +366,8 @@ void TestPrintLog::FailuresAreReported_data()
         << QStringLiteral("missing/log.pdf")
         << QStringLiteral(
                "Impossibile scrivere il file PDF:\n%1\n\n"
-               "Controllare che la cartella esista e che vi si possa scrivere.");
+               "La cartella che dovrebbe contenerlo non esiste.\n\n"
+               "Un file già esistente con questo nome è rimasto com'era.");
     // What a QPrinter becomes on a machine without printers: PDF with no file name.
     QTest::newRow("no printer") << QString()
                                 << QStringLiteral(
@@ -377,6 +383,44 @@ void TestPrintLog::FailuresAreReported_data()
         << QStringLiteral(
                "Non si può stampare il log su un file del programma:\n%1\n\n"
                "Scegliere un altro nome.");
+    QTest::newRow("recovery file")
+        << QStringLiteral("_ult.zelk.recupero.2")
+        << QStringLiteral(
+               "Non si può stampare il log su un file del programma:\n%1\n\n"
+               "Scegliere un altro nome.");
+    QTest::newRow("instance lock")
+        << QStringLiteral("_ult.zelk.lock")
+        << QStringLiteral(
+               "Non si può stampare il log su un file del programma:\n%1\n\n"
+               "Scegliere un altro nome.");
+}
+
+void TestPrintLog::AFullDiskKeepsTheEarlierPdf()
+{
+    LogList log;
+    FillQso(log, 3);
+    test::TempFolder folder;
+    folder.Write(QStringLiteral("log.pdf"), "an earlier PDF");
+    const QString path = folder.File(QStringLiteral("log.pdf"));
+    auto printer = PdfPrinter(path);
+    test::ScriptedPrompter prompter;
+    test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    {
+        const ScopedFileCalls scoped(calls);
+        QVERIFY(
+            !LogPrinter(log, prompter, folder.Path()).Print(*printer, PrintPlan::AllPages(log)));
+    }
+    QCOMPARE(prompter.boxes.size(), 1u);
+    QCOMPARE(prompter.boxes[0].text,
+             QStringLiteral("Impossibile scrivere il file PDF:\n") + path +
+                 QStringLiteral("\n\nSpazio su disco esaurito.\n\nUn file già esistente con "
+                                "questo nome è rimasto com'era."));
+    QCOMPARE(folder.Read(QStringLiteral("log.pdf")), QByteArray("an earlier PDF"));
+    QCOMPARE(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("log.pdf")});
+    // Once the disk has room again the same printer writes the whole document.
+    QVERIFY(LogPrinter(log, prompter, folder.Path()).Print(*printer, PrintPlan::AllPages(log)));
+    QVERIFY(folder.Read(QStringLiteral("log.pdf")).startsWith("%PDF-"));
 }
 
 void TestPrintLog::FailuresAreReported()

@@ -7,6 +7,7 @@
 #include "export/ExportFile.h"
 #include "log/LogFile.h"
 #include "log/LogList.h"
+#include "log/WorkingFile.h"
 #include "platform/FileIO.h"
 #include "platform/Prompter.h"
 #include "provinces/ProvinceFile.h"
@@ -94,15 +95,8 @@ QString ProgramFolderOf(const CommandLineToolSetup& setup)
     return folder;
 }
 
-QString LogReadFailureText(const QString& path)
+QString LogReadFailureText(const QString& path, const QString& reason)
 {
-    const QFileInfo info(path);
-    QString reason = QStringLiteral("Il file non si può leggere.");
-    if (!info.exists()) {
-        reason = QStringLiteral("Il file non esiste.");
-    } else if (info.isDir()) {
-        reason = QStringLiteral("Il percorso indica una cartella, non un file.");
-    }
     return QStringLiteral("Impossibile leggere il log:\n") + path + QStringLiteral("\n\n") + reason;
 }
 
@@ -122,9 +116,10 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
     if (!LoadProvinceFile(provinceFile, loaded.provinces)) {
         prompter.Warning(ProvinceFileOpenWarningText(provinceFile));
     }
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, &reason);
     if (!bytes) {
-        prompter.Error(LogReadFailureText(path));
+        prompter.Error(LogReadFailureText(path, reason));
         return false;
     }
     QBuffer buffer;
@@ -134,10 +129,10 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
     WorkedTables tables;
     const LogReadResult read =
         ReadLogFile(buffer, loaded.provinces, loaded.log, loaded.summary, tables);
-    if (read.incompleteLastLine && !read.incompleteLine.isEmpty()) {
-        prompter.Warning(QStringLiteral("L'ultima riga del log è incompleta (manca il ritorno a "
-                                        "capo finale) e non è stata letta:\n") +
-                         ToQString(read.incompleteLine.toStdString()));
+    if (read.incompleteLastLine) {
+        prompter.Warning(QStringLiteral("La parte finale del log è incompleta (manca il ritorno "
+                                        "a capo finale) e non è stata letta.\nParte non letta: ") +
+                         SetAsideDescription(read.incompleteLine));
     }
     return true;
 }

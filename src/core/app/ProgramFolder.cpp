@@ -20,17 +20,23 @@ QString WithSeparator(const QString& folder)
 
 bool IsProgramFile(const QString& programFolder, const QString& path)
 {
-    const QString folder = WithSeparator(programFolder);
+    const QString ownPath = QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath());
+    const QString ownCanonical = QFileInfo(programFolder).canonicalFilePath();
+    const auto isOwnFolder = [&](const QString& folder) {
+        return QDir::cleanPath(folder) == ownPath ||
+               (!ownCanonical.isEmpty() && QFileInfo(folder).canonicalFilePath() == ownCanonical);
+    };
+    const auto isOwnFile = [&isOwnFolder](const QFileInfo& file) {
+        const QString name = file.fileName();
+        const QString working = QLatin1String(kWorkingFileName);
+        const bool ownName = name == working || name == QLatin1String(kProvinceFileName) ||
+                             name == working + QStringLiteral(".lock") ||
+                             name.startsWith(working + QStringLiteral(".recupero"));
+        return ownName && isOwnFolder(file.absolutePath());
+    };
     const QFileInfo target(path);
-    for (const char* name : {kWorkingFileName, kProvinceFileName}) {
-        const QFileInfo own(folder + QLatin1String(name));
-        if (target.absoluteFilePath() == own.absoluteFilePath() ||
-            (!own.canonicalFilePath().isEmpty() &&
-             target.canonicalFilePath() == own.canonicalFilePath())) {
-            return true;
-        }
-    }
-    return false;
+    const QString resolved = target.canonicalFilePath();
+    return isOwnFile(target) || (!resolved.isEmpty() && isOwnFile(QFileInfo(resolved)));
 }
 
 bool IsFolderWritable(const QString& folder)

@@ -14,8 +14,9 @@ inline constexpr const char* kProvinceFileName = "_prov.cod";
 // copied there, so that an installed program also knows the provinces.
 QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder);
 
-// True when the path names the program folder's "_ult.zelk" or "_prov.cod", also through a link
-// or a "../" in the path: no command may write over them or take them for a user's log.
+// True when the path names one of the program folder's own files ("_ult.zelk", "_prov.cod", the
+// instance lock "_ult.zelk.lock" or a recovery file "_ult.zelk.recupero..."), also through a
+// link or a "../" in the path: no command may write over them or take them for a user's log.
 bool IsProgramFile(const QString& programFolder, const QString& path);
 
 // True when a file can be created in the folder.

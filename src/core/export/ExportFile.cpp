@@ -23,9 +23,9 @@ bool CanOpenForWriting(const QString& path)
     return IsFolderWritable(folder.absoluteFilePath());
 }
 
-QString WriteFailureText(const QString& path)
+QString WriteFailureText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Errore scrittura file:\n") + path +
+    return QStringLiteral("Errore scrittura file:\n") + path + QStringLiteral("\n\n") + reason +
            QStringLiteral(
                "\n\nIl file non è stato scritto; un file già esistente con questo "
                "nome è rimasto com'era.");
@@ -33,9 +33,9 @@ QString WriteFailureText(const QString& path)
 
 }  // namespace
 
-QString OpenFailureText(const QString& path)
+QString OpenFailureText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Errore apertura file:\n") + path + QStringLiteral("\n\n");
+    return QStringLiteral("Errore apertura file:\n") + path + QStringLiteral("\n\n") + reason;
 }
 
 Result WriteExportFile(const QString& programFolder, const QString& path, const QByteArray& bytes)
@@ -45,11 +45,12 @@ Result WriteExportFile(const QString& programFolder, const QString& path, const 
             QStringLiteral("Non si può esportare il log su un file del programma:\n") + path +
             QStringLiteral("\n\nScegliere un altro nome."));
     }
-    if (WriteFileAtomically(path, bytes)) {
+    QString reason;
+    if (WriteFileAtomically(path, bytes, &reason)) {
         return Result::Ok();
     }
-    return Result::Failure(CanOpenForWriting(path) ? WriteFailureText(path)
-                                                   : OpenFailureText(path));
+    return Result::Failure(CanOpenForWriting(path) ? WriteFailureText(path, reason)
+                                                   : OpenFailureText(path, reason));
 }
 
 }  // namespace zelkor

@@ -10,8 +10,9 @@
 
 namespace zelkor {
 
-// "Errore apertura file:\n<path>\n\n": the destination can't be opened for writing.
-QString OpenFailureText(const QString& path);
+// "Errore apertura file:\n<path>\n\n" and the reason: the destination can't be opened for
+// writing.
+QString OpenFailureText(const QString& path, const QString& reason);
 
 // Writes the bytes through a temporary file that replaces the destination only once it is
 // complete, so that a failure leaves no half file and an existing file as it was. Refuses the

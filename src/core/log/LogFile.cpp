@@ -94,12 +94,11 @@ private:
     std::size_t m_position = 0;
 };
 
-// What follows the file's last LF, without CRs: empty when the file ends with a line end.
-std::string UnterminatedLastLine(std::string_view bytes)
+// What follows the file's last LF, exactly as it stands: empty when the file ends with one.
+std::string_view UnterminatedLastLine(std::string_view bytes)
 {
     const std::size_t lastLineFeed = bytes.rfind(kLineFeed);
-    return WithoutCarriageReturns(
-        lastLineFeed == std::string_view::npos ? bytes : bytes.substr(lastLineFeed + 1));
+    return lastLineFeed == std::string_view::npos ? bytes : bytes.substr(lastLineFeed + 1);
 }
 
 // Takes the text up to the next '^' (or the end), then drops it and the one character after it.
@@ -202,6 +201,7 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
     LineReader reader(fileBytes);
     tables.Clear();
 
+    LogReadResult result;
     Line line = reader.Next();
     bool swl = false;
     if (line.text.starts_with(kMagicPrefix)) {
@@ -210,9 +210,11 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
         // Header lines are taken even when the file ends inside the header: the missing
         // values become empty and no row follows.
         for (std::string SummaryData::*field : kHeaderFields) {
+            result.headerIncomplete = result.headerIncomplete || line.endOfFile;
             line = reader.Next();
             summary.*field = std::move(line.text);
         }
+        result.headerIncomplete = result.headerIncomplete || line.endOfFile;
         line = reader.Next();
     }
     if (swl) {
@@ -228,9 +230,9 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
         line = reader.Next();
     }
 
-    LogReadResult result;
-    const std::string lastLine = UnterminatedLastLine(fileBytes);
-    if (!lastLine.empty()) {
+    const std::string_view lastLine = UnterminatedLastLine(fileBytes);
+    if (!lastLine.empty() &&
+        lastLine.find_first_not_of(kCarriageReturn) != std::string_view::npos) {
         result.incompleteLastLine = true;
         result.incompleteLine =
             QByteArray(lastLine.data(), static_cast<qsizetype>(lastLine.size()));

@@ -34,9 +34,12 @@ std::string RowLine(const LogList& log, int row, const SummaryData& summary);
 QByteArray LogFileBytes(const LogList& log, const SummaryData& summary);
 
 struct LogReadResult {
+    // The file ends inside the header: the missing values were read as empty and no row
+    // followed.
+    bool headerIncomplete = false;
     // The file does not end with a line end. Such a last row line was not loaded, and a last
-    // header line was taken as its value; either way its bytes (without any CR) are here so
-    // that the caller can keep them. A last line made only of CRs counts as no line.
+    // header line was taken as its value; either way the bytes after the last LF are here,
+    // exactly as in the file, so that the caller can keep them.
     bool incompleteLastLine = false;
     QByteArray incompleteLine;
 };

@@ -37,25 +37,30 @@ public:
 
     // Loads the working file into the log, summary data and worked tables; the caller empties
     // the log first. An absent file is created with the header of the log's current layout and
-    // the summary data. A file that exists but can't be read is reported and never written. A
-    // last line without line end is kept in the recovery file, the user is told, and the working
-    // file is rewritten without it. Returns false when the log could not be loaded (the user has
-    // been told).
+    // the summary data. A file that exists but can't be read (or is no regular file) is reported
+    // and never written. Bytes after the last line end are kept, exactly as they are, in a new
+    // recovery file and the user is told; then, and also after a header cut short, the working
+    // file is rewritten whole, so that appended rows follow a complete header and a line end.
+    // Returns false when the log could not be loaded (the user has been told).
     bool LoadWorkingFile(LogList& log, SummaryData& summary, WorkedTables& tables,
                          const ProvinceTable& provinces, Prompter& prompter);
 
-    // Where incomplete last lines are kept, one per line, oldest first: beside the working file.
+    // Where set-aside bytes go, beside the working file; when it exists already, the same name
+    // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.
     QString RecoveryFilePath() const;
 
 private:
-    // Keeps the bytes of a broken last line in the recovery file, tells the user, and rewrites
-    // the working file from the log that was loaded without them.
-    void RecoverIncompleteLine(const QByteArray& line, const LogList& log,
-                               const SummaryData& summary, Prompter& prompter);
+    // Keeps the bytes in a new recovery file and tells the user; false (the user told) when they
+    // could not be kept.
+    bool SetAside(const QByteArray& bytes, Prompter& prompter);
 
     QString m_path;
     bool m_lacksRows = false;
 };
+
+// Bytes left out of a log, described for the user: their size, their lines and their first 80
+// characters with control bytes escaped, however long they are.
+QString SetAsideDescription(const QByteArray& bytes);
 
 // Copies one file's bytes onto another: the source is read whole first, the destination is
 // replaced atomically. On failure the destination is as it was.

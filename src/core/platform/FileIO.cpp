@@ -1,49 +1,388 @@
 #include "platform/FileIO.h"
 
+#include "platform/FileCalls.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
 
 namespace zelkor {
+namespace {
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText)
+constexpr mode_t kNewFileMode = 0666;
+constexpr int kTemporaryNameAttempts = 100;
+
+QByteArray Native(const QString& path)
 {
-    QSaveFile file(path);
-    // A read-only destination must stay read-only: QSaveFile would otherwise replace it.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) {
-        if (errorText) {
-            *errorText = QStringLiteral("file in sola lettura");
+    return QFile::encodeName(path);
+}
+
+void SetReason(QString* reason, int error, FileAction action)
+{
+    if (reason != nullptr) {
+        *reason = IoErrorText(error, action);
+    }
+}
+
+// Closing can report a failed write-back that nothing else reported, so its result counts.
+int CloseChecked(int fd)
+{
+    return Files().Close(fd) == 0 ? 0 : errno;
+}
+
+// Writes every byte, going on after short writes; the error of the call that failed, or 0.
+int WriteAll(int fd, const char* data, qsizetype size)
+{
+    qsizetype written = 0;
+    while (written < size) {
+        const ssize_t count =
+            Files().Write(fd, data + written, static_cast<std::size_t>(size - written));
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (count == 0) {
+            // No progress and no error: the device takes nothing more.
+            return ENOSPC;
+        }
+        written += count;
+    }
+    return 0;
+}
+
+int FsyncChecked(int fd)
+{
+    return Files().Fsync(fd) == 0 ? 0 : errno;
+}
+
+// A new or renamed name is durable only once the folder that holds it is on disk too.
+int SyncFolderOf(const QString& path)
+{
+    const int fd = Files().Open(Native(QFileInfo(path).absolutePath()).constData(),
+                                O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) {
+        return errno;
+    }
+    const int error = FsyncChecked(fd);
+    const int closed = CloseChecked(fd);
+    return error != 0 ? error : closed;
+}
+
+// The file a link points to, so that replacing it keeps the link; other paths as they are.
+QString FollowLink(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink()) {
+        return path;
+    }
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+// Creates a temporary file beside the destination, with a name no other file has.
+int CreateTemporaryFile(const QString& destination, QByteArray* temporaryPath)
+{
+    const QFileInfo info(destination);
+    const QString stem =
+        info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".tmp-");
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const QString suffix =
+            QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, u'0');
+        *temporaryPath = Native(stem + suffix);
+        const int fd = Files().Open(temporaryPath->constData(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The error that refuses a path which is there but is no regular file, or 0.
+int NotARegularFileError(const struct stat& status)
+{
+    if (S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    return S_ISDIR(status.st_mode) ? EISDIR : ENXIO;
+}
+
+// True when something other than carriage returns follows the file's last line end: a line cut
+// short. Carriage returns alone are dropped by the reader and harm no following line.
+bool EndsInsideALine(int fd, off_t size, int* error)
+{
+    char buffer[64];
+    for (off_t end = size; end > 0;) {
+        const off_t start = std::max<off_t>(0, end - static_cast<off_t>(sizeof buffer));
+        const auto wanted = static_cast<std::size_t>(end - start);
+        if (Files().PRead(fd, buffer, wanted, start) != static_cast<ssize_t>(wanted)) {
+            *error = errno != 0 ? errno : EIO;
+            return false;
+        }
+        for (auto i = static_cast<std::ptrdiff_t>(wanted); i-- > 0;) {
+            if (buffer[i] != '\r') {
+                return buffer[i] != '\n';
+            }
+        }
+        end = start;
+    }
+    return false;
+}
+
+}  // namespace
+
+QString IoErrorText(int error, FileAction action)
+{
+    switch (error) {
+        case ENOENT:
+            return action == FileAction::Write
+                       ? QStringLiteral("La cartella che dovrebbe contenerlo non esiste.")
+                       : QStringLiteral("Il file non esiste.");
+        case EACCES:
+        case EPERM:
+            switch (action) {
+                case FileAction::Read:
+                    return QStringLiteral("Mancano i permessi per leggerlo.");
+                case FileAction::Write:
+                    return QStringLiteral("Mancano i permessi per scrivere nella cartella.");
+                case FileAction::Append:
+                    return QStringLiteral("Permesso negato.");
+            }
+            break;
+        case EISDIR:
+            return QStringLiteral("Il percorso indica una cartella, non un file.");
+        case ENOTDIR:
+            return QStringLiteral("Una parte del percorso non è una cartella.");
+        case ENXIO:
+        case ENODEV:
+            return QStringLiteral(
+                "Il percorso non indica un file normale (è una pipe, un dispositivo o un socket).");
+        case ENOSPC:
+            return QStringLiteral("Spazio su disco esaurito.");
+        case EDQUOT:
+            return QStringLiteral("La quota di spazio su disco dell'utente è esaurita.");
+        case EFBIG:
+            return QStringLiteral("Il file ha superato la dimensione massima consentita.");
+        case EROFS:
+            return QStringLiteral("Il disco è in sola lettura.");
+        case EIO:
+            return QStringLiteral(
+                "Errore di lettura o scrittura sul disco (errore di I/O): il disco o la "
+                "chiavetta potrebbe essere guasto o scollegato.");
+        case ENAMETOOLONG:
+            return QStringLiteral("Il nome del file o del percorso è troppo lungo.");
+        case ELOOP:
+            return QStringLiteral("Il percorso contiene troppi collegamenti simbolici.");
+        case EMFILE:
+        case ENFILE:
+            return QStringLiteral("Ci sono troppi file aperti.");
+        case EBUSY:
+        case ETXTBSY:
+            return QStringLiteral("Il file è in uso.");
+        case EEXIST:
+            return QStringLiteral("Esiste già un file con questo nome.");
+        case EXDEV:
+            return QStringLiteral("Il file si trova su un altro disco.");
+        case ENOMEM:
+            return QStringLiteral("Memoria insufficiente.");
+        case EINTR:
+        case EAGAIN:
+            return QStringLiteral("L'operazione è stata interrotta.");
+        default:
+            break;
+    }
+    return QStringLiteral("Errore del sistema operativo n. %1.").arg(error);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    const QString target = FollowLink(path);
+    const QFileInfo info(target);
+    if (info.isDir()) {
+        SetReason(reason, EISDIR, FileAction::Write);
+        return false;
+    }
+    // A read-only destination must stay read-only: a rename would replace it all the same.
+    struct stat old {};
+    const bool exists = Files().Stat(Native(target).constData(), &old) == 0;
+    if (exists && !info.isWritable()) {
+        if (reason != nullptr) {
+            *reason = QStringLiteral("Il file è in sola lettura.");
         }
         return false;
     }
-    // commit() flushes the temporary file to disk before renaming it over the destination.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (errorText) {
-            *errorText = file.errorString();
-        }
-        file.cancelWriting();
+    QByteArray temporaryPath;
+    const int fd = CreateTemporaryFile(target, &temporaryPath);
+    if (fd < 0) {
+        SetReason(reason, errno, FileAction::Write);
+        return false;
+    }
+    int error = 0;
+    if (exists && Files().Fchmod(fd, old.st_mode & 07777) != 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        error = WriteAll(fd, bytes.constData(), bytes.size());
+    }
+    if (error == 0) {
+        error = FsyncChecked(fd);
+    }
+    const int closed = CloseChecked(fd);
+    if (error == 0) {
+        error = closed;
+    }
+    if (error == 0 && Files().Rename(temporaryPath.constData(), Native(target).constData()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        (void)Files().Unlink(temporaryPath.constData());
+        SetReason(reason, error, FileAction::Write);
+        return false;
+    }
+    // The new file is complete under its name; without the folder on disk a power cut could
+    // still bring the old one back, so this counts as a failure the user hears of.
+    error = SyncFolderOf(target);
+    if (error != 0) {
+        SetReason(reason, error, FileAction::Write);
         return false;
     }
     return true;
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* errorText)
+bool AppendDurably(const QString& path, QByteArray bytes, QString* reason)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (errorText) {
-            *errorText = file.errorString();
-        }
+    struct stat status {};
+    if (Files().Stat(Native(path).constData(), &status) != 0) {
+        SetReason(reason, errno, FileAction::Append);
+        return false;
+    }
+    if (const int refused = NotARegularFileError(status)) {
+        SetReason(reason, refused, FileAction::Append);
+        return false;
+    }
+    const int fd =
+        Files().Open(Native(path).constData(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0);
+    if (fd < 0) {
+        SetReason(reason, errno, FileAction::Append);
+        return false;
+    }
+    int error = 0;
+    if (Files().Fstat(fd, &status) != 0) {
+        error = errno;
+    } else {
+        error = NotARegularFileError(status);
+    }
+    const off_t oldSize = status.st_size;
+    if (error == 0 && EndsInsideALine(fd, oldSize, &error)) {
+        bytes.prepend("\r\n");
+    }
+    if (error == 0) {
+        error = WriteAll(fd, bytes.constData(), bytes.size());
+    }
+    if (error == 0) {
+        error = FsyncChecked(fd);
+    }
+    if (error != 0 && oldSize >= 0) {
+        (void)Files().Ftruncate(fd, oldSize);
+        (void)Files().Fsync(fd);
+    }
+    // Once fsync has succeeded the line is on disk and can't be taken back: a failing close
+    // must not make the caller believe that it is missing.
+    (void)Files().Close(fd);
+    if (error != 0) {
+        SetReason(reason, error, FileAction::Append);
+        return false;
+    }
+    return true;
+}
+
+bool CreateFileDurably(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    const QByteArray native = Native(path);
+    const int fd =
+        Files().Open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) {
+        SetReason(reason, errno, FileAction::Write);
+        return false;
+    }
+    int error = WriteAll(fd, bytes.constData(), bytes.size());
+    if (error == 0) {
+        error = FsyncChecked(fd);
+    }
+    const int closed = CloseChecked(fd);
+    if (error == 0) {
+        error = closed;
+    }
+    if (error == 0) {
+        error = SyncFolderOf(path);
+    }
+    if (error != 0) {
+        (void)Files().Unlink(native.constData());
+        SetReason(reason, error, FileAction::Write);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* reason)
+{
+    const QByteArray native = Native(path);
+    struct stat status {};
+    // A pipe would block the open for ever and a device may never end: look before opening.
+    if (Files().Stat(native.constData(), &status) != 0) {
+        SetReason(reason, errno, FileAction::Read);
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (errorText) {
-            *errorText = file.errorString();
+    if (const int refused = NotARegularFileError(status)) {
+        SetReason(reason, refused, FileAction::Read);
+        return std::nullopt;
+    }
+    const int fd = Files().Open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    if (fd < 0) {
+        SetReason(reason, errno, FileAction::Read);
+        return std::nullopt;
+    }
+    // The name may have been replaced since it was looked at.
+    int error = Files().Fstat(fd, &status) != 0 ? errno : NotARegularFileError(status);
+    QByteArray bytes;
+    if (error == 0) {
+        bytes.reserve(static_cast<qsizetype>(status.st_size));
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t count = Files().Read(fd, buffer, sizeof buffer);
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                error = errno;
+                break;
+            }
+            if (count == 0) {
+                break;
+            }
+            bytes.append(buffer, static_cast<qsizetype>(count));
         }
+    }
+    (void)Files().Close(fd);
+    if (error != 0) {
+        SetReason(reason, error, FileAction::Read);
         return std::nullopt;
     }
     return bytes;
+}
+
+bool PathIsFree(const QString& path)
+{
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
 }
 
 QString FileNamePart(const QString& path)

@@ -1,7 +1,8 @@
 #pragma once
-// Whole-file reads and writes that never leave a half-written file behind.
-
-#include "platform/Result.h"
+// The program's file operations: whole-file reads that never block on something that is not a
+// file, atomic replacements, durable appends and new files that never replace anything. Every
+// call goes through Files(), and every failure comes back as an Italian sentence for the user
+// naming the operating system's reason.
 
 #include <QByteArray>
 #include <QString>
@@ -10,12 +11,35 @@
 
 namespace zelkor {
 
-// Writes the bytes to a temporary file in the destination's folder, flushes it to disk and
-// renames it over the destination. On failure the destination is left as it was.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText = nullptr);
+// What the program was doing with the path when the call failed: the same error reads
+// differently ("no such file" when reading is a missing folder when writing).
+enum class FileAction { Read, Write, Append };
 
-// Reads a whole file; nothing when it can't be opened or read.
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* errorText = nullptr);
+// The operating system's error as an Italian sentence, in one place for every file operation.
+QString IoErrorText(int error, FileAction action);
+
+// Writes the bytes to a temporary file in the destination's folder, flushes it to disk, renames
+// it over the destination and flushes the folder. A failed write, flush, close or rename leaves
+// the destination exactly as it was and removes the temporary file. A destination that is a
+// link is followed, so that the link stays. The reason is an Italian sentence.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// Appends the bytes at the end of an existing regular file and flushes them to disk. A file that
+// does not end with a line end (a line cut short by a crash) first gets CR LF, so that the new
+// bytes are never glued onto the broken line. On failure the file is cut back to its length
+// before the call.
+bool AppendDurably(const QString& path, QByteArray bytes, QString* reason = nullptr);
+
+// Creates a file that must not exist yet, with exactly these bytes, flushed to disk with its
+// folder. On failure nothing is left under the name.
+bool CreateFileDurably(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// Reads a whole regular file. Anything else under the name (a folder, a pipe, a device) is
+// refused before it is opened, so that reading never blocks.
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* reason = nullptr);
+
+// True when nothing at all is under the name (not even a broken link).
+bool PathIsFree(const QString& path);
 
 // The file-name part of a path: what follows the last '/'.
 QString FileNamePart(const QString& path);

@@ -3,9 +3,10 @@
 #include "platform/FileIO.h"
 #include "text/Text.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QIODevice>
+
+#include <optional>
 
 namespace zelkor {
 
@@ -65,11 +66,14 @@ bool AcceptProvinceLine(std::string line, ProvinceTable& table)
 
 bool LoadProvinceFile(const QString& path, ProvinceTable& table)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes) {
         return false;
     }
-    LoadProvinceFile(file, table);
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadProvinceFile(buffer, table);
     return true;
 }
 
@@ -126,9 +130,14 @@ QByteArray ProvinceFileBytes(const ProvinceTable& table)
     return bytes;
 }
 
-bool SaveProvinceFile(const QString& path, const ProvinceTable& table)
+bool SaveProvinceFile(const QString& path, const ProvinceTable& table, QString* reason)
 {
-    return WriteFileAtomically(path, ProvinceFileBytes(table));
+    return WriteFileAtomically(path, ProvinceFileBytes(table), reason);
+}
+
+QString ProvinceFileNotWrittenText(const QString& reason)
+{
+    return QStringLiteral("Non posso salvare sul file _prov.cod!\n\n") + reason;
 }
 
 }  // namespace zelkor

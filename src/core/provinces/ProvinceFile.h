@@ -36,7 +36,8 @@ bool AcceptProvinceLine(std::string line, ProvinceTable& table);
 
 // Start-up loading: lines are taken exactly as read, and reading ends at the end of the file or
 // at the first line of 200 or more characters; a last line without a line end is not taken.
-// Merges into what the table holds. Returns false when the file can't be opened.
+// Merges into what the table holds. Returns false when the file can't be read (also when the
+// name holds no regular file).
 bool LoadProvinceFile(const QString& path, ProvinceTable& table);
 void LoadProvinceFile(QIODevice& device, ProvinceTable& table);
 
@@ -51,7 +52,11 @@ int ImportProvinceLines(QIODevice& device, ProvinceTable& table);
 // The file's bytes: "XX NAME\r\n" for every named slot, in code order.
 QByteArray ProvinceFileBytes(const ProvinceTable& table);
 
-// Replaces the file as a whole, so that a failed save leaves the old file in place.
-bool SaveProvinceFile(const QString& path, const ProvinceTable& table);
+// Replaces the file as a whole, so that a failed save leaves the old file in place; the reason
+// of a failure is an Italian sentence.
+bool SaveProvinceFile(const QString& path, const ProvinceTable& table, QString* reason = nullptr);
+
+// "Non posso salvare sul file _prov.cod!" followed by the reason.
+QString ProvinceFileNotWrittenText(const QString& reason);
 
 }  // namespace zelkor

@@ -1,9 +1,9 @@
 #include "provinces/ProvinceImport.h"
 
+#include "platform/FileIO.h"
 #include "provinces/ProvinceFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 
 #include <optional>
 
@@ -59,22 +59,25 @@ ImportOutcome ImportProvinceList(Prompter& prompter, ProvinceTable& table,
         return ImportOutcome::Cancelled;
     }
 
-    QFile source(*sourcePath);
-    if (QFileInfo(*sourcePath).isDir() || !source.open(QIODevice::ReadOnly)) {
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadWholeFile(*sourcePath, &reason);
+    if (!bytes) {
         prompter.Error(QStringLiteral("Errore apertura file:\n") + *sourcePath +
-                       QStringLiteral("\n\n"));
+                       QStringLiteral("\n\n") + reason);
         return ImportOutcome::SourceNotOpened;
     }
+    QBuffer source;
+    source.setData(*bytes);
+    source.open(QIODevice::ReadOnly);
     // Merged into the table as it stands: a partial list adds to the provinces already known.
     const int accepted = ImportProvinceLines(source, table);
-    source.close();
 
     prompter.Information(ImportReportText(accepted));
     if (accepted == 0) {
         return ImportOutcome::NothingImported;
     }
-    if (!SaveProvinceFile(provinceFilePath, table)) {
-        prompter.Error(QStringLiteral("Non posso salvare sul file _prov.cod!"));
+    if (!SaveProvinceFile(provinceFilePath, table, &reason)) {
+        prompter.Error(ProvinceFileNotWrittenText(reason));
         return ImportOutcome::SaveFailed;
     }
     return ImportOutcome::OpenProvinceList;

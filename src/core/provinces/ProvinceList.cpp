@@ -151,8 +151,9 @@ bool ProvinceList::Save(Prompter& prompter)
 
 ProvinceListOutcome ProvinceList::WriteProvinceFile(const QString& path, Prompter& prompter) const
 {
-    if (!SaveProvinceFile(path, m_table)) {
-        prompter.Error(FileNotWrittenText());
+    QString reason;
+    if (!SaveProvinceFile(path, m_table, &reason)) {
+        prompter.Error(ProvinceFileNotWrittenText(reason));
         return ProvinceListOutcome::FileNotWritten;
     }
     return ProvinceListOutcome::Saved;
@@ -170,11 +171,6 @@ QString ProvinceList::ConflictText(std::string_view placedName, std::string_view
            QStringLiteral("\ne di ") + ToQString(rowName) +
            QStringLiteral("\nhanno la stessa sigla: ") + ToQString(code) +
            QStringLiteral("\n\nModifica le sigle!");
-}
-
-QString ProvinceList::FileNotWrittenText()
-{
-    return QStringLiteral("Non posso salvare sul file _prov.cod!");
 }
 
 }  // namespace zelkor

@@ -102,7 +102,6 @@ public:
 
     static QString ConflictText(std::string_view placedName, std::string_view rowName,
                                 std::string_view code);
-    static QString FileNotWrittenText();
 
 private:
     void SortBy(int column);

@@ -3,14 +3,19 @@
 #include "app/DialogColours.h"
 #include "export/ExportFile.h"
 #include "log/LogList.h"
+#include "platform/FileIO.h"
 #include "platform/Prompter.h"
 #include "text/Cp1252.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
+
+#include <optional>
 
 #include <utility>
 
@@ -100,9 +105,43 @@ bool LogPrinter::Print(QPrinter& printer, const PrintPlan& plan)
     if (!CheckDestination(printer)) {
         return false;
     }
+    if (!IsPdf(printer)) {
+        return Paint(printer, plan, QString());
+    }
+    // QPainter empties the output file as it starts and Qt does not tell when a write of the
+    // document fails: the PDF is painted into a temporary file, and the chosen file is replaced
+    // through the checked path only by a complete document.
+    const QString target = printer.outputFileName();
+    QTemporaryFile temporary(QDir::tempPath() + QStringLiteral("/zelkor-stampa-XXXXXX.pdf"));
+    if (!temporary.open()) {
+        m_prompter.Error(PdfOpenFailureText(target));
+        return false;
+    }
+    temporary.close();
+    printer.setOutputFileName(temporary.fileName());
+    const bool painted = Paint(printer, plan, target);
+    printer.setOutputFileName(target);
+    if (!painted) {
+        return false;
+    }
+    QString reason;
+    std::optional<QByteArray> document = ReadWholeFile(temporary.fileName(), &reason);
+    if (document && !document->trimmed().endsWith("%%EOF")) {
+        reason = QStringLiteral("Il documento PDF preparato è incompleto.");
+        document.reset();
+    }
+    if (!document || !WriteFileAtomically(target, *document, &reason)) {
+        m_prompter.Error(PdfWriteFailureText(target, reason));
+        return false;
+    }
+    return true;
+}
+
+bool LogPrinter::Paint(QPrinter& printer, const PrintPlan& plan, const QString& pdfPath)
+{
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ReportStartFailure(printer);
+        ReportStartFailure(printer, pdfPath);
         return false;
     }
     const PrintMetrics metrics = FitFont(painter, printer);
@@ -147,6 +186,12 @@ QString LogPrinter::PdfOpenFailureText(const QString& path)
 {
     return QStringLiteral("Impossibile scrivere il file PDF:\n") + path +
            QStringLiteral("\n\nControllare che la cartella esista e che vi si possa scrivere.");
+}
+
+QString LogPrinter::PdfWriteFailureText(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossibile scrivere il file PDF:\n") + path + QStringLiteral("\n\n") +
+           reason + QStringLiteral("\n\nUn file già esistente con questo nome è rimasto com'era.");
 }
 
 QString LogPrinter::PrinterUnavailableText(const QString& printerName)
@@ -194,10 +239,10 @@ bool LogPrinter::CheckDestination(const QPrinter& printer)
     return true;
 }
 
-void LogPrinter::ReportStartFailure(const QPrinter& printer)
+void LogPrinter::ReportStartFailure(const QPrinter& printer, const QString& pdfPath)
 {
     if (IsPdf(printer)) {
-        m_prompter.Error(PdfOpenFailureText(printer.outputFileName()));
+        m_prompter.Error(PdfOpenFailureText(pdfPath));
     } else {
         m_prompter.Error(PrinterStartFailureText(printer.printerName()));
     }

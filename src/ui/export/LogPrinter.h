@@ -40,6 +40,7 @@ public:
     // The Italian texts of the failures, so that tests compare them whole.
     static QString ProgramFileText(const QString& path);
     static QString PdfOpenFailureText(const QString& path);
+    static QString PdfWriteFailureText(const QString& path, const QString& reason);
     static QString PrinterUnavailableText(const QString& printerName);
     static QString PrinterStartFailureText(const QString& printerName);
     static QString PrintingFailureText();
@@ -47,7 +48,10 @@ public:
 private:
     // Refuses a destination before QPainter opens, and so empties, the file.
     bool CheckDestination(const QPrinter& printer);
-    void ReportStartFailure(const QPrinter& printer);
+    // Paints every page; a PDF goes to the printer's output file, and pdfPath is the file the
+    // user chose, named in a failure message.
+    bool Paint(QPrinter& printer, const PrintPlan& plan, const QString& pdfPath);
+    void ReportStartFailure(const QPrinter& printer, const QString& pdfPath);
     // Measures "X" in the painter's font, shrinking the font until a full page fits the paper.
     static PrintMetrics FitFont(QPainter& painter, const QPrinter& printer);
 

@@ -1,11 +1,17 @@
 #include "core/export/ExportTestSupport.h"
 
+#include "platform/FileCalls.h"
+#include "support/FaultyFileCalls.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace zelkor {
 namespace {
@@ -81,7 +87,8 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
                         "possibile esportare il log attuale in\nquesto formato.\n")},
         {{"--export", "adif", emptyLog, missingFolder},
          kToolFailed,
-         "Errore apertura file:\n" + missingFolder + "\n"},
+         "Errore apertura file:\n" + missingFolder +
+             "\n\nLa cartella che dovrebbe contenerlo non esiste.\n"},
         {{"--export", "adif", emptyLog, working},
          kToolFailed,
          QStringLiteral("Non si può esportare il log su un file del programma:\n") + working +
@@ -97,6 +104,71 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
         EXPECT_FALSE(QFile::exists(out));
         EXPECT_FALSE(QFile::exists(working));
     }
+}
+
+TEST_F(CommandLineToolTest, AFailingDiskNeverEndsWithSuccessAndKeepsTheEarlierExport)
+{
+    // Without a province file every run warns alike, so that only the log and the export are
+    // left to fail.
+    QFile::remove(m_program.File("_prov.cod"));
+    const QString out = m_output.File("out.adi");
+    const QStringList arguments = {"--export", "adif", test::TestDataPath("export-qso.zelk"), out};
+    ASSERT_EQ(test::RunTool(arguments, m_setup).status, kToolSucceeded);
+    const QByteArray complete = m_output.Read("out.adi");
+    const QByteArray earlier = "an earlier export\r\n";
+    test::FaultyFileCalls counting;
+    {
+        const ScopedFileCalls scoped(counting);
+        ASSERT_EQ(test::RunTool(arguments, m_setup).status, kToolSucceeded);
+    }
+    const int count = static_cast<int>(counting.Calls().size());
+    for (const int error : {ENOSPC, EIO}) {
+        for (int number = 1; number <= count; ++number) {
+            m_output.Write("out.adi", earlier);
+            test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Any, number, error});
+            test::ToolRun run;
+            {
+                const ScopedFileCalls scoped(calls);
+                run = test::RunTool(arguments, m_setup);
+            }
+            const QByteArray now = m_output.Read("out.adi");
+            const std::string where = std::to_string(number) + " " +
+                                      test::FaultyFileCalls::Name(calls.FailedCall()).toStdString();
+            if (run.status == kToolSucceeded) {
+                EXPECT_EQ(now, complete) << where;
+            } else {
+                EXPECT_EQ(run.status, kToolFailed) << where;
+                EXPECT_TRUE(now == earlier || now == complete) << where;
+                EXPECT_FALSE(run.err.isEmpty()) << where;
+            }
+        }
+    }
+    // The case seen on a full disk: the first write of the export fails.
+    m_output.Write("out.adi", earlier);
+    test::FaultyFileCalls full(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    test::ToolRun run;
+    {
+        const ScopedFileCalls scoped(full);
+        run = test::RunTool(arguments, m_setup);
+    }
+    EXPECT_EQ(run.status, kToolFailed);
+    EXPECT_EQ(m_output.Read("out.adi"), earlier);
+    EXPECT_TRUE(run.err.endsWith("Errore scrittura file:\n" + out.toLocal8Bit() +
+                                 "\n\nSpazio su disco esaurito.\n\nIl file non è stato scritto; "
+                                 "un file già esistente con questo nome è rimasto com'era.\n"))
+        << run.err.toStdString();
+}
+
+TEST_F(CommandLineToolTest, APipeGivenAsTheLogIsRefusedWithoutWaiting)
+{
+    const QString pipe = m_output.File("pipe.zelk");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const test::ToolRun run = test::RunTool({"--score", pipe}, m_setup);
+    EXPECT_EQ(run.status, kToolFailed);
+    EXPECT_EQ(QString::fromLocal8Bit(run.err),
+              "Impossibile leggere il log:\n" + pipe +
+                  "\n\nIl percorso non indica un file normale (è una pipe, un dispositivo o un "
+                  "socket).\n");
 }
 
 TEST_F(CommandLineToolTest, LogWithoutHeaderTakesTheSummaryDataOfTheSettings)

@@ -156,13 +156,20 @@ TEST_F(ExportCommandsTest, DestinationsThatCantBeWrittenOrAreTheProgramsOwnFiles
     QDir().mkpath(m_output.File("cartella.txt"));
     QDir().mkpath(m_program.File("sub"));
     const QString notOpened = QStringLiteral("Errore apertura file:\n%1\n\n");
+    const QString noFolder =
+        notOpened + QStringLiteral("La cartella che dovrebbe contenerlo non esiste.");
+    const QString aFolder =
+        notOpened + QStringLiteral("Il percorso indica una cartella, non un file.");
     const QString ownFile = QStringLiteral(
         "Non si può esportare il log su un file del programma:\n%1\n\nScegliere un altro nome.");
     const std::vector<std::pair<QString, QString>> cases = {
-        {m_output.File("manca/x.txt"), notOpened},
-        {m_output.File("cartella.txt"), notOpened},
+        {m_output.File("manca/x.txt"), noFolder},
+        {m_output.File("cartella.txt"), aFolder},
         {m_program.File("_ult.zelk"), ownFile},
         {m_program.File("sub/../_prov.cod"), ownFile},
+        {m_program.File("_ult.zelk.lock"), ownFile},
+        {m_program.File("_ult.zelk.recupero"), ownFile},
+        {m_program.File("_ult.zelk.recupero.3"), ownFile},
     };
     for (const auto& [path, text] : cases) {
         for (const Command& command : kCommands) {

@@ -366,7 +366,7 @@ TEST(LogFileTest, AFileThatEndsInsideALineIsReportedAndItsLastRowIsNotLoaded)
          {"IK0ABC", "RM", "LAZ", "SO", "", "", "", "", "", "", ""}},
         // One line with no LF: the magic line swallows the whole file.
         {"CR only", test::ReadTestData("broken-log-cr-only.zelk"), 0,
-         QByteArray(qso).replace("\r\n", ""), Cells(11)},
+         test::ReadTestData("broken-log-cr-only.zelk"), Cells(11)},
         {"only a row, without line end",
          "05.02.2006^1432^7^SSB^I1ABC^59^RM^59^TO^",
          0,
@@ -378,6 +378,9 @@ TEST(LogFileTest, AFileThatEndsInsideALineIsReportedAndItsLastRowIsNotLoaded)
     };
     for (const Case& c : cases) {
         const ReadLog read(c.bytes, LogLayout::Swl);
+        // Only a file with the magic line and fewer than eleven complete header lines.
+        const bool headerCut = c.bytes.startsWith("zelk100") && c.bytes.count('\n') < 12;
+        EXPECT_EQ(read.result.headerIncomplete, headerCut) << c.name;
         EXPECT_FALSE(read.log.IsSwl()) << c.name;
         EXPECT_EQ(read.log.RowCount(), c.rows) << c.name;
         EXPECT_EQ(read.result.incompleteLastLine, c.reported.has_value()) << c.name;

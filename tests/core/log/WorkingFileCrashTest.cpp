@@ -12,6 +12,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -28,17 +29,6 @@ namespace zelkor {
 namespace {
 
 constexpr int kRounds = 20;
-
-std::vector<std::string> LineList(const QByteArray& bytes)
-{
-    std::vector<std::string> lines;
-    for (const QByteArray& line : bytes.split('\n')) {
-        if (!line.isEmpty()) {
-            lines.push_back(QByteArray(line).replace('\r', "").toStdString());
-        }
-    }
-    return lines;
-}
 
 TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
 {
@@ -114,10 +104,13 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
             EXPECT_TRUE(loaded.count(key)) << key << " was acknowledged but is gone";
         }
 
-        // A kill between keeping a torn line and rewriting the file may keep it twice, never
-        // anything else.
-        const std::vector<std::string> kept =
-            LineList(folder.Read(QStringLiteral("_ult.zelk.recupero")));
+        // Each recovery file holds one torn line exactly. A kill between keeping a torn line
+        // and rewriting the file may keep it twice, never anything else.
+        std::vector<std::string> kept;
+        for (const QString& name :
+             QDir(folder.Path()).entryList({QStringLiteral("_ult.zelk.recupero*")}, QDir::Files)) {
+            kept.push_back(folder.Read(name).toStdString());
+        }
         for (const std::string& line : tornLines) {
             EXPECT_NE(std::find(kept.begin(), kept.end(), line), kept.end()) << line;
         }

@@ -2,7 +2,9 @@
 #include "entry/WorkedTables.h"
 #include "log/LogList.h"
 #include "log/WorkingFile.h"
+#include "platform/FileCalls.h"
 #include "provinces/ProvinceTable.h"
+#include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 
 #include <sys/resource.h>
@@ -166,60 +169,145 @@ TEST_F(WorkingFileTest, CompleteFileLoadsSilentlyAndStaysAsItWas)
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("_ult.zelk")});
 }
 
-TEST_F(WorkingFileTest, IncompleteLastLineIsKeptAsideAndLeftOutOfTheFile)
+QString SetAsideWarning(const QString& description, const QString& path)
+{
+    return QStringLiteral(
+               "La parte finale del file di lavoro è incompleta (manca il ritorno a capo "
+               "finale, per esempio perché il programma è stato interrotto mentre la "
+               "scriveva) e non è stata caricata tra le righe del log.\n\nParte messa da "
+               "parte: ") +
+           description +
+           QStringLiteral("\n\nÈ stata conservata, esattamente com'era, nel file:\n") + path;
+}
+
+TEST_F(WorkingFileTest, IncompleteLastLineIsKeptAsideExactlyInANewFileEachTime)
 {
     struct Case {
         QByteArray tail;
-        QByteArray kept;
+        QString recoveryName;
+        QString description;
     };
     const Case cases[] = {
-        {"05.02.2006^1500^7^CW^IK", "05.02.2006^1500^7^CW^IK\r\n"},
+        {"05.02.2006^1500^7^CW^IK", QStringLiteral("_ult.zelk.recupero"),
+         QStringLiteral("23 byte, 1 riga.\nInizio: \"05.02.2006^1500^7^CW^IK\"")},
         // Cut between CR and LF: still not a row, as it would not be after any crash.
-        {"05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\r",
-         "05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\r\n"},
-        {"\x01\xff^\r\x80", "\x01\xff^\x80\r\n"},
+        {"05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\r", QStringLiteral("_ult.zelk.recupero.2"),
+         QStringLiteral(
+             "43 byte, 1 riga.\nInizio: \"05.02.2006^1501^7^CW^IK1ABC^599^MI^599^NA^\\r\"")},
+        {"\x01\xff^\r\x80\\", QStringLiteral("_ult.zelk.recupero.3"),
+         QStringLiteral("6 byte, 2 righe.\nInizio: \"\\x01ÿ^\\r\\x80\\\\\"")},
     };
-    QByteArray recovered;
     for (const Case& c : cases) {
         m_log.DeleteAllRows();
         m_prompter.boxes.clear();
         WriteWorking(kQsoHeader + kRows + c.tail);
         ASSERT_TRUE(Load());
-        recovered += c.kept;
         EXPECT_EQ(m_log.RowCount(), 2);
         EXPECT_EQ(Working(), kQsoHeader + kRows);
-        // Earlier lines stay, oldest first.
-        EXPECT_EQ(Recovered(), recovered);
+        EXPECT_EQ(m_folder.Read(c.recoveryName), c.tail);
         ASSERT_EQ(m_prompter.boxes.size(), 1u);
         EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
         EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(Text(m_prompter.boxes[0].text),
-                  Text(QStringLiteral(
-                           "L'ultima riga del file di lavoro è incompleta (manca il ritorno a capo "
-                           "finale, per esempio perché il programma è stato interrotto mentre la "
-                           "scriveva) e non è stata caricata tra le righe del log.\n\nLa riga è "
-                           "stata conservata nel file:\n") +
-                       m_folder.File(QStringLiteral("_ult.zelk.recupero"))));
+                  Text(SetAsideWarning(c.description, m_folder.File(c.recoveryName))));
         ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
         EXPECT_EQ(Working(), kQsoHeader + kRows + QByteArray::fromStdString(kNewLine));
+    }
+    // The earlier recovery files are untouched.
+    EXPECT_EQ(Recovered(), cases[0].tail);
+    EXPECT_EQ(m_folder.Read(QStringLiteral("_ult.zelk.recupero.2")), cases[1].tail);
+}
+
+TEST_F(WorkingFileTest, FileWithCarriageReturnLineEndsIsKeptAsideWhole)
+{
+    QByteArray bytes = kQsoHeader + kRows;
+    bytes.replace("\r\n", "\r");
+    WriteWorking(bytes);
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(m_log.RowCount(), 0);
+    EXPECT_EQ(Recovered(), bytes);
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_EQ(Text(m_prompter.boxes[0].text),
+              Text(SetAsideWarning(
+                  QStringLiteral("%1 byte, 14 righe.\nInizio: \"zelk100;qso\\rI2ABC\\rMI\\r\\rSOP"
+                                 "\\r\\r\\r\\r\\r\\r\\r\\r05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^"
+                                 "\\r05.02....\"")
+                      .arg(bytes.size()),
+                  m_file.RecoveryFilePath())));
+    // What is left is a complete log that takes rows.
+    ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
+    m_log.DeleteAllRows();
+    m_prompter.boxes.clear();
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(m_log.RowCount(), 1);
+    EXPECT_TRUE(m_prompter.boxes.empty());
+}
+
+TEST_F(WorkingFileTest, HugeBrokenLineIsDescribedInAFewWords)
+{
+    QByteArray line(4 << 20, 'A');
+    line[3] = '\x1b';
+    WriteWorking(kQsoHeader + line);
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(Recovered(), line);
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    const QString text = m_prompter.boxes[0].text;
+    EXPECT_LT(text.size(), 800);
+    EXPECT_TRUE(text.contains(QStringLiteral("4194304 byte, 1 riga.\nInizio: \"AAA\\x1b") +
+                              QString(76, QLatin1Char('A')) + QStringLiteral("...\"")))
+        << Text(text);
+    EXPECT_FALSE(text.contains(QChar(0x1b)));
+}
+
+TEST_F(WorkingFileTest, HeaderCutShortIsCompletedBeforeAnyRowIsAppended)
+{
+    const QByteArray cases[] = {
+        "zelk100;qso\r\nIK0ABC\r\nRM\r\n",
+        "zelk100;hrd\r\n",
+        "zelk100;qso",
+        "zelk100;qso\r\nIK0ABC\r\nRM\r\nLAZ\r\nSOP\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
+    };
+    for (const QByteArray& bytes : cases) {
+        m_log.SetQsoColumns();
+        m_log.DeleteAllRows();
+        WriteWorking(bytes);
+        ASSERT_TRUE(Load());
+        EXPECT_EQ(m_log.RowCount(), 0);
+        const bool swl = m_log.IsSwl();
+        const std::string row = swl ? "05.02.2006^1500^7^CW^IW3ZZZ^599^NA^IK1AAA^\r\n" : kNewLine;
+        ASSERT_TRUE(m_file.AppendToWorkingFile(row).ok());
+        ASSERT_TRUE(m_file.AppendToWorkingFile(row).ok());
+        const QList<QByteArray> lines = Working().split('\n');
+        ASSERT_EQ(lines.size(), 15) << Working().toStdString();
+        // Loaded again, as at the next start: both rows are rows, not summary values.
+        m_log.DeleteAllRows();
+        ASSERT_TRUE(Load());
+        EXPECT_EQ(m_log.RowCount(), 2) << bytes.toStdString();
+        EXPECT_EQ(m_summary.comment2, "");
     }
 }
 
 TEST_F(WorkingFileTest, BrokenLineThatCannotBeKeptStaysInTheWorkingFile)
 {
-    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("_ult.zelk.recupero")));
     WriteWorking(kQsoHeader + kRows + "05.02.2006^15");
-    ASSERT_TRUE(Load());
+    test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    {
+        const ScopedFileCalls scoped(calls);
+        ASSERT_TRUE(Load());
+    }
     EXPECT_EQ(m_log.RowCount(), 2);
     ASSERT_EQ(m_prompter.boxes.size(), 1u);
     EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
     EXPECT_EQ(Text(m_prompter.boxes[0].text),
-              Text(QStringLiteral("L'ultima riga del file di lavoro è incompleta e non è stata "
+              Text(QStringLiteral("La parte finale del file di lavoro è incompleta e non è stata "
                                   "caricata tra le righe del log, ma non è stato possibile "
                                   "conservarla nel file:\n") +
-                   m_file.RecoveryFilePath() + QStringLiteral("\n\n") + kFolderReason +
-                   QStringLiteral("\n\nLa riga resta nel file di lavoro.")));
+                   m_file.RecoveryFilePath() +
+                   QStringLiteral("\n\nSpazio su disco esaurito.\n\nLa parte resta nel file di "
+                                  "lavoro.\n\nParte incompleta: 13 byte, 1 riga.\nInizio: "
+                                  "\"05.02.2006^15\"")));
     EXPECT_EQ(Working(), kQsoHeader + kRows + "05.02.2006^15");
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("_ult.zelk")});
     // The next row still goes on a line of its own.
     ASSERT_TRUE(m_file.AppendToWorkingFile(kNewLine).ok());
     EXPECT_EQ(Working(),

@@ -112,9 +112,18 @@ TEST_F(ProvinceImportTest, CancelledFileDialogEndsTheCommand)
 
 TEST_F(ProvinceImportTest, SourceThatCannotBeOpened)
 {
-    // A folder, and a file that vanished between the dialog and the reading.
-    for (const QString& source : {m_folder.Path() + QStringLiteral("elenchi"),
-                                  m_folder.File(QStringLiteral("sparito.txt"))}) {
+    // A folder, a file that vanished between the dialog and the reading, and a pipe (which
+    // would block a plain open for ever).
+    const QString pipe = m_folder.File(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const std::pair<QString, QString> cases[] = {
+        {m_folder.Path() + QStringLiteral("elenchi"),
+         QStringLiteral("Il percorso indica una cartella, non un file.")},
+        {m_folder.File(QStringLiteral("sparito.txt")), QStringLiteral("Il file non esiste.")},
+        {pipe, QStringLiteral("Il percorso non indica un file normale (è una pipe, un "
+                              "dispositivo o un socket).")},
+    };
+    for (const auto& [source, reason] : cases) {
         QDir(m_folder.Path()).mkdir(QStringLiteral("elenchi"));
         m_prompter.boxes.clear();
         m_prompter.answers = {Answer::Yes};
@@ -122,9 +131,10 @@ TEST_F(ProvinceImportTest, SourceThatCannotBeOpened)
 
         EXPECT_EQ(Run(), ImportOutcome::SourceNotOpened);
         ASSERT_EQ(m_prompter.boxes.size(), 2U);
-        ExpectBox(m_prompter.boxes[1], QStringLiteral("Errore"),
-                  QStringLiteral("Errore apertura file:\n") + source + QStringLiteral("\n\n"),
-                  MessageIcon::Stop, MessageButtons::Ok);
+        ExpectBox(
+            m_prompter.boxes[1], QStringLiteral("Errore"),
+            QStringLiteral("Errore apertura file:\n") + source + QStringLiteral("\n\n") + reason,
+            MessageIcon::Stop, MessageButtons::Ok);
         EXPECT_EQ(m_table, m_before);
         EXPECT_FALSE(QFile::exists(ProvinceFilePath()));
     }
@@ -169,8 +179,9 @@ TEST_F(ProvinceImportTest, SaveFailureKeepsTheMergedTable)
     EXPECT_EQ(ImportProvinceList(m_prompter, m_table, target), ImportOutcome::SaveFailed);
     ASSERT_EQ(m_prompter.boxes.size(), 3U);
     ExpectBox(m_prompter.boxes[2], QStringLiteral("Errore"),
-              QStringLiteral("Non posso salvare sul file _prov.cod!"), MessageIcon::Stop,
-              MessageButtons::Ok);
+              QStringLiteral("Non posso salvare sul file _prov.cod!\n\nUna parte del percorso "
+                             "non è una cartella."),
+              MessageIcon::Stop, MessageButtons::Ok);
     EXPECT_EQ(m_table.ProvinceNameOf("TO"), "TORINO");
 }
 

@@ -228,7 +228,8 @@ TEST_F(ProvinceListTest, FileThatCannotBeWrittenIsReported)
     ASSERT_TRUE(list.Save(m_prompter));
     EXPECT_EQ(list.WriteProvinceFile(m_folder.File(QStringLiteral("manca/_prov.cod")), m_prompter),
               ProvinceListOutcome::FileNotWritten);
-    EXPECT_EQ(OnlyBox().text, QStringLiteral("Non posso salvare sul file _prov.cod!"));
+    EXPECT_EQ(OnlyBox().text, QStringLiteral("Non posso salvare sul file _prov.cod!\n\nLa "
+                                             "cartella che dovrebbe contenerlo non esiste."));
     EXPECT_EQ(Entries(m_table), kCapitalised);
 }
 
