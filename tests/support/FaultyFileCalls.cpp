@@ -90,6 +90,11 @@ int FaultyFileCalls::Rename(const char* from, const char* to)
     return Fails(FileCall::Rename) ? -1 : FileCalls::Rename(from, to);
 }
 
+int FaultyFileCalls::Link(const char* existing, const char* newName)
+{
+    return Fails(FileCall::Link) ? -1 : FileCalls::Link(existing, newName);
+}
+
 int FaultyFileCalls::Unlink(const char* path)
 {
     return Fails(FileCall::Unlink) ? -1 : FileCalls::Unlink(path);
@@ -97,9 +102,9 @@ int FaultyFileCalls::Unlink(const char* path)
 
 QString FaultyFileCalls::Name(FileCall call)
 {
-    static const char* const kNames[] = {"open",      "read",   "pread",  "write", "fsync",
-                                         "ftruncate", "fstat",  "fchmod", "close", "stat",
-                                         "rename",    "unlink", "any"};
+    static const char* const kNames[] = {"open",      "read",  "pread",  "write", "fsync",
+                                         "ftruncate", "fstat", "fchmod", "close", "stat",
+                                         "rename",    "link",  "unlink", "any"};
     return QString::fromLatin1(kNames[static_cast<int>(call)]);
 }
 

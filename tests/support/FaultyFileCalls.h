@@ -24,6 +24,7 @@ enum class FileCall {
     Close,
     Stat,
     Rename,
+    Link,
     Unlink,
     Any
 };
@@ -59,6 +60,7 @@ public:
     int Close(int fd) override;
     int Stat(const char* path, struct stat* status) override;
     int Rename(const char* from, const char* to) override;
+    int Link(const char* existing, const char* newName) override;
     int Unlink(const char* path) override;
 
     // Every call in order, and which of them failed.

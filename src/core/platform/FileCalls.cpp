@@ -73,6 +73,11 @@ int FileCalls::Rename(const char* from, const char* to)
     return ::rename(from, to);
 }
 
+int FileCalls::Link(const char* existing, const char* newName)
+{
+    return ::link(existing, newName);
+}
+
 int FileCalls::Unlink(const char* path)
 {
     return ::unlink(path);

@@ -26,6 +26,7 @@ public:
     virtual int Close(int fd);
     virtual int Stat(const char* path, struct stat* status);
     virtual int Rename(const char* from, const char* to);
+    virtual int Link(const char* existing, const char* newName);
     virtual int Unlink(const char* path);
 };
 

@@ -86,24 +86,47 @@ QString FollowLink(const QString& path)
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
-// Creates a temporary file beside the destination, with a name no other file has.
-int CreateTemporaryFile(const QString& destination, QByteArray* temporaryPath)
+// A hidden name beside the destination that no file has yet, made by the call (which returns
+// -1 with errno EEXIST while the name is taken).
+template <typename Create>
+int CreateBeside(const QString& destination, const char* kind, QByteArray* path, Create create)
 {
     const QFileInfo info(destination);
-    const QString stem =
-        info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".tmp-");
+    const QString stem = info.absolutePath() + QLatin1String("/.") + info.fileName() +
+                         QLatin1Char('.') + QLatin1String(kind) + QLatin1Char('-');
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const QString suffix =
             QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, u'0');
-        *temporaryPath = Native(stem + suffix);
-        const int fd = Files().Open(temporaryPath->constData(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+        *path = Native(stem + suffix);
+        const int result = create(path->constData());
+        if (result >= 0 || errno != EEXIST) {
+            return result;
         }
     }
     errno = EEXIST;
     return -1;
+}
+
+int CreateTemporaryFile(const QString& destination, QByteArray* temporaryPath)
+{
+    return CreateBeside(destination, "tmp", temporaryPath, [](const char* path) {
+        return Files().Open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    });
+}
+
+// A second name for the file about to be replaced, so that it can come back if the replacement
+// can't be made durable. Empty when the file system has no such names (FAT) or the call fails:
+// the replacement then goes on without a way back.
+QByteArray KeepOldFile(const QString& destination)
+{
+    QByteArray backup;
+    const QByteArray target = Native(destination);
+    if (CreateBeside(destination, "old", &backup, [&target](const char* path) {
+            return Files().Link(target.constData(), path);
+        }) != 0) {
+        backup.clear();
+    }
+    return backup;
 }
 
 // The error that refuses a path which is there but is no regular file, or 0.
@@ -239,20 +262,30 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     if (error == 0) {
         error = closed;
     }
+    const QByteArray backup = error == 0 && exists ? KeepOldFile(target) : QByteArray();
     if (error == 0 && Files().Rename(temporaryPath.constData(), Native(target).constData()) != 0) {
         error = errno;
     }
     if (error != 0) {
         (void)Files().Unlink(temporaryPath.constData());
+        if (!backup.isEmpty()) {
+            (void)Files().Unlink(backup.constData());
+        }
         SetReason(reason, error, FileAction::Write);
         return false;
     }
-    // The new file is complete under its name; without the folder on disk a power cut could
-    // still bring the old one back, so this counts as a failure the user hears of.
+    // Until the folder is on disk a power cut could still bring the old file back: a failure
+    // here puts the old file back too, so that what the user is told matches what is there.
     error = SyncFolderOf(target);
     if (error != 0) {
+        if (!backup.isEmpty()) {
+            (void)Files().Rename(backup.constData(), Native(target).constData());
+        }
         SetReason(reason, error, FileAction::Write);
         return false;
+    }
+    if (!backup.isEmpty()) {
+        (void)Files().Unlink(backup.constData());
     }
     return true;
 }

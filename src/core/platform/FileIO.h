@@ -19,9 +19,11 @@ enum class FileAction { Read, Write, Append };
 QString IoErrorText(int error, FileAction action);
 
 // Writes the bytes to a temporary file in the destination's folder, flushes it to disk, renames
-// it over the destination and flushes the folder. A failed write, flush, close or rename leaves
-// the destination exactly as it was and removes the temporary file. A destination that is a
-// link is followed, so that the link stays. The reason is an Italian sentence.
+// it over the destination and flushes the folder. A failed write, flush, close, rename or folder
+// flush leaves the destination exactly as it was (the old file keeps a second name until the
+// folder is on disk; only on file systems without such names does a failed folder flush leave
+// the new file) and removes the temporary file. A destination that is a link is followed, so
+// that the link stays. The reason is an Italian sentence.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // Appends the bytes at the end of an existing regular file and flushes them to disk. A file that
