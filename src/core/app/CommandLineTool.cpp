@@ -78,15 +78,16 @@ std::optional<ExportFormat> FormatNamed(const QString& word)
     return std::nullopt;
 }
 
-// The folder the window would use, found without creating or copying anything.
-QString ProgramFolderOf(const CommandLineToolSetup& setup)
+// The province list the window would load. Before the window's first start has copied the
+// shipped list into the user's folder, the shipped one is read in its place.
+QString ProvinceFileOf(const QString& programFolder, const CommandLineToolSetup& setup)
 {
-    QString folder =
-        IsFolderWritable(setup.executableFolder) ? setup.executableFolder : setup.userDataFolder;
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
+    const QString own = programFolder + QLatin1String(kProvinceFileName);
+    if (QFile::exists(own)) {
+        return own;
     }
-    return folder;
+    const QString shipped = ShippedProvinceFile(setup.executableFolder);
+    return shipped.isEmpty() ? own : shipped;
 }
 
 QString LogReadFailureText(const QString& path)
@@ -112,8 +113,8 @@ struct LoadedLog {
 bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& loaded,
              Prompter& prompter)
 {
-    loaded.programFolder = ProgramFolderOf(setup);
-    const QString provinceFile = loaded.programFolder + QLatin1String(kProvinceFileName);
+    loaded.programFolder = FindProgramFolder(setup.executableFolder, setup.userDataFolder);
+    const QString provinceFile = ProvinceFileOf(loaded.programFolder, setup);
     if (!LoadProvinceFile(provinceFile, loaded.provinces)) {
         prompter.Warning(ProvinceFileOpenWarningText(provinceFile));
     }
