@@ -247,6 +247,10 @@ int RunCommandLineTool(const QStringList& arguments, const CommandLineToolSetup&
             WriteText(out, QStringLiteral("zelkor ") + QLatin1String(kProgramVersion));
             return kToolSucceeded;
         }
+        if (argument == kExportOption || argument == kScoreOption) {
+            WriteText(err, CommandLineUsageText());
+            return kToolMisused;
+        }
         if (argument.startsWith(QLatin1String("--"))) {
             WriteText(err, QStringLiteral("Opzione sconosciuta: ") + argument +
                                QStringLiteral("\n") + CommandLineUsageText());

@@ -98,6 +98,7 @@ TEST(CommandLineOptionsTest, HelpVersionAndUnknownOptions)
         {{"--"}, kToolMisused, "", "Opzione sconosciuta: --\n" + kUsage},
         {{"--score", "a.zelk", "b.zelk"}, kToolMisused, "", kUsage},
         {{"--export", "adif", "--help"}, kToolMisused, "", kUsage},
+        {{"gara.zelk", "--score", "gara.zelk"}, kToolMisused, "", kUsage},
     };
     for (const Case& c : cases) {
         const test::ToolRun run = test::RunTool(c.arguments, setup);
