@@ -8,6 +8,10 @@ set(_zelkor_text_sources ${PROJECT_SOURCE_DIR}/src/ui/resources/texts)
 set(_zelkor_encoded_dir ${CMAKE_CURRENT_BINARY_DIR}/encoded)
 file(MAKE_DIRECTORY ${_zelkor_encoded_dir})
 
+# The about box's version line takes the project version: the table is configured first.
+configure_file(${_zelkor_text_sources}/string-table.txt ${_zelkor_encoded_dir}/string-table.txt
+    @ONLY)
+
 add_executable(zelkor_encode_texts
     ${PROJECT_SOURCE_DIR}/tools/encodetexts/EncodeTexts.cpp
     ${PROJECT_SOURCE_DIR}/src/core/dialogs/EncodedText.cpp
@@ -17,9 +21,9 @@ target_link_libraries(zelkor_encode_texts PRIVATE Qt6::Core)
 
 add_custom_command(
     OUTPUT ${_zelkor_encoded_dir}/string-table.bin
-    COMMAND zelkor_encode_texts table ${_zelkor_text_sources}/string-table.txt
+    COMMAND zelkor_encode_texts table ${_zelkor_encoded_dir}/string-table.txt
         ${_zelkor_encoded_dir}/string-table.bin
-    DEPENDS zelkor_encode_texts ${_zelkor_text_sources}/string-table.txt
+    DEPENDS zelkor_encode_texts ${_zelkor_encoded_dir}/string-table.txt
     COMMENT "Encoding the string table"
     VERBATIM)
 add_custom_command(

@@ -16,6 +16,10 @@ packages=(
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
     # Node.js runs the independent ADIF and Cabrillo readers of the export tests
     nodejs
+    # the install tests validate the desktop entry and the metadata and render the manual pages
+    desktop-file-utils appstream man-db
+    # the Debian package (scripts/package.sh): dpkg-shlibdeps names the libraries it needs
+    dpkg-dev file
 )
 # A Node.js that brings its own npm (NodeSource's) must not get Debian's, which conflicts with it.
 command -v npm >/dev/null 2>&1 || packages+=(npm)

@@ -2,6 +2,7 @@
 // the artwork they show.
 
 #include "app/AppSettings.h"
+#include "app/BuildInfo.h"
 #include "app/SettingsStore.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CInstructionsDlg.h"
@@ -209,7 +210,7 @@ void TestAuxDialogs::AboutShowsEntriesOneToTen()
         QCOMPARE(field->text(), ToQString(FetchEncodedString(id - 1057 + 2)));
     }
     QCOMPARE(Find<QLabel>(dialog, QStringLiteral("1057"))->text(),
-             QStringLiteral("Zelkor versione 1.0"));
+             QStringLiteral("Zelkor versione ") + QLatin1String(kProgramVersion));
     QCOMPARE(Find<QLabel>(dialog, QStringLiteral("1058"))->text(),
              QStringLiteral("Gestione Contest Italiano 40 e 80 metri"));
     QVERIFY(!Find<QLabel>(dialog, QStringLiteral("aboutPicture"))->pixmap().isNull());

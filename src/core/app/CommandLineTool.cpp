@@ -1,5 +1,6 @@
 #include "app/CommandLineTool.h"
 
+#include "app/BuildInfo.h"
 #include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
 #include "entry/WorkedTables.h"
@@ -31,6 +32,8 @@ namespace {
 
 const QString kExportOption = QStringLiteral("--export");
 const QString kScoreOption = QStringLiteral("--score");
+const QString kHelpOption = QStringLiteral("--help");
+const QString kVersionOption = QStringLiteral("--version");
 
 void WriteText(QIODevice& device, QString text)
 {
@@ -61,14 +64,6 @@ private:
     QIODevice& m_err;
 };
 
-QString UsageText()
-{
-    return QStringLiteral(
-        "Uso:\n"
-        "  zelkor --export cabrillo|adif|vantlog LOG.zelk FILE_DI_USCITA\n"
-        "  zelkor --score LOG.zelk");
-}
-
 std::optional<ExportFormat> FormatNamed(const QString& word)
 {
     const QString lower = word.toLower();
@@ -84,15 +79,16 @@ std::optional<ExportFormat> FormatNamed(const QString& word)
     return std::nullopt;
 }
 
-// The folder the window would use, found without creating or copying anything.
-QString ProgramFolderOf(const CommandLineToolSetup& setup)
+// The province list the window would load. Before the window's first start has copied the
+// shipped list into the user's folder, the shipped one is read in its place.
+QString ProvinceFileOf(const QString& programFolder, const CommandLineToolSetup& setup)
 {
-    QString folder =
-        IsFolderWritable(setup.executableFolder) ? setup.executableFolder : setup.userDataFolder;
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
+    const QString own = programFolder + QLatin1String(kProvinceFileName);
+    if (QFile::exists(own)) {
+        return own;
     }
-    return folder;
+    const QString shipped = ShippedProvinceFile(setup.executableFolder);
+    return shipped.isEmpty() ? own : shipped;
 }
 
 QString LogReadFailureText(const QString& path, const QString& reason)
@@ -111,8 +107,8 @@ struct LoadedLog {
 bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& loaded,
              Prompter& prompter)
 {
-    loaded.programFolder = ProgramFolderOf(setup);
-    const QString provinceFile = loaded.programFolder + QLatin1String(kProvinceFileName);
+    loaded.programFolder = FindProgramFolder(setup.executableFolder, setup.userDataFolder);
+    const QString provinceFile = ProvinceFileOf(loaded.programFolder, setup);
     if (!LoadProvinceFile(provinceFile, loaded.provinces)) {
         prompter.Warning(ProvinceFileOpenWarningText(provinceFile));
     }
@@ -178,28 +174,85 @@ int RunScore(const QString& logPath, const CommandLineToolSetup& setup, QIODevic
 
 }  // namespace
 
+QString CommandLineUsageText()
+{
+    return QStringLiteral(
+        "Uso:\n"
+        "  zelkor [LOG.zelk]\n"
+        "  zelkor --export cabrillo|adif|vantlog LOG.zelk FILE_DI_USCITA\n"
+        "  zelkor --score LOG.zelk\n"
+        "  zelkor --help\n"
+        "  zelkor --version\n"
+        "\n"
+        "Senza opzioni apre la finestra con il log indicato o, se manca, con il file di\n"
+        "lavoro. Le opzioni lavorano senza finestra e senza modificare il file di lavoro\n"
+        "o le impostazioni:\n"
+        "  --export FORMATO LOG USCITA  scrive il log in formato Cabrillo, ADIF o testo\n"
+        "                               per Vantlog\n"
+        "  --score LOG                  stampa il punteggio del log\n"
+        "  --help                       mostra questo aiuto\n"
+        "  --version                    mostra la versione\n"
+        "\n"
+        "Stato di uscita: 0 riuscito, 1 log illeggibile o file non scritto, 2 argomenti\n"
+        "errati.");
+}
+
 bool IsCommandLineToolRequest(int argc, const char* const* argv)
 {
-    return argc > 1 &&
-           (std::strcmp(argv[1], "--export") == 0 || std::strcmp(argv[1], "--score") == 0);
+    // Every "--word" belongs here; "-Embedding", "/Automation" and a log file open the window.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 int RunCommandLineTool(const QStringList& arguments, const CommandLineToolSetup& setup,
                        QIODevice& out, QIODevice& err)
 {
     StandardErrorPrompter prompter(err);
-    if (arguments.size() == 4 && arguments[0] == kExportOption) {
+    const QString first = arguments.value(0);
+    if (first == kExportOption) {
+        if (arguments.size() != 4) {
+            WriteText(err, CommandLineUsageText());
+            return kToolMisused;
+        }
         if (const std::optional<ExportFormat> format = FormatNamed(arguments[1])) {
             return RunExport(*format, arguments[2], arguments[3], setup, prompter);
         }
         WriteText(err, QStringLiteral("Formato sconosciuto: ") + arguments[1] +
-                           QStringLiteral("\n") + UsageText());
+                           QStringLiteral("\n") + CommandLineUsageText());
         return kToolMisused;
     }
-    if (arguments.size() == 2 && arguments[0] == kScoreOption) {
+    if (first == kScoreOption) {
+        if (arguments.size() != 2) {
+            WriteText(err, CommandLineUsageText());
+            return kToolMisused;
+        }
         return RunScore(arguments[1], setup, out, prompter);
     }
-    WriteText(err, UsageText());
+    // Elsewhere the first option decides, so "zelkor gara.zelk --help" helps too.
+    for (const QString& argument : arguments) {
+        if (argument == kHelpOption) {
+            WriteText(out, CommandLineUsageText());
+            return kToolSucceeded;
+        }
+        if (argument == kVersionOption) {
+            WriteText(out, QStringLiteral("zelkor ") + QLatin1String(kProgramVersion));
+            return kToolSucceeded;
+        }
+        if (argument == kExportOption || argument == kScoreOption) {
+            WriteText(err, CommandLineUsageText());
+            return kToolMisused;
+        }
+        if (argument.startsWith(QLatin1String("--"))) {
+            WriteText(err, QStringLiteral("Opzione sconosciuta: ") + argument +
+                               QStringLiteral("\n") + CommandLineUsageText());
+            return kToolMisused;
+        }
+    }
+    WriteText(err, CommandLineUsageText());
     return kToolMisused;
 }
 

@@ -1,5 +1,7 @@
 #include "app/ProgramFolder.h"
 
+#include "app/BuildInfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,20 +48,49 @@ bool IsFolderWritable(const QString& folder)
     return probe.open();
 }
 
-QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
+QString ShippedProvinceFile(const QString& executableFolder)
 {
     const QString own = WithSeparator(executableFolder);
-    if (IsFolderWritable(own)) {
+    for (const QString& candidate : {own + QLatin1String(kProvinceFileName),
+                                     own + QLatin1String(kInstalledDataFolder) + QLatin1Char('/') +
+                                         QLatin1String(kProvinceFileName)}) {
+        const QFileInfo file(candidate);
+        if (file.isFile()) {
+            return file.canonicalFilePath();
+        }
+    }
+    return QString();
+}
+
+QString FindProgramFolder(const QString& executableFolder, const QString& userDataFolder)
+{
+    const QString own = WithSeparator(executableFolder);
+    // An installed program keeps the user's files in the user's folder even where it could
+    // write beside itself (root in /usr/bin, a prefix in the home folder).
+    const bool installed = !QFile::exists(own + QLatin1String(kProvinceFileName)) &&
+                           !ShippedProvinceFile(own).isEmpty();
+    if (!installed && IsFolderWritable(own)) {
         return own;
     }
-    const QString user = WithSeparator(userDataFolder);
-    QDir().mkpath(user);
-    const QString shipped = own + QLatin1String(kProvinceFileName);
-    const QString copy = user + QLatin1String(kProvinceFileName);
-    if (!QFile::exists(copy) && QFile::exists(shipped)) {
-        QFile::copy(shipped, copy);
+    return WithSeparator(userDataFolder);
+}
+
+QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
+{
+    const QString folder = FindProgramFolder(executableFolder, userDataFolder);
+    if (folder == WithSeparator(executableFolder)) {
+        return folder;
     }
-    return user;
+    QDir().mkpath(folder);
+    const QString shipped = ShippedProvinceFile(executableFolder);
+    const QString copy = folder + QLatin1String(kProvinceFileName);
+    // A failed copy shows at once as the missing province file's warning.
+    if (!shipped.isEmpty() && !QFile::exists(copy) && QFile::copy(shipped, copy)) {
+        // The copy is the user's to edit, whatever the shipped file's mode.
+        QFile::setPermissions(copy,
+                              QFile::permissions(copy) | QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return folder;
 }
 
 }  // namespace zelkor

@@ -1,6 +1,7 @@
 #pragma once
-// The folder of the program's own files ("_ult.zelk", "_prov.cod"): the executable's folder, or
-// the per-user data folder when the executable's folder can't be written.
+// The folder of the program's own files ("_ult.zelk", "_prov.cod"): the executable's folder when
+// the program runs from where it was built, or the per-user data folder when the executable's
+// folder can't be written or the program is installed (bin/zelkor with share/zelkor/ beside).
 
 #include <QString>
 
@@ -9,9 +10,17 @@ namespace zelkor {
 inline constexpr const char* kWorkingFileName = "_ult.zelk";
 inline constexpr const char* kProvinceFileName = "_prov.cod";
 
-// Both folders are given with or without a trailing '/'; the result has one. When the user's data
-// folder is chosen and holds no province file yet, the one shipped beside the executable is
-// copied there, so that an installed program also knows the provinces.
+// The province list that comes with the program: "_prov.cod" beside the executable, otherwise
+// the installed one in the shared data folder. Empty when there is neither.
+QString ShippedProvinceFile(const QString& executableFolder);
+
+// The program folder, decided without creating or copying anything. Both folders are given with
+// or without a trailing '/'; the result has one.
+QString FindProgramFolder(const QString& executableFolder, const QString& userDataFolder);
+
+// FindProgramFolder at start: when the user's data folder is chosen it is created, and the
+// shipped province list is copied into it unless it holds one already, so that an installed
+// program knows the provinces from its first start and the user's own edits are kept.
 QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder);
 
 // True when the path names one of the program folder's own files ("_ult.zelk", "_prov.cod", the

@@ -3,8 +3,9 @@
 
 int main(int argc, char** argv)
 {
-    // The command-line exports run where no display exists (a script over ssh, CI), so they are
-    // decided before any QApplication could reach for the window system.
+    // The command line's options (exports, score, usage, version) run where no display exists (a
+    // script over ssh, CI), so they are decided before any QApplication could reach for the
+    // window system.
     if (zelkor::IsCommandLineToolRequest(argc, argv)) {
         return zelkor::RunCommandLineToolProcess(argc, argv);
     }

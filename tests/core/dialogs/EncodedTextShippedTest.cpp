@@ -1,5 +1,6 @@
 // The encoded texts the program ships: the title, the about box's lines and the user manual.
 
+#include "app/BuildInfo.h"
 #include "app/ProgramTitle.h"
 #include "dialogs/EncodedText.h"
 
@@ -28,6 +29,7 @@ TEST(ShippedStringTableTest, TheTitleComesFromEntryZero)
     EXPECT_EQ(WindowTitle(QStringLiteral("gara.zelk")),
               QStringLiteral("Zelkor - Contest Italiano 40/80 metri - gara.zelk"));
     EXPECT_EQ(FetchEncodedString(1), "Informazioni su Zelkor");
+    EXPECT_EQ(FetchEncodedString(2), std::string("Zelkor versione ") + kProgramVersion);
     // Accented letters arrive as Windows-1252 bytes.
     EXPECT_NE(FetchEncodedString(4).find("pu\xF2"), std::string::npos);
 }

@@ -65,9 +65,7 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
     const QString working = m_program.File("_ult.zelk");
     const QString out = m_output.File("out");
     const QString emptyLog = test::TestDataPath("export-qso-empty.zelk");
-    const QString usage = QStringLiteral(
-        "Uso:\n  zelkor --export cabrillo|adif|vantlog LOG.zelk FILE_DI_USCITA\n"
-        "  zelkor --score LOG.zelk\n");
+    const QString usage = CommandLineUsageText() + QLatin1Char('\n');
     struct Case {
         QStringList arguments;
         int status;
