@@ -45,7 +45,7 @@ TEST(CommandLineOptionsTest, UsageTextAndVersionNumber)
 {
     const QString version = QLatin1String(kProgramVersion);
     EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
+        QRegularExpression(QStringLiteral("^\\d+\\.\\d+(\\.\\d+)?$")).match(version).hasMatch())
         << version.toStdString();
     EXPECT_EQ((CommandLineUsageText() + QLatin1Char('\n')).toStdString(), kUsage.toStdString());
 }
