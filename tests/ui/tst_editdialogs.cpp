@@ -82,6 +82,7 @@ private slots:
     void ARefusedSaveKeepsTheDialogOpen();
     void ProvinceIsKnownWhenTheTableNamesIt_data();
     void ProvinceIsKnownWhenTheTableNamesIt();
+    void ALongerTextFromTheRowStillLimitsTyping();
     void RowEditorHandsBackSaveAndNothingForCancel();
 
 private:
@@ -282,6 +283,26 @@ void TestEditDialogs::ProvinceIsKnownWhenTheTableNamesIt()
         QCOMPARE(prompter.boxes[0].text, question);
         QVERIFY(dialog->isVisible());  // No keeps the dialog open
     }
+}
+
+void TestEditDialogs::ALongerTextFromTheRowStillLimitsTyping()
+{
+    test::ScriptedPrompter prompter;
+    CHrdEditDlg dialog(m_provinces, prompter);
+    HrdRowEdit row = kHrdRow;
+    row.values.provinceCode = "RMX";
+    dialog.SetRow(row);
+    dialog.show();
+    auto* code = dialog.findChild<QLineEdit*>(QStringLiteral("1007"));
+    QCOMPARE(code->text(), QStringLiteral("RMX"));
+
+    code->setFocus();
+    code->end(false);
+    QTest::keyClicks(code, QStringLiteral("a^"));
+    QCOMPARE(code->text(), QStringLiteral("RMX"));
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("mil"));
+    QCOMPARE(code->text(), QStringLiteral("MI"));
 }
 
 void TestEditDialogs::RowEditorHandsBackSaveAndNothingForCancel()

@@ -33,6 +33,17 @@ void TypeEach(const QStringList& texts)
     }
 }
 
+// The working file as an earlier run left it: an SWL header, then the rows.
+void WriteSwlWorkingFile(const MainWindowHarness& h, const QList<QByteArray>& rows)
+{
+    QByteArray bytes = "zelk100;hrd\r\nIK0XYZ\r\nMI\r\n\r\nSWL\r\n\r\nUgo\r\n\r\n\r\n\r\n\r\n\r\n";
+    for (const QByteArray& row : rows) {
+        bytes += row + "\r\n";
+    }
+    QFile file(h.folders.WorkingFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 // Chooses the other band from the keyboard, as the operator does.
 void ChooseOtherBand(const MainWindowHarness& h)
 {
@@ -103,6 +114,71 @@ private slots:
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 2);
         QVERIFY(!h.Find("1053")->isVisible());
+    }
+
+    void answeringCallsignTakesTheLongestValidCallsign()
+    {
+        MainWindowHarness h;
+        QVERIFY(OpenSwl(h));
+        // Fourteen characters, one more than the calling station's field takes.
+        TypeEach({"ik0aaa", "rm", "ik0abcdefghijkl"});
+        QCOMPARE(h.Text("1009"), QStringLiteral("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1011"));
+        TypeEach({"mi"});
+        QCOMPARE(h.window->Log().RowCount(), 2);
+        QCOMPARE(h.window->Log().Cell(0, SwlColumn::AnsweringCallsign),
+                 std::string("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign),
+                 std::string("IK0ABCDEFGHIJK"));
+
+        MainWindowHarness::Type(QStringLiteral("ik0abcdefghijk"));
+        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABCDEFGHIJ"));
+    }
+
+    void exchangeOfRolesShowsALongCallsignWhole()
+    {
+        MainWindowHarness h;
+        QVERIFY(OpenSwl(h));
+        // IK0AAA calls here; the station it answered has no province.
+        TypeEach({"ik0aaa", "rm", "ik0bbb", "xy"});
+        QCOMPARE(h.window->Log().RowCount(), 1);
+
+        // Now IK0AAA is heard answering a new station of 14 characters: the roles change.
+        TypeEach({"ik0aaa", "", "ik0abcdefghijk"});
+        QCOMPARE(h.window->Entry().Values().callsign, std::string("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.Text("1009"), QStringLiteral("IK0AAA"));
+        QCOMPARE(h.Text("1011"), QStringLiteral("RM"));
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QVERIFY(!h.Find("1053")->isVisible());
+
+        TypeEach({"to", "", ""});
+        QCOMPARE(h.window->Log().RowCount(), 2);
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign),
+                 std::string("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::ProvinceCode), std::string("TO"));
+    }
+
+    void provinceCodeFromAStationRecordIsShownWhole()
+    {
+        MainWindowHarness h;
+        // IK0AAA called from a code longer than two letters.
+        WriteSwlWorkingFile(h, {"09.03.2024^1400^3,5^CW^IK0AAA^599^RMX^IK0BBB^"});
+        QVERIFY(OpenSwl(h));
+        QCOMPARE(h.window->Log().RowCount(), 1);
+
+        MainWindowHarness::Type(QStringLiteral("ik0aaa"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+        QVERIFY(h.Text("1008").isEmpty());
+        // Enter waits for a code of two letters.
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        MainWindowHarness::Press(Qt::Key_Backspace);
+        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1009"));
     }
 
     void stationHeardBeforeGoesOnToItsProvinceCode()
