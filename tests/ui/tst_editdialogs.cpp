@@ -80,6 +80,9 @@ private slots:
     void TypingKeepsToTheRestrictions_data();
     void TypingKeepsToTheRestrictions();
     void ARefusedSaveKeepsTheDialogOpen();
+    void ProvinceIsKnownWhenTheTableNamesIt_data();
+    void ProvinceIsKnownWhenTheTableNamesIt();
+    void ALongerTextFromTheRowStillLimitsTyping();
     void RowEditorHandsBackSaveAndNothingForCancel();
 
 private:
@@ -215,6 +218,91 @@ void TestEditDialogs::ARefusedSaveKeepsTheDialogOpen()
                                     v.callsign + "|" + v.reportSent + "|" + v.reportReceived + "|" +
                                     v.provinceCode),
              QStringLiteral("3,5|30.04.2006|1432|CW|IK0ABC|599|579|RM"));
+}
+
+void TestEditDialogs::ProvinceIsKnownWhenTheTableNamesIt_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("question");
+    const QString none;
+    const QString qsoQuestion =
+        QStringLiteral("ATTENZIONE! Sigla provincia sconosciuta.\n\nVuoi inserirlo ugualmente?");
+    const QString hrdQuestion =
+        QStringLiteral("ATTENZIONE! Sigla provincia sconosciuta.\n\nVuoi inserirli ugualmente?");
+    // A longer code of capitals is looked up by its first two letters.
+    QTest::newRow("qso RMX") << "qso"
+                             << "RMX" << none;
+    QTest::newRow("hrd MIL") << "hrd"
+                             << "MIL" << none;
+    QTest::newRow("qso XYZ") << "qso"
+                             << "XYZ" << qsoQuestion;
+    QTest::newRow("hrd M") << "hrd"
+                           << "M" << hrdQuestion;
+    QTest::newRow("hrd RM1") << "hrd"
+                             << "RM1" << hrdQuestion;
+}
+
+void TestEditDialogs::ProvinceIsKnownWhenTheTableNamesIt()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, code);
+    QFETCH(QString, question);
+    test::ScriptedPrompter prompter;
+    prompter.answers = {Answer::No};
+    std::unique_ptr<EditRowDialog> dialog;
+    if (kind == QLatin1String("qso")) {
+        QsoRowEdit row = kQsoRow;
+        row.values.provinceCode = code.toStdString();
+        auto qso = std::make_unique<CQsoEditDlg>(m_provinces, prompter);
+        qso->SetRow(row);
+        dialog = std::move(qso);
+    } else {
+        HrdRowEdit row = kHrdRow;
+        row.values.provinceCode = code.toStdString();
+        auto hrd = std::make_unique<CHrdEditDlg>(m_provinces, prompter);
+        hrd->SetRow(row);
+        dialog = std::move(hrd);
+    }
+    dialog->show();
+    // The row's code is shown whole, as it will be saved.
+    QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("1007"))->text(), code);
+    ClickSave(dialog.get());
+
+    if (question.isEmpty()) {
+        QVERIFY(prompter.boxes.empty());
+        QCOMPARE(dialog->result(), int{QDialog::Accepted});
+        const std::string saved =
+            kind == QLatin1String("qso")
+                ? static_cast<CQsoEditDlg*>(dialog.get())->AcceptedRow().values.provinceCode
+                : static_cast<CHrdEditDlg*>(dialog.get())->AcceptedRow().values.provinceCode;
+        QCOMPARE(QString::fromStdString(saved), code);
+    } else {
+        QCOMPARE(prompter.boxes.size(), std::size_t{1});
+        QCOMPARE(prompter.boxes[0].title, QStringLiteral("Domanda"));
+        QCOMPARE(prompter.boxes[0].text, question);
+        QVERIFY(dialog->isVisible());  // No keeps the dialog open
+    }
+}
+
+void TestEditDialogs::ALongerTextFromTheRowStillLimitsTyping()
+{
+    test::ScriptedPrompter prompter;
+    CHrdEditDlg dialog(m_provinces, prompter);
+    HrdRowEdit row = kHrdRow;
+    row.values.provinceCode = "RMX";
+    dialog.SetRow(row);
+    dialog.show();
+    auto* code = dialog.findChild<QLineEdit*>(QStringLiteral("1007"));
+    QCOMPARE(code->text(), QStringLiteral("RMX"));
+
+    code->setFocus();
+    code->end(false);
+    QTest::keyClicks(code, QStringLiteral("a^"));
+    QCOMPARE(code->text(), QStringLiteral("RMX"));
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("mil"));
+    QCOMPARE(code->text(), QStringLiteral("MI"));
 }
 
 void TestEditDialogs::RowEditorHandsBackSaveAndNothingForCancel()

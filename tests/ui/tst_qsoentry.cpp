@@ -31,6 +31,17 @@ void StoreOwnProvince(const MainWindowHarness& h)
     h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
 }
 
+// The working file as an earlier run left it: a QSO header for IK0XYZ of MI, then the rows.
+void WriteQsoWorkingFile(const MainWindowHarness& h, const QList<QByteArray>& rows)
+{
+    QByteArray bytes = "zelk100;qso\r\nIK0XYZ\r\nMI\r\n\r\nSOP\r\n\r\nUgo\r\n\r\n\r\n\r\n\r\n\r\n";
+    for (const QByteArray& row : rows) {
+        bytes += row + "\r\n";
+    }
+    QFile file(h.folders.WorkingFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 QStringList Row(LogList& log, int row)
 {
     QStringList cells;
@@ -131,6 +142,45 @@ private slots:
         field->clear();
         QTest::keyClicks(field, typed);
         QCOMPARE(field->text(), shown);
+    }
+
+    void provinceCodeFromTheLogIsShownWhole()
+    {
+        MainWindowHarness h;
+        // An earlier contact whose province code is longer than two letters.
+        WriteQsoWorkingFile(h, {"09.03.2024^1400^3,5^SSB^IK0ABC^59^MI^59^RMX^"});
+        QVERIFY(h.Open());
+        QCOMPARE(h.window->Log().RowCount(), 1);
+
+        MainWindowHarness::Type(QStringLiteral("ik0abc"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.window->Entry().Values().provinceCode, std::string("RMX"));
+        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+        QVERIFY(h.Text("1008").isEmpty());
+
+        // Enter refuses the code and leaves the focus on it, to be corrected.
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.window->Log().RowCount(), 1);
+        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+
+        // Typing still can't make it longer; taking its last letter away gives Rome.
+        MainWindowHarness::Press(Qt::Key_End);
+        MainWindowHarness::Type(QStringLiteral("a"));
+        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+        MainWindowHarness::Press(Qt::Key_Backspace);
+        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
+        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.window->Log().RowCount(), 2);
+        QCOMPARE(h.window->Log().Cell(1, QsoColumn::ProvinceCode), std::string("RM"));
+        QVERIFY(h.Text("1007").isEmpty());
+
+        // The limit holds for typing: a third letter is refused.
+        h.Find("1007")->setFocus();
+        MainWindowHarness::Type(QStringLiteral("rmx"));
+        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
     }
 
     void typedCallsignReachesTheEntryRow()

@@ -47,6 +47,8 @@ class TestSummaryDataDlg : public QObject {
 private slots:
     void ShowsTheStoredDataUnderItsLabels();
     void RefusedSaveKeepsTheWindowOpen();
+    void ListsSelectTheFirstEntryBeginningWithTheStoredCode_data();
+    void ListsSelectTheFirstEntryBeginningWithTheStoredCode();
     void CategoryPickedByKeyboardAsks();
     void CancelDiscardsTheEdits();
 };
@@ -99,7 +101,6 @@ void TestSummaryDataDlg::RefusedSaveKeepsTheWindowOpen()
     blank.category.clear();
     CSummaryDataDlg dialog(blank, Provinces(), {}, prompter);
     dialog.show();
-    QCOMPARE(Find<QComboBox>(dialog, "categoryCombo")->currentIndex(), -1);
     QTest::keyClicks(Find<QLineEdit>(dialog, "callsignEdit"), QStringLiteral("iz2abc"));
     QTest::keyClicks(Find<QLineEdit>(dialog, "nameEdit"), QStringLiteral("Ug"));
     auto* address = Find<QLineEdit>(dialog, "address1Edit");
@@ -119,7 +120,67 @@ void TestSummaryDataDlg::RefusedSaveKeepsTheWindowOpen()
     QCOMPARE(dialog.Result().name, std::string("Ugo"));
     QCOMPARE(dialog.Result().address1, std::string("Via Roma 1 20100 Milano"));
     QCOMPARE(dialog.Result().province, std::string());
-    QCOMPARE(dialog.Result().category, std::string());
+    QCOMPARE(dialog.Result().category, std::string("SOP"));
+}
+
+void TestSummaryDataDlg::ListsSelectTheFirstEntryBeginningWithTheStoredCode_data()
+{
+    QTest::addColumn<QString>("province");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("provinceShown");
+    QTest::addColumn<QString>("categoryShown");
+    QTest::addColumn<QString>("provinceSaved");
+    QTest::addColumn<QString>("categorySaved");
+    QTest::newRow("stored codes") << "MI"
+                                  << "SDG"
+                                  << "MI - MILANO"
+                                  << "SDG - Singolo op. RTTY/Psk31 40/80m"
+                                  << "MI"
+                                  << "SDG";
+    // Every entry begins with an empty code; a missing own province is left for the entry row
+    // to ask for.
+    QTest::newRow("empty codes") << ""
+                                 << ""
+                                 << ""
+                                 << "SOP - Singolo op. misto 40/80m"
+                                 << ""
+                                 << "SOP";
+    QTest::newRow("one letter") << "M"
+                                << "S"
+                                << "MB - MONZA E BRIANZA"
+                                << "SOP - Singolo op. misto 40/80m"
+                                << "MB"
+                                << "SOP";
+    QTest::newRow("unknown codes") << "ZZ"
+                                   << "XYZ"
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "";
+}
+
+void TestSummaryDataDlg::ListsSelectTheFirstEntryBeginningWithTheStoredCode()
+{
+    QFETCH(QString, province);
+    QFETCH(QString, category);
+    QFETCH(QString, provinceShown);
+    QFETCH(QString, categoryShown);
+    QFETCH(QString, provinceSaved);
+    QFETCH(QString, categorySaved);
+    test::ScriptedPrompter prompter;
+    SummaryData data = Stored();
+    data.province = province.toStdString();
+    data.category = category.toStdString();
+    CSummaryDataDlg dialog(data, Provinces(), {}, prompter);
+    dialog.show();
+    QCOMPARE(Find<QComboBox>(dialog, "provinceCombo")->currentText(), provinceShown);
+    QCOMPARE(Find<QComboBox>(dialog, "categoryCombo")->currentText(), categoryShown);
+
+    Find<QPushButton>(dialog, "saveButton")->click();
+    QVERIFY(prompter.boxes.empty());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(dialog.Result().province), provinceSaved);
+    QCOMPARE(QString::fromStdString(dialog.Result().category), categorySaved);
 }
 
 void TestSummaryDataDlg::CategoryPickedByKeyboardAsks()

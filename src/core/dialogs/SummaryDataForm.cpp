@@ -57,10 +57,12 @@ SummaryDataForm::SummaryDataForm(const SummaryData& data, const ProvinceTable& p
     SetText(SummaryTextField::Address3, data.address3);
     SetText(SummaryTextField::Comment1, data.comment1);
     SetText(SummaryTextField::Comment2, data.comment2);
+    // Every entry begins with an empty code, so a missing category shows the first one, which
+    // is what "Salva" then delivers. A missing own province stays unselected instead, so that
+    // the entry row still asks for it before the first contact.
     m_categoryIndex = FindEntry(CategoryEntries(), data.category);
-    // The separator keeps a code from selecting a longer one that merely begins with it.
     if (!data.province.empty()) {
-        m_provinceIndex = FindEntry(m_provinceEntries, data.province + " - ");
+        m_provinceIndex = FindEntry(m_provinceEntries, data.province);
     }
 }
 
@@ -96,9 +98,6 @@ std::vector<std::string> SummaryDataForm::ProvinceEntries(const ProvinceTable& p
 
 int SummaryDataForm::FindEntry(const std::vector<std::string>& entries, std::string_view prefix)
 {
-    if (prefix.empty()) {
-        return -1;
-    }
     for (std::size_t index = 0; index < entries.size(); ++index) {
         if (entries[index].starts_with(prefix)) {
             return static_cast<int>(index);

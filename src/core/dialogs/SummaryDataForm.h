@@ -50,8 +50,7 @@ public:
     static const std::vector<std::string>& CategoryEntries();
     // "MI - MILANO": one entry per named slot, in code order, the name as the table holds it.
     static std::vector<std::string> ProvinceEntries(const ProvinceTable& provinces);
-    // The first entry that begins with prefix, or -1. An empty prefix selects nothing, so that
-    // an empty stored value is delivered empty again instead of turning into the first entry.
+    // The first entry that begins with prefix, or -1; an empty prefix selects the first entry.
     static int FindEntry(const std::vector<std::string>& entries, std::string_view prefix);
 
     // The most characters the field takes; nothing for no limit.

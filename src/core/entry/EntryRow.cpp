@@ -468,9 +468,12 @@ int EntryRow::EntryModeRow() const
     return ModeRowFromPosition(ModePosition());
 }
 
-StationRecord EntryRow::CurrentRecord(const std::string& callsign) const
+StationRecord EntryRow::CurrentRecord(const std::string& callsign, bool* found) const
 {
     const StationLookup lookup = m_tables.Stations().FindStation(callsign);
+    if (found != nullptr) {
+        *found = lookup.found;
+    }
     if (lookup.found) {
         return m_tables.Stations().At(lookup.position);
     }
@@ -483,9 +486,13 @@ void EntryRow::OnCallingStationLeave()
 {
     m_swlIndicators.callerShown = false;
     m_swlIndicators.callerEnabled = false;
-    m_callingCopy = CurrentRecord(m_values.callsign);
-    if (!m_callingCopy.province.empty()) {
-        m_values.provinceCode = m_callingCopy.province;
+    bool found = false;
+    m_callingCopy = CurrentRecord(m_values.callsign, &found);
+    // A station heard before goes on to its province code, whether or not its record has one.
+    if (found) {
+        if (!m_callingCopy.province.empty()) {
+            m_values.provinceCode = m_callingCopy.province;
+        }
         MoveFocus(EntryField::ProvinceCode);
     }
     m_swlIndicators.callerShown = true;
@@ -512,9 +519,12 @@ void EntryRow::OnAnsweringCallsignLeave()
         ShowValues();
         return;
     }
-    m_answeringCopy = CurrentRecord(m_values.answeringCallsign);
-    if (!m_answeringCopy.province.empty()) {
-        m_values.answeringProvinceCode = m_answeringCopy.province;
+    bool found = false;
+    m_answeringCopy = CurrentRecord(m_values.answeringCallsign, &found);
+    if (found) {
+        if (!m_answeringCopy.province.empty()) {
+            m_values.answeringProvinceCode = m_answeringCopy.province;
+        }
         MoveFocus(EntryField::AnsweringProvinceCode);
     }
     // The block is decided from what the tables say now about the two stations typed, never

@@ -175,8 +175,8 @@ private:
     EnterOutcome LogSwlEntry();
     void ExchangeRoles();
     void ShowAnswerIndicators(int answerCount);
-    // The station's record in the list now, or a new record for it.
-    StationRecord CurrentRecord(const std::string& callsign) const;
+    // The station's record in the list now, or a new record for it; found tells which.
+    StationRecord CurrentRecord(const std::string& callsign, bool* found = nullptr) const;
     // The current band and mode group, as the entry row's lists show them.
     int EntryBandIndex() const;
     int EntryModeRow() const;

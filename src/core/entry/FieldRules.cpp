@@ -152,8 +152,9 @@ bool IsValidEditTime(std::string_view text)
 
 bool IsKnownProvince(const ProvinceTable& provinces, std::string_view code)
 {
-    // The table looks up a longer code by its first two letters; "MIL" is not Milan's code.
-    return code.size() == 2 && !provinces.ProvinceNameOf(code).empty();
+    // Known exactly when the table has a name for it, so that the dialogs agree with the loader
+    // and the exports, which look up a longer code of capitals ("MIL") by its first two letters.
+    return !provinces.ProvinceNameOf(code).empty();
 }
 
 QString WrongTimeText()

@@ -46,7 +46,9 @@ bool CheckEntryTime(std::string& text);
 // The edit dialogs' time: exactly 4 characters, hours and minutes by value.
 bool IsValidEditTime(std::string_view text);
 
-// Codes of other than two capital letters are unknown.
+// Known when the table names it: a code of two capitals with a name, or a longer code of
+// capitals whose first two letters are one; a lone letter or a code with any other character
+// is unknown.
 bool IsKnownProvince(const ProvinceTable& provinces, std::string_view code);
 
 QString WrongTimeText();                   // "Ora errata!"

@@ -43,6 +43,7 @@ int MaxLength(FieldKind kind, FieldPlace place)
             // "hh:mm"; the edit dialogs want "hhmm" but refuse a longer text with a message.
             return 5;
         case FieldKind::Callsign:
+            // 14 is the longest callsign the rule accepts.
             return place == FieldPlace::MainWindow ? 13 : 14;
         case FieldKind::Report:
             // Room for leading zeros ("0059" is a valid report), but no pasted digit string.

@@ -14,10 +14,13 @@ namespace zelkor {
 enum class FieldKind { Date, Time, Callsign, Report, ProvinceCode };
 
 // The main window's entry row is tighter than the edit dialogs in two places: its callsign field
-// is one character short of the longest valid callsign, and its time field takes "hh:mm".
-enum class FieldPlace { MainWindow, EditDialog };
+// is one character short of the longest valid callsign, and its time field takes "hh:mm". The
+// answering station's fields of an SWL entry have no such quirk: field 1009 takes the longest
+// valid callsign.
+enum class FieldPlace { MainWindow, MainWindowAnswering, EditDialog };
 
-// The most characters a field of this kind takes at this place.
+// The most characters a field of this kind takes when typed at this place; a text the program
+// sets may be longer.
 int MaxLength(FieldKind kind, FieldPlace place);
 
 // The text the field holds after text is typed or pasted to make it, or nothing when the field

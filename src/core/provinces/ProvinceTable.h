@@ -26,7 +26,8 @@ void CapitaliseProvinceName(std::string& name);
 
 class ProvinceTable {
 public:
-    // Empty for an unknown code and for a code that is not two capital letters.
+    // Empty for an unknown code and for a code that is not made of at least two capital
+    // letters; a longer code of capitals is looked up by its first two.
     std::string ProvinceNameOf(std::string_view code) const;
 
     // Indexes outside 0..675 read as empty and are not written.

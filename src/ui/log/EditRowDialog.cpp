@@ -51,7 +51,7 @@ QLineEdit* EditRowDialog::AddTextField(const QString& label, int id, FieldKind k
     auto* field = new QLineEdit(this);
     // The validator, not maxLength, keeps the length, so that a longer text from a row is shown
     // whole rather than cut.
-    field->setValidator(new FieldValidator(kind, FieldPlace::EditDialog, field));
+    new FieldValidator(kind, FieldPlace::EditDialog, field);
     AddColumn(label, field, id, widthInCharacters);
     return field;
 }
@@ -83,7 +83,7 @@ void EditRowDialog::AddColumn(const QString& label, QWidget* field, int id, int 
 
 void EditRowDialog::SetFieldText(QLineEdit* field, const std::string& text)
 {
-    field->setText(ToQString(text));
+    FieldValidator::ShowText(field, ToQString(text), FieldValidator::Shown::AsTyped);
 }
 
 std::string EditRowDialog::FieldText(const QLineEdit* field)

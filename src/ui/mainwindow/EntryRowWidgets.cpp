@@ -19,14 +19,6 @@ int Index(EntryField field)
     return static_cast<int>(field);
 }
 
-void SetTextIfDifferent(QLineEdit* edit, const std::string& value)
-{
-    const QString text = ToQString(value);
-    if (edit->text() != text) {
-        edit->setText(text);
-    }
-}
-
 void FillList(QComboBox* list, const std::vector<std::string>& entries)
 {
     for (const std::string& entry : entries) {
@@ -73,7 +65,10 @@ void EntryRowWidgets::CreateFields()
          SecondLine(kProvinceCode)},
     };
     for (const Field& field : fields) {
-        CreateField(field.field, field.id, QString::fromUtf8(field.name), field.kind)
+        const bool answering = field.field == EntryField::AnsweringCallsign ||
+                               field.field == EntryField::AnsweringProvinceCode;
+        CreateField(field.field, field.id, QString::fromUtf8(field.name), field.kind,
+                    answering ? FieldPlace::MainWindowAnswering : FieldPlace::MainWindow)
             ->setGeometry(field.place);
     }
     CreateNameField(EntryField::ProvinceName, "1008", QStringLiteral("Nome provincia"))
@@ -83,13 +78,14 @@ void EntryRowWidgets::CreateFields()
 }
 
 QLineEdit* EntryRowWidgets::CreateField(EntryField field, const char* id, const QString& name,
-                                        FieldKind kind)
+                                        FieldKind kind, FieldPlace place)
 {
     auto* edit = new QLineEdit(m_box);
     edit->setObjectName(QString::fromLatin1(id));
     edit->setAccessibleName(name);
-    edit->setMaxLength(MaxLength(kind, FieldPlace::MainWindow));
-    edit->setValidator(new FieldValidator(kind, FieldPlace::MainWindow, edit));
+    // The validator keeps typing to the field's limits; a maxLength would also cut the texts
+    // the entry row sets, such as a longer province code from a log row.
+    new FieldValidator(kind, place, edit);
     m_fields[Index(field)] = edit;
     return edit;
 }
@@ -257,7 +253,7 @@ void EntryRowWidgets::ShowValues(const EntryRow& entry)
         {EntryField::AnsweringProvinceName, &v.answeringProvinceName},
     };
     for (const auto& [field, text] : texts) {
-        SetTextIfDifferent(m_fields[Index(field)], *text);
+        FieldValidator::ShowText(m_fields[Index(field)], ToQString(*text));
     }
 
     if (m_bandList->currentIndex() != entry.BandPosition()) {

@@ -54,7 +54,8 @@ private:
     void CreateLists();
     void CreateSwitches();
     void SetTabOrder();
-    QLineEdit* CreateField(EntryField field, const char* id, const QString& name, FieldKind kind);
+    QLineEdit* CreateField(EntryField field, const char* id, const QString& name, FieldKind kind,
+                           FieldPlace place);
     QLineEdit* CreateNameField(EntryField field, const char* id, const QString& name);
     QLabel* CreateHeading(const char* text, int left, QWidget* buddy, const char* id = nullptr);
 

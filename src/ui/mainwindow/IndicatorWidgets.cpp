@@ -223,7 +223,9 @@ void IndicatorWidgets::ShowValues(const EntryRow& entry)
     }
     UpdateMatrixNames();
 
-    SetVisible(m_dup, entry.DupShown() && !m_swlLayout);
+    // DUP serves both layouts: a blocked heard exchange is discarded by Enter just as a
+    // duplicate contact is.
+    SetVisible(m_dup, entry.DupShown());
     SetVisible(m_molt, entry.MultiplierShown() && !m_swlLayout);
 
     const SwlIndicators& signs = entry.SwlSigns();

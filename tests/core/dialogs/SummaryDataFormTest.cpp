@@ -47,20 +47,36 @@ SummaryData Valid()
     return data;
 }
 
-TEST(SummaryDataFormTest, ProvinceListFollowsTheSlotsAndCodesSelectOnlyTheirOwnEntry)
+TEST(SummaryDataFormTest, ProvinceListFollowsTheSlotsAndCodesSelectTheFirstEntryBeginningWithThem)
 {
     const std::vector<std::string> expected = {"FC - Forl\xEC-Cesena", "MB - MONZA E BRIANZA",
                                                "MI - MILANO"};
     EXPECT_EQ(SummaryDataForm::ProvinceEntries(Provinces()), expected);
 
+    // A missing own province selects nothing and stays missing.
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"MI", "MI"}, {"MB", "MB"}, {"M", ""}, {"MIL", ""}, {"mi", ""}, {"", ""}, {"ZZ", ""}};
+        {"MI", "MI"}, {"MB", "MB"}, {"M", "MB"}, {"F", "FC"},
+        {"MIL", ""},  {"mi", ""},   {"", ""},    {"ZZ", ""}};
     for (const auto& [stored, delivered] : cases) {
         SummaryData data = Valid();
         data.province = stored;
         test::ScriptedPrompter prompter;
         SummaryDataForm form(data, Provinces(), {});
         EXPECT_EQ(form.Save(prompter)->province, delivered) << "stored '" << stored << "'";
+    }
+}
+
+TEST(SummaryDataFormTest, CategorySelectsTheFirstEntryBeginningWithItsCode)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"SDG", "SDG"}, {"SWL", "SWL"}, {"", "SOP"}, {"S", "SOP"},
+        {"SW", "SWL"},  {"XYZ", ""},    {"sdg", ""}};
+    for (const auto& [stored, delivered] : cases) {
+        SummaryData data = Valid();
+        data.category = stored;
+        test::ScriptedPrompter prompter;
+        SummaryDataForm form(data, Provinces(), {});
+        EXPECT_EQ(form.Save(prompter)->category, delivered) << "stored '" << stored << "'";
     }
 }
 

@@ -138,10 +138,14 @@ protected:
     ProvinceTable provinces;
 };
 
-TEST_F(FieldRulesEditDialogTest, KnownProvinceIsExactlyTwoCapitalsWithAName)
+TEST_F(FieldRulesEditDialogTest, KnownProvinceIsOneTheTableNames)
 {
-    EXPECT_TRUE(IsKnownProvince(provinces, "MI"));
-    for (const char* code : {"mi", "M", "MIL", "", "RM"}) {
+    // A longer code of capitals is looked up by its first two letters, as the loader does.
+    for (const char* code : {"MI", "MIL", "MIXYZ"}) {
+        EXPECT_TRUE(IsKnownProvince(provinces, code)) << "'" << code << "'";
+        EXPECT_EQ(IsKnownProvince(provinces, code), !provinces.ProvinceNameOf(code).empty());
+    }
+    for (const char* code : {"mi", "M", "Mi", "MI1", "MI ", "", "RM", "RMX"}) {
         EXPECT_FALSE(IsKnownProvince(provinces, code)) << "'" << code << "'";
     }
 }

@@ -10,6 +10,7 @@ namespace zelkor {
 namespace {
 
 constexpr auto kMain = FieldPlace::MainWindow;
+constexpr auto kAnswering = FieldPlace::MainWindowAnswering;
 constexpr auto kDialog = FieldPlace::EditDialog;
 
 struct Case {
@@ -50,6 +51,10 @@ TEST(InputRestrictionsTest, WhatEachFieldHoldsAfterTyping)
         {FieldKind::Callsign, kMain, "IK0ABCDEFGHIJK", refused},             // 14
         {FieldKind::Callsign, kDialog, "IK0ABCDEFGHIJK", "IK0ABCDEFGHIJK"},  // 14
         {FieldKind::Callsign, kDialog, "IK0ABCDEFGHIJKL", refused},          // 15
+        // The answering station's field takes the longest callsign the rule accepts.
+        {FieldKind::Callsign, kAnswering, "ik0abcdefghijk", "IK0ABCDEFGHIJK"},  // 14
+        {FieldKind::Callsign, kAnswering, "IK0ABCDEFGHIJKL", refused},          // 15
+        {FieldKind::Callsign, kAnswering, "IK0^AB", refused},
         {FieldKind::Callsign, kMain, "IK0^AB", refused},
         {FieldKind::Callsign, kMain, "IK 0AB", refused},
         {FieldKind::Callsign, kMain, "I0AB-C", refused},
@@ -68,6 +73,8 @@ TEST(InputRestrictionsTest, WhatEachFieldHoldsAfterTyping)
         {FieldKind::ProvinceCode, kDialog, "Rm", "RM"},
         {FieldKind::ProvinceCode, kMain, "MIL", refused},
         {FieldKind::ProvinceCode, kDialog, "MIL", refused},
+        {FieldKind::ProvinceCode, kAnswering, "mi", "MI"},
+        {FieldKind::ProvinceCode, kAnswering, "MIL", refused},
         {FieldKind::ProvinceCode, kMain, "M1", refused},
         {FieldKind::ProvinceCode, kMain, "^", refused},
     };
@@ -80,7 +87,7 @@ TEST(InputRestrictionsTest, SeparatorAndClearingInEveryField)
 {
     for (const FieldKind kind : {FieldKind::Date, FieldKind::Time, FieldKind::Callsign,
                                  FieldKind::Report, FieldKind::ProvinceCode}) {
-        for (const FieldPlace place : {kMain, kDialog}) {
+        for (const FieldPlace place : {kMain, kAnswering, kDialog}) {
             EXPECT_EQ(FilterTypedText(kind, place, "^"), std::nullopt);
             EXPECT_FALSE(IsAcceptedText(kind, place, "^"));
             EXPECT_EQ(FilterTypedText(kind, place, ""), "");

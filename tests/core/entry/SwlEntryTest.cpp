@@ -124,6 +124,45 @@ TEST_F(SwlEntryTest, TheSameExchangeAgainIsADuplicate)
     EXPECT_FALSE(m_row.DupShown());
 }
 
+TEST_F(SwlEntryTest, AStationHeardBeforeGoesOnToItsProvinceCodeEvenWithoutOne)
+{
+    // IK0BBB was heard only answering, so its record holds no province.
+    StartSwl({Heard("7", "SSB", "IK0AAA", "RM", "IK0BBB")});
+    ASSERT_TRUE(HasStation("IK0BBB"));
+    ASSERT_EQ(Station("IK0BBB").province, "");
+
+    struct Case {
+        const char* callsign;
+        EntryField lands;
+        const char* code;
+    };
+    // Tab from the calling station to its report.
+    for (const Case& c : {Case{"IK0BBB", EntryField::ProvinceCode, ""},
+                          Case{"IK0AAA", EntryField::ProvinceCode, "RM"},
+                          Case{"IK0ZZZ", EntryField::ReportSent, ""}}) {
+        SCOPED_TRACE(c.callsign);
+        m_row.OnFocusMoved(EntryField::Callsign);
+        Type(EntryField::Callsign, c.callsign);
+        m_row.OnFocusMoved(EntryField::ReportSent);
+        EXPECT_EQ(m_row.Focus(), c.lands);
+        EXPECT_EQ(m_row.Values().provinceCode, c.code);
+    }
+
+    // Back from the answering station to the report above it (calling station IK0ZZZ, new).
+    for (const Case& c : {Case{"IK0BBB", EntryField::AnsweringProvinceCode, ""},
+                          Case{"IK0AAA", EntryField::AnsweringProvinceCode, "RM"},
+                          Case{"IK0YYY", EntryField::ReportReceived, ""}}) {
+        SCOPED_TRACE(c.callsign);
+        m_row.OnFocusMoved(EntryField::AnsweringCallsign);
+        Type(EntryField::AnsweringCallsign, c.callsign);
+        Type(EntryField::AnsweringProvinceCode, "");
+        m_row.OnFocusMoved(EntryField::ReportReceived);
+        EXPECT_EQ(m_row.Focus(), c.lands);
+        EXPECT_EQ(m_row.Values().answeringProvinceCode, c.code);
+        EXPECT_FALSE(m_row.EntryBlocked());
+    }
+}
+
 TEST_F(SwlEntryTest, AStationAlreadyCallingHereSwapsRolesWithItsAnswerer)
 {
     StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB")});
