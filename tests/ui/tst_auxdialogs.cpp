@@ -88,6 +88,7 @@ private slots:
     void AboutInstructionsButtonOpensTheManual();
 
     void InstructionsShowEachLineReadOnlyInFixedPitch();
+    void InstructionsKeysScrollTheManual();
 
     void SplashClosesByItself();
     void SplashIgnoresEscAndClose();
@@ -261,6 +262,52 @@ void TestAuxDialogs::InstructionsShowEachLineReadOnlyInFixedPitch()
     QCOMPARE(PixelAt(box->viewport(), {box->viewport()->width() - 2, 2}), QColor(Qt::white));
     QVERIFY(ShowsColour(box->viewport(), Qt::black));
     QCOMPARE(Find<QPushButton>(dialog, QStringLiteral("1"))->text(), QStringLiteral("Chiudi"));
+}
+
+void TestAuxDialogs::InstructionsKeysScrollTheManual()
+{
+    const std::string manual = LoadInstructionsText();
+    CInstructionsDlg dialog(manual);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* box = Find<QPlainTextEdit>(dialog, QStringLiteral("1056"));
+    QCOMPARE(QApplication::focusWidget(), box);
+    const QString text = box->toPlainText();
+    QScrollBar* bar = box->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->maximum() > 3 * bar->pageStep());
+
+    const auto press = [box](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(box, key, modifiers);
+    };
+    press(Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(bar->value(), bar->maximum());
+    press(Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(bar->value(), 0);
+
+    press(Qt::Key_PageDown);
+    QCOMPARE(bar->value(), bar->pageStep());
+    press(Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 2 * bar->pageStep());
+    press(Qt::Key_Down);
+    QCOMPARE(bar->value(), 2 * bar->pageStep() + bar->singleStep());
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    QCOMPARE(bar->value(), 2 * bar->pageStep() - bar->singleStep());
+    press(Qt::Key_PageUp);
+    QCOMPARE(bar->value(), bar->pageStep() - bar->singleStep());
+
+    // Keys that would edit a text change nothing, and the window is still open.
+    press(Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("xyz"));
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Delete);
+    press(Qt::Key_X, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->toPlainText(), text);
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(dialog.isVisible());
 }
 
 void TestAuxDialogs::SplashClosesByItself()
