@@ -83,6 +83,8 @@ private slots:
     void ChosenColourIsStoredAtOnceAndKept();
     void SaveStoresTheSwlOptionAndCancelDoesNot_data();
     void SaveStoresTheSwlOptionAndCancelDoesNot();
+    void EnterPressesSaveWhereverTheFocusIs_data();
+    void EnterPressesSaveWhereverTheFocusIs();
 
     void AboutShowsEntriesOneToTen();
     void AboutInstructionsButtonOpensTheManual();
@@ -199,6 +201,45 @@ void TestAuxDialogs::SaveStoresTheSwlOptionAndCancelDoesNot()
     Find<QPushButton>(dialog, button)->click();
     QCOMPARE(bench.Stored(QStringLiteral("File SWL ordinati banda")), stored);
     QCOMPARE(bench.settings.swlExportByBand, option);
+}
+
+void TestAuxDialogs::EnterPressesSaveWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    // Empty: the focus where the window puts it when it opens.
+    QTest::newRow("as opened, Enter") << QString() << int(Qt::Key_Return);
+    QTest::newRow("as opened, keypad Enter") << QString() << int(Qt::Key_Enter);
+    QTest::newRow("on Testo") << "textButton" << int(Qt::Key_Return);
+}
+
+void TestAuxDialogs::EnterPressesSaveWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+
+    OptionsBench bench;
+    bench.settings.swlExportByBand = true;
+    // A colour chooser that opened would take this colour.
+    bench.prompter.colours = {0x123456};
+    COptionsDlg dialog(bench.settings, *bench.store, bench.prompter);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    if (!focus.isEmpty()) {
+        Find<QPushButton>(dialog, focus)->setFocus();
+    }
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(bench.prompter.colours.size(), size_t(1));
+    QCOMPARE(bench.Stored(QStringLiteral("File SWL ordinati banda")), QVariant(1));
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        const bool save = button->objectName() == QLatin1String("saveButton");
+        QCOMPARE(button->isDefault(), save);
+        QCOMPARE(button->autoDefault(), false);
+    }
 }
 
 void TestAuxDialogs::AboutShowsEntriesOneToTen()
