@@ -4,31 +4,16 @@
 #include "app/DialogColours.h"
 #include "app/SettingKeys.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CSplashDlg.h"
 #include "mainwindow/CVelsadDlg.h"
 #include "platform/QtPrompter.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QTranslator>
 
 namespace zelkor {
-namespace {
-
-// Qt's own texts (standard buttons, file, print and colour dialogs) in Italian like the rest.
-void LoadItalianTranslations(QApplication& app, QTranslator& translator)
-{
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    if (translator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&translator);
-    }
-}
-
-}  // namespace
 
 int ZelkorApp::Run(int argc, char** argv)
 {
@@ -36,8 +21,7 @@ int ZelkorApp::Run(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("ORVENT"));
     QApplication::setApplicationName(QStringLiteral("zelkor"));
     QApplication::setWindowIcon(ProgramIcon());
-    QTranslator translator;
-    LoadItalianTranslations(app, translator);
+    (void)InstallItalianTranslations(app);
 
     QtPrompter prompter;
     AppContext context;
