@@ -8,6 +8,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     # Qt 6: core, widgets, print support, test, the platform plugins and Qt's Italian texts
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    # lrelease, and the CMake package that finds it, for the program's own translation file
+    qt6-l10n-tools qt6-tools-dev
     # the program's SVG pictures (icon, splash, about) are drawn by Qt's SVG plugins at run time
     libqt6svg6
     # tests and benchmarks

@@ -54,10 +54,13 @@ int ProgramFolders::ReadIntSetting(const SettingKey& key) const
     return SettingsStore::OpenFile(SettingsPath())->ReadSetting(key, -1);
 }
 
-void ProgramFolders::Start(AppContext& context, Prompter& prompter) const
+void ProgramFolders::Start(AppContext& context, Prompter& prompter, const QStringList& arguments,
+                           const QString& startFolder) const
 {
     StartupInputs inputs;
     inputs.store = SettingsStore::OpenFile(SettingsPath());
+    inputs.arguments = arguments;
+    inputs.startFolder = startFolder;
     inputs.executableFolder = m_program.path();
     inputs.userDataFolder = m_config.filePath(QStringLiteral("data"));
     RunStartup(context, std::move(inputs), prompter);

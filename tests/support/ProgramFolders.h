@@ -4,6 +4,7 @@
 
 #include "app/SettingsStore.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace zelkor {
@@ -30,8 +31,10 @@ public:
     // -1 when the value is missing.
     int ReadIntSetting(const SettingKey& key) const;
 
-    // Runs the start-up steps into the context.
-    void Start(AppContext& context, Prompter& prompter) const;
+    // Runs the start-up steps into the context, with the command line given, as if started in
+    // startFolder (empty: the current folder).
+    void Start(AppContext& context, Prompter& prompter, const QStringList& arguments = {},
+               const QString& startFolder = {}) const;
 
     // The lines of the working file, without their line ends.
     QList<QByteArray> WorkingFileLines() const;

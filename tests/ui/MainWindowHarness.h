@@ -21,9 +21,9 @@ public:
     MainWindowHarness() { clock.now = QDateTime(QDate(2024, 3, 9), QTime(14, 32, 20), Qt::UTC); }
 
     // Starts the program and shows its window, active, as the operator finds it.
-    [[nodiscard]] bool Open()
+    [[nodiscard]] bool Open(const QStringList& arguments = {}, const QString& startFolder = {})
     {
-        folders.Start(context, prompter);
+        folders.Start(context, prompter, arguments, startFolder);
         window = std::make_unique<CVelsadDlg>(context, prompter, clock);
         window->show();
         window->activateWindow();

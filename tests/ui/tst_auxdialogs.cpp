@@ -84,11 +84,14 @@ private slots:
     void ChosenColourIsStoredAtOnceAndKept();
     void SaveStoresTheSwlOptionAndCancelDoesNot_data();
     void SaveStoresTheSwlOptionAndCancelDoesNot();
+    void EnterPressesSaveWhereverTheFocusIs_data();
+    void EnterPressesSaveWhereverTheFocusIs();
 
     void AboutShowsEntriesOneToTen();
     void AboutInstructionsButtonOpensTheManual();
 
     void InstructionsShowEachLineReadOnlyInFixedPitch();
+    void InstructionsKeysScrollTheManual();
 
     void SplashClosesByItself();
     void SplashIgnoresEscAndClose();
@@ -201,6 +204,45 @@ void TestAuxDialogs::SaveStoresTheSwlOptionAndCancelDoesNot()
     QCOMPARE(bench.settings.swlExportByBand, option);
 }
 
+void TestAuxDialogs::EnterPressesSaveWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    // Empty: the focus where the window puts it when it opens.
+    QTest::newRow("as opened, Enter") << QString() << int(Qt::Key_Return);
+    QTest::newRow("as opened, keypad Enter") << QString() << int(Qt::Key_Enter);
+    QTest::newRow("on Testo") << "textButton" << int(Qt::Key_Return);
+}
+
+void TestAuxDialogs::EnterPressesSaveWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+
+    OptionsBench bench;
+    bench.settings.swlExportByBand = true;
+    // A colour chooser that opened would take this colour.
+    bench.prompter.colours = {0x123456};
+    COptionsDlg dialog(bench.settings, *bench.store, bench.prompter);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    if (!focus.isEmpty()) {
+        Find<QPushButton>(dialog, focus)->setFocus();
+    }
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(bench.prompter.colours.size(), size_t(1));
+    QCOMPARE(bench.Stored(QStringLiteral("File SWL ordinati banda")), QVariant(1));
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        const bool save = button->objectName() == QLatin1String("saveButton");
+        QCOMPARE(button->isDefault(), save);
+        QCOMPARE(button->autoDefault(), false);
+    }
+}
+
 void TestAuxDialogs::AboutShowsEntriesOneToTen()
 {
     CAboutDlg dialog;
@@ -262,6 +304,52 @@ void TestAuxDialogs::InstructionsShowEachLineReadOnlyInFixedPitch()
     QCOMPARE(PixelAt(box->viewport(), {box->viewport()->width() - 2, 2}), QColor(Qt::white));
     QVERIFY(ShowsColour(box->viewport(), Qt::black));
     QCOMPARE(Find<QPushButton>(dialog, QStringLiteral("1"))->text(), QStringLiteral("Chiudi"));
+}
+
+void TestAuxDialogs::InstructionsKeysScrollTheManual()
+{
+    const std::string manual = LoadInstructionsText();
+    CInstructionsDlg dialog(manual);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* box = Find<QPlainTextEdit>(dialog, QStringLiteral("1056"));
+    QCOMPARE(QApplication::focusWidget(), box);
+    const QString text = box->toPlainText();
+    QScrollBar* bar = box->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(bar->maximum() > 3 * bar->pageStep());
+
+    const auto press = [box](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(box, key, modifiers);
+    };
+    press(Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(bar->value(), bar->maximum());
+    press(Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(bar->value(), 0);
+
+    press(Qt::Key_PageDown);
+    QCOMPARE(bar->value(), bar->pageStep());
+    press(Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 2 * bar->pageStep());
+    press(Qt::Key_Down);
+    QCOMPARE(bar->value(), 2 * bar->pageStep() + bar->singleStep());
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    QCOMPARE(bar->value(), 2 * bar->pageStep() - bar->singleStep());
+    press(Qt::Key_PageUp);
+    QCOMPARE(bar->value(), bar->pageStep() - bar->singleStep());
+
+    // Keys that would edit a text change nothing, and the window is still open.
+    press(Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("xyz"));
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Delete);
+    press(Qt::Key_X, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->toPlainText(), text);
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(dialog.isVisible());
 }
 
 void TestAuxDialogs::SplashClosesByItself()

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -413,6 +414,42 @@ private slots:
         }
         QCOMPARE(h.window->isVisible(), staysOpen);
         QCOMPARE(h.window->MinuteTimerActive(), staysOpen);
+    }
+
+    void relativeLogPathOnTheCommandLineIsKeptWhole()
+    {
+        // zelkor ../gara.zelk, typed in <logs>/oggi; F4 later comes from another folder.
+        QTemporaryDir logs;
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir(logs.path()).mkdir(QStringLiteral("oggi")));
+        QVERIFY(QDir(elsewhere.path()).mkdir(QStringLiteral("altra")));
+        const QString log = QDir(logs.path()).canonicalPath() + QStringLiteral("/gara.zelk");
+        QVERIFY(QFile::copy(QStringLiteral(ZELKOR_TEST_DATA "/log-qso.zelk"), log));
+        QVERIFY(QFile::setPermissions(log, QFile::ReadOwner | QFile::WriteOwner));
+
+        const QString before = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+        QVERIFY(QDir::setCurrent(logs.filePath(QStringLiteral("oggi"))));
+        MainWindowHarness h;
+        QVERIFY(h.Open({QStringLiteral("../gara.zelk")}));
+        QVERIFY(h.window->Log().RowCount() > 0);
+        QCOMPARE(h.folders.ReadSetting(keys::kOpenLogPath), log);
+        QCOMPARE(h.folders.ReadSetting(keys::kOpenLogName), QStringLiteral("gara.zelk"));
+        QCOMPARE(h.folders.ReadSetting({keys::kRecentFileList, "File1"}), log);
+        QVERIFY(h.window->windowTitle().endsWith(QStringLiteral(" - gara.zelk")));
+
+        MainWindowHarness::EnterContact(QStringLiteral("IK0ABC"), QStringLiteral("RM"));
+        QVERIFY(QDir::setCurrent(elsewhere.filePath(QStringLiteral("altra"))));
+        MainWindowHarness::Press(Qt::Key_F4);
+
+        QFile working(h.folders.WorkingFilePath());
+        QFile saved(log);
+        QVERIFY(working.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QVERIFY(working.readAll().contains("IK0ABC"));
+        working.seek(0);
+        QCOMPARE(saved.readAll(), working.readAll());
+        QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("gara.zelk"))));
+        QCOMPARE(h.prompter.boxes.back().text, QStringLiteral("Log salvato con successo"));
     }
 };
 

@@ -4,6 +4,7 @@
 // one and hands it to the main window.
 
 #include "app/AppSettings.h"
+#include "app/InstanceLock.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsStore.h"
 #include "app/SummaryData.h"
@@ -24,7 +25,9 @@ struct AppContext {
     QString programFolder;
     ProvinceTable provinces;
     RecentFileList recentFiles;
-    // Consumed once when the main window first opens.
+    // Held for the whole run when start-up claimed the program folder.
+    std::unique_ptr<InstanceLock> instanceLock;
+    // Absolute; consumed once when the main window first opens.
     QString startupLogPath;
     bool automation = false;
 

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QDir>
+
 namespace zelkor {
 namespace {
 
@@ -29,6 +31,30 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         }
     }
     return result;
+}
+
+QString AbsoluteLogPath(const QString& path, const QString& startFolder)
+{
+    if (path.isEmpty()) {
+        return path;
+    }
+    // Only the folder is resolved on disk, as the system resolves it when the file is opened: a
+    // "../" after a link leads out of the link's target, where a textual clean-up would go back
+    // to the link's own folder. The file name stays as typed, so a log reached through a link
+    // keeps its own name in the title.
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QString name = path.mid(slash + 1);
+    const QString resolved =
+        QDir(QDir::isAbsolutePath(path) ? folder : startFolder + QLatin1Char('/') + folder)
+            .canonicalPath();
+    if (resolved.isEmpty()) {
+        // A folder that does not exist: the path stays as the user meant it, and opening it
+        // fails as it would have.
+        return QDir(startFolder).filePath(path);
+    }
+    return resolved.endsWith(QLatin1Char('/')) ? resolved + name
+                                               : resolved + QLatin1Char('/') + name;
 }
 
 }  // namespace zelkor

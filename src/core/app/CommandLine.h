@@ -18,4 +18,9 @@ struct CommandLine {
 // otherwise an absolute path.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// The log path as an absolute path, a relative one read against the folder the program was
+// started in, so that the path stored and shown names the same file from any folder later on.
+// An empty path stays empty.
+QString AbsoluteLogPath(const QString& path, const QString& startFolder);
+
 }  // namespace zelkor

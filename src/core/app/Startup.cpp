@@ -1,13 +1,16 @@
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
+#include "app/InstanceLock.h"
 #include "app/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "provinces/ProvinceFile.h"
 
+#include <QDir>
+
 namespace zelkor {
 
-void RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
+bool RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
 {
     context.store = std::move(inputs.store);
     context.settings = ReadAppSettings(*context.store);
@@ -15,6 +18,17 @@ void RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
     context.swlMode = IsSwlCategory(context.summary.category);
 
     context.programFolder = ChooseProgramFolder(inputs.executableFolder, inputs.userDataFolder);
+
+    if (inputs.lockProgramFolder) {
+        // A second live instance on the same folder would overwrite this one's working file. A
+        // lock that can't be made at all is no sign of another instance: the file commands
+        // report any real write problem.
+        context.instanceLock = std::make_unique<InstanceLock>(context.programFolder);
+        if (context.instanceLock->TryLock() == LockOutcome::HeldElsewhere) {
+            prompter.Error(context.instanceLock->HeldElsewhereText());
+            return false;
+        }
+    }
 
     const QString provinceFile = context.ProvinceFilePath();
     if (!LoadProvinceFile(provinceFile, context.provinces)) {
@@ -25,8 +39,11 @@ void RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
     context.recentFiles.Load(*context.store);
 
     const CommandLine commandLine = ParseCommandLine(inputs.arguments);
-    context.startupLogPath = commandLine.startupLogPath;
+    const QString startFolder =
+        inputs.startFolder.isEmpty() ? QDir::currentPath() : inputs.startFolder;
+    context.startupLogPath = AbsoluteLogPath(commandLine.startupLogPath, startFolder);
     context.automation = commandLine.automation;
+    return true;
 }
 
 }  // namespace zelkor

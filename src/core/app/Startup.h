@@ -1,6 +1,6 @@
 #pragma once
-// The start-up steps that come before the main window: settings, program folder, province table,
-// recent files and the command line.
+// The start-up steps that come before the main window: settings, program folder and its lock,
+// province table, recent files and the command line.
 
 #include "app/AppContext.h"
 
@@ -13,12 +13,19 @@ class Prompter;
 struct StartupInputs {
     std::unique_ptr<SettingsStore> store;
     QStringList arguments;  // without the program name
+    // The folder the program was started in, against which a relative log path on the command
+    // line is read; empty for the process's current folder.
+    QString startFolder;
     QString executableFolder;
     QString userDataFolder;
+    // Claims the program folder for this run. The real program does; most tests don't.
+    bool lockProgramFolder = false;
 };
 
-// Fills the context in the program's start-up order. A missing province file is reported through
-// the prompter and start-up goes on with an empty table.
-void RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter);
+// Fills the context in the program's start-up order. The program folder is claimed as soon as it
+// is known, before anything is shown: when another running Zelkor holds it, that is the one box
+// shown, and false tells the caller to end the program. A missing province file is reported
+// through the prompter and start-up goes on with an empty table.
+bool RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter);
 
 }  // namespace zelkor

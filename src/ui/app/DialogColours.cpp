@@ -2,6 +2,9 @@
 
 #include "app/SettingKeys.h"
 
+#include <QApplication>
+#include <QMenuBar>
+#include <QPalette>
 #include <QWidget>
 
 namespace zelkor {
@@ -17,12 +20,32 @@ void DialogColours::SetColours(int background, int text)
 
 void DialogColours::Apply(QWidget* dialog)
 {
-    const QString background = ToQColor(s_background).name();
-    const QString text = ToQColor(s_text).name();
-    // Only the dialog itself and its static texts: edit fields, lists and buttons keep their own.
-    dialog->setStyleSheet(QStringLiteral("QDialog { background-color: %1; }"
-                                         "QLabel, QCheckBox, QRadioButton, QGroupBox { color: %2; }")
-                              .arg(background, text));
+    // Only the dialog itself and its static texts: edit fields, lists and buttons draw with other
+    // roles and keep their own. A palette rather than a style sheet, because a palette stops at
+    // the next window: Qt's print, page setup, file and colour dialogs opened over the program's
+    // windows keep the desktop's looks, where a style sheet would reach into them.
+    QPalette palette = dialog->palette();
+    palette.setColor(QPalette::Window, ToQColor(s_background));
+    palette.setColor(QPalette::WindowText, ToQColor(s_text));
+    dialog->setPalette(palette);
+    // A menu bar is no static text: it keeps the desktop's colours, as its menus do.
+    for (QMenuBar* bar : dialog->findChildren<QMenuBar*>()) {
+        KeepDesktopColours(bar);
+    }
+}
+
+void DialogColours::KeepDesktopColours(QWidget* widget)
+{
+    // Set role by role: a role left unset in a widget's palette is taken from its parent's.
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+            palette.setColor(group, role, desktop.color(group, role));
+        }
+    }
+    widget->setPalette(palette);
 }
 
 QColor DialogColours::ToQColor(int bgr)

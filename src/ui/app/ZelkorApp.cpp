@@ -2,34 +2,18 @@
 
 #include "app/AppContext.h"
 #include "app/DialogColours.h"
-#include "app/InstanceLock.h"
 #include "app/SettingKeys.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CSplashDlg.h"
 #include "mainwindow/CVelsadDlg.h"
 #include "platform/QtPrompter.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QTranslator>
 
 namespace zelkor {
-namespace {
-
-// Qt's own texts (standard buttons, file, print and colour dialogs) in Italian like the rest.
-void LoadItalianTranslations(QApplication& app, QTranslator& translator)
-{
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    if (translator.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&translator);
-    }
-}
-
-}  // namespace
 
 int ZelkorApp::Run(int argc, char** argv)
 {
@@ -37,8 +21,7 @@ int ZelkorApp::Run(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("ORVENT"));
     QApplication::setApplicationName(QStringLiteral("zelkor"));
     QApplication::setWindowIcon(ProgramIcon());
-    QTranslator translator;
-    LoadItalianTranslations(app, translator);
+    (void)InstallItalianTranslations(app);
 
     QtPrompter prompter;
     AppContext context;
@@ -49,16 +32,12 @@ int ZelkorApp::Run(int argc, char** argv)
     inputs.arguments = arguments;
     inputs.executableFolder = QApplication::applicationDirPath();
     inputs.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    RunStartup(context, std::move(inputs), prompter);
-
-    DialogColours::SetColours(context.settings.backgroundColour, context.settings.textColour);
-
-    // A second live instance on the same folder would overwrite this one's working file. A lock
-    // that can't be made at all is no sign of another instance: the file commands report any
-    // real write problem.
-    InstanceLock lock(context.programFolder);
-    if (lock.TryLock() == LockOutcome::HeldElsewhere) {
-        prompter.Error(lock.HeldElsewhereText());
+    inputs.lockProgramFolder = true;
+    // The boxes of the start-up steps already show the program's colours.
+    const AppSettings stored = ReadAppSettings(*inputs.store);
+    DialogColours::SetColours(stored.backgroundColour, stored.textColour);
+    // A folder in use by another running Zelkor ends the program before any other window.
+    if (!RunStartup(context, std::move(inputs), prompter)) {
         return 1;
     }
 

@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -39,6 +40,27 @@ QFont FixedPitchFont()
     return font;
 }
 
+// A read-only box has no keyboard cursor: Qt scrolls it with the arrows and the page keys but lets
+// Ctrl+Home and Ctrl+End go by, so they are taken here to the start and the end of the manual.
+class ManualBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::MoveToStartOfDocument)) {
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+            event->accept();
+        } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
+            verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+            event->accept();
+        } else {
+            QPlainTextEdit::keyPressEvent(event);
+        }
+    }
+};
+
 }  // namespace
 
 CInstructionsDlg::CInstructionsDlg(const std::string& manual, QWidget* parent) : QDialog(parent)
@@ -46,7 +68,7 @@ CInstructionsDlg::CInstructionsDlg(const std::string& manual, QWidget* parent) :
     setObjectName(QStringLiteral("CInstructionsDlg"));
     setWindowTitle(QStringLiteral("Istruzioni"));
 
-    auto* box = new QPlainTextEdit(this);
+    auto* box = new ManualBox(this);
     box->setObjectName(QStringLiteral("1056"));
     box->setAccessibleName(QStringLiteral("Istruzioni"));
     box->setReadOnly(true);

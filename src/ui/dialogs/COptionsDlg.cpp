@@ -50,6 +50,8 @@ void COptionsDlg::CreateColourGroup(QVBoxLayout* layout)
     auto* background = new QPushButton(QStringLiteral("Sfondo"), group);
     background->setObjectName(QStringLiteral("backgroundButton"));
     background->setAccessibleName(background->text());
+    // The window opens with the focus here; Enter must still press "Salva".
+    background->setAutoDefault(false);
     connect(background, &QPushButton::clicked, this, [this] {
         if (m_logic.ChooseBackgroundColour()) {
             ShowSample();
@@ -58,6 +60,7 @@ void COptionsDlg::CreateColourGroup(QVBoxLayout* layout)
     auto* text = new QPushButton(QStringLiteral("Testo"), group);
     text->setObjectName(QStringLiteral("textButton"));
     text->setAccessibleName(text->text());
+    text->setAutoDefault(false);
     connect(text, &QPushButton::clicked, this, [this] {
         if (m_logic.ChooseTextColour()) {
             ShowSample();
@@ -90,12 +93,14 @@ void COptionsDlg::CreateButtons(QVBoxLayout* layout)
     auto* save = new QPushButton(QStringLiteral("Salva"), this);
     save->setObjectName(QStringLiteral("saveButton"));
     save->setAccessibleName(save->text());
+    save->setAutoDefault(false);
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &COptionsDlg::OnSave);
 
     auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAccessibleName(cancel->text());
+    cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,5 @@
 #include "export/LogPrinter.h"
 
-#include "app/DialogColours.h"
 #include "export/ExportFile.h"
 #include "log/LogList.h"
 #include "platform/FileIO.h"
@@ -53,7 +52,6 @@ void LogPrinter::PrintLog(QWidget* parent)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     SetUpDialog(dialog, printer);
-    DialogColours::Apply(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -96,11 +96,13 @@ void CVelsadDlg::ApplyColours()
     // On top of the dialog colours, the window's own controls: edit fields red on white,
     // buttons white on red. Fields the program fills (read-only) look like the static texts.
     // Set on the boxes rather than the window, so that the dialogs opened over the window keep
-    // their own looks.
+    // their own looks. A style sheet sets the palette of what it reaches, so it states the
+    // static texts' colour again.
     const QString background = DialogColours::ToQColor(m_context.settings.backgroundColour).name();
     const QString text = DialogColours::ToQColor(m_context.settings.textColour).name();
     const QString controls =
         QStringLiteral(
+            "QLabel, QCheckBox { color: %2; }"
             "QLineEdit { color: #ff0000; background: white; }"
             "QLineEdit[readOnly=\"true\"] { color: %2; background: %1; }"
             "QPushButton { color: white; background: red;"
@@ -114,7 +116,7 @@ void CVelsadDlg::ApplyColours()
             "QCheckBox::indicator:unchecked { image: url(:/checkbox-off.png); }"
             "QCheckBox::indicator:checked { image: url(:/checkbox-on.png); }"
             // Visible frames round the boxes on any background colour.
-            "QGroupBox { border: 1px solid %2; border-radius: 3px;"
+            "QGroupBox { color: %2; border: 1px solid %2; border-radius: 3px;"
             " margin-top: 7px; }"
             "QGroupBox::title { subcontrol-origin: margin; left: 8px;"
             " padding: 0px 1px; }")

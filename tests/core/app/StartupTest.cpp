@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/InstanceLock.h"
 #include "app/ProgramFolder.h"
 #include "app/SettingKeys.h"
 #include "app/Startup.h"
@@ -38,6 +39,46 @@ TEST(CommandLineTest, OptionWordsAndPaths)
         const CommandLine line = ParseCommandLine(c.arguments);
         EXPECT_EQ(line.startupLogPath, c.path) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(line.automation, c.automation) << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST(CommandLineTest, LogPathIsMadeAbsoluteAgainstTheStartFolder)
+{
+    // root/work is where the program starts; root/work/link leads to root/logs/deep.
+    test::TempFolder temp;
+    const QString root = QDir(temp.Path()).canonicalPath();
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("work")));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("logs/deep")));
+    ASSERT_TRUE(
+        QFile::link(root + QStringLiteral("/logs/deep"), root + QStringLiteral("/work/link")));
+    const QString work = root + QStringLiteral("/work");
+
+    struct Case {
+        QString path;
+        QString absolute;
+    };
+    const Case cases[] = {
+        {QString(), QString()},
+        {QStringLiteral("gara.zelk"), work + QStringLiteral("/gara.zelk")},
+        {QStringLiteral("../logs/gara.zelk"), root + QStringLiteral("/logs/gara.zelk")},
+        {QStringLiteral("./../logs/./gara.zelk"), root + QStringLiteral("/logs/gara.zelk")},
+        {QStringLiteral("../logs/deep/"), root + QStringLiteral("/logs/deep/")},
+        // The system leaves a link's target by "..", not the link's own folder.
+        {QStringLiteral("link/../gara.zelk"), root + QStringLiteral("/logs/gara.zelk")},
+        {QStringLiteral("link/gara.zelk"), root + QStringLiteral("/logs/deep/gara.zelk")},
+        {root + QStringLiteral("/work/../logs/gara.zelk"),
+         root + QStringLiteral("/logs/gara.zelk")},
+        {root + QStringLiteral("/logs/gara.zelk"), root + QStringLiteral("/logs/gara.zelk")},
+        {QStringLiteral("/gara.zelk"), QStringLiteral("/gara.zelk")},
+        // A folder that does not exist can't be resolved; the path is only made absolute.
+        {QStringLiteral("manca/../gara.zelk"), work + QStringLiteral("/manca/../gara.zelk")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AbsoluteLogPath(c.path, work).toStdString(), c.absolute.toStdString())
+            << c.path.toStdString();
+        EXPECT_EQ(AbsoluteLogPath(c.path, work + QLatin1Char('/')).toStdString(),
+                  c.absolute.toStdString())
+            << c.path.toStdString();
     }
 }
 
@@ -112,6 +153,55 @@ TEST_F(StartupTest, FirstStartWithoutProvinceFileWarnsAndGoesOn)
     EXPECT_TRUE(m_context.startupLogPath.isEmpty());
     EXPECT_TRUE(m_context.automation);
     EXPECT_EQ(m_context.settings, AppSettings{});
+}
+
+TEST_F(StartupTest, RelativeLogPathIsTakenFromTheStartFolder)
+{
+    test::TempFolder start;
+    ASSERT_TRUE(QDir(start.Path()).mkpath(QStringLiteral("gara/oggi")));
+    StartupInputs inputs = Inputs({QStringLiteral("../gara.zelk")});
+    inputs.startFolder = start.File(QStringLiteral("gara/oggi"));
+    RunStartup(m_context, std::move(inputs), m_prompter);
+    EXPECT_EQ(m_context.startupLogPath,
+              QDir(start.Path()).canonicalPath() + QStringLiteral("/gara/gara.zelk"));
+}
+
+TEST_F(StartupTest, FolderHeldByAnotherZelkorIsTheOnlyThingSaid)
+{
+    // No province file either: its warning must not come first.
+    InstanceLock other(m_exe.Path());
+    ASSERT_EQ(other.TryLock(), LockOutcome::Acquired);
+    StartupInputs inputs = Inputs({QStringLiteral("/logs/gara.zelk")});
+    inputs.lockProgramFolder = true;
+    EXPECT_FALSE(RunStartup(m_context, std::move(inputs), m_prompter));
+
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    const MessageBox& box = m_prompter.boxes.front();
+    EXPECT_EQ(box.title, QStringLiteral("Errore"));
+    EXPECT_EQ(box.text,
+              QStringLiteral("Il log in questa cartella è già aperto in un altro Zelkor "
+                             "in esecuzione:\n") +
+                  m_exe.Path() +
+                  QStringLiteral("\n\nChiudere l'altro Zelkor prima di avviarne uno nuovo."));
+    EXPECT_EQ(box.icon, MessageIcon::Stop);
+    EXPECT_EQ(box.buttons, MessageButtons::Ok);
+    EXPECT_TRUE(m_context.startupLogPath.isEmpty());
+    EXPECT_TRUE(other.IsLocked());
+}
+
+TEST_F(StartupTest, FreeFolderIsHeldForTheWholeRun)
+{
+    StartupInputs inputs = Inputs();
+    inputs.lockProgramFolder = true;
+    EXPECT_TRUE(RunStartup(m_context, std::move(inputs), m_prompter));
+    ASSERT_TRUE(m_context.instanceLock);
+    EXPECT_TRUE(m_context.instanceLock->IsLocked());
+    // The province warning comes after the folder is claimed.
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes.front().title, QStringLiteral("zelkor"));
+
+    InstanceLock second(m_exe.Path());
+    EXPECT_EQ(second.TryLock(), LockOutcome::HeldElsewhere);
 }
 
 TEST_F(StartupTest, ReadsStoreProvincesAndLogPath)
