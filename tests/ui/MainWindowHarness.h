@@ -2,12 +2,15 @@
 // The main window as the program opens it, in temporary folders, with a scripted prompter and a
 // clock that stands still; plus the few steps the window tests share.
 
+#include "ControlIds.h"
 #include "app/AppContext.h"
 #include "mainwindow/CVelsadDlg.h"
+#include "mainwindow/MainMenu.h"
 #include "support/FixedClock.h"
 #include "support/ProgramFolders.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
@@ -31,12 +34,18 @@ public:
     }
 
     template <typename T = QWidget>
-    T* Find(const char* id) const
+    T* Find(ControlId id) const
     {
-        return window->findChild<T*>(QString::fromLatin1(id));
+        return window->findChild<T*>(ControlName(id));
     }
 
-    QString Text(const char* id) const { return Find<QLineEdit>(id)->text(); }
+    // The menu item's action, which also holds the item's key.
+    QAction* Action(Command command) const
+    {
+        return window->findChild<QAction*>(ControlName(command));
+    }
+
+    QString Text(ControlId id) const { return Find<QLineEdit>(id)->text(); }
     QString FocusedId() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -66,3 +75,6 @@ public:
 };
 
 }  // namespace zelkor::test
+
+Q_DECLARE_METATYPE(zelkor::ControlId)
+Q_DECLARE_METATYPE(zelkor::Command)

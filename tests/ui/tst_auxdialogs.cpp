@@ -1,6 +1,7 @@
 // The small windows around the log: options, about, instructions and the start-up picture, and
 // the artwork they show.
 
+#include "ControlIds.h"
 #include "app/AppSettings.h"
 #include "app/BuildInfo.h"
 #include "app/SettingsStore.h"
@@ -9,6 +10,7 @@
 #include "dialogs/COptionsDlg.h"
 #include "dialogs/CSplashDlg.h"
 #include "dialogs/EncodedText.h"
+#include "mainwindow/MainMenu.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 #include "text/Cp1252.h"
@@ -247,17 +249,18 @@ void TestAuxDialogs::AboutShowsEntriesOneToTen()
 {
     CAboutDlg dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Informazioni su Zelkor"));
-    for (int id = 1057; id <= 1065; ++id) {
-        const auto* field = Find<QLabel>(dialog, QString::number(id));
-        QCOMPARE(field->text(), ToQString(FetchEncodedString(id - 1057 + 2)));
+    for (int i = 0; i < kAboutFieldCount; ++i) {
+        const auto* field = Find<QLabel>(dialog, ControlName(AboutField(i)));
+        QCOMPARE(field->text(), ToQString(FetchEncodedString(i + 2)));
     }
-    QCOMPARE(Find<QLabel>(dialog, QStringLiteral("1057"))->text(),
+    QCOMPARE(Find<QLabel>(dialog, ControlName(AboutField(0)))->text(),
              QStringLiteral("Zelkor versione ") + QLatin1String(kProgramVersion));
-    QCOMPARE(Find<QLabel>(dialog, QStringLiteral("1058"))->text(),
+    QCOMPARE(Find<QLabel>(dialog, ControlName(AboutField(1)))->text(),
              QStringLiteral("Gestione Contest Italiano 40 e 80 metri"));
     QVERIFY(!Find<QLabel>(dialog, QStringLiteral("aboutPicture"))->pixmap().isNull());
     QVERIFY(!Find<QLabel>(dialog, QStringLiteral("programIcon"))->pixmap().isNull());
-    QCOMPARE(Find<QPushButton>(dialog, QStringLiteral("1"))->text(), QStringLiteral("Chiudi"));
+    QCOMPARE(Find<QPushButton>(dialog, ControlName(ControlId::OkButton))->text(),
+             QStringLiteral("Chiudi"));
 }
 
 void TestAuxDialogs::AboutInstructionsButtonOpensTheManual()
@@ -270,11 +273,12 @@ void TestAuxDialogs::AboutInstructionsButtonOpensTheManual()
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* instructions = qobject_cast<CInstructionsDlg*>(modal)) {
             opened = instructions->windowTitle();
-            lines = Find<QPlainTextEdit>(*instructions, QStringLiteral("1056"))->blockCount();
+            lines = Find<QPlainTextEdit>(*instructions, ControlName(ControlId::InstructionsText))
+                        ->blockCount();
             instructions->reject();
         }
     });
-    Find<QPushButton>(dialog, QStringLiteral("57670"))->click();
+    Find<QPushButton>(dialog, ControlName(Command::Instructions))->click();
     QCOMPARE(opened, QStringLiteral("Istruzioni"));
     QVERIFY(lines > 300);
     QVERIFY(dialog.isVisible());
@@ -285,7 +289,7 @@ void TestAuxDialogs::InstructionsShowEachLineReadOnlyInFixedPitch()
     CInstructionsDlg dialog("Perch\xE9 Zelkor\nseconda riga\n\nquarta riga\n");
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Istruzioni"));
-    auto* box = Find<QPlainTextEdit>(dialog, QStringLiteral("1056"));
+    auto* box = Find<QPlainTextEdit>(dialog, ControlName(ControlId::InstructionsText));
 
     QStringList shown;
     for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
@@ -303,7 +307,8 @@ void TestAuxDialogs::InstructionsShowEachLineReadOnlyInFixedPitch()
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(PixelAt(box->viewport(), {box->viewport()->width() - 2, 2}), QColor(Qt::white));
     QVERIFY(ShowsColour(box->viewport(), Qt::black));
-    QCOMPARE(Find<QPushButton>(dialog, QStringLiteral("1"))->text(), QStringLiteral("Chiudi"));
+    QCOMPARE(Find<QPushButton>(dialog, ControlName(ControlId::OkButton))->text(),
+             QStringLiteral("Chiudi"));
 }
 
 void TestAuxDialogs::InstructionsKeysScrollTheManual()
@@ -312,7 +317,7 @@ void TestAuxDialogs::InstructionsKeysScrollTheManual()
     CInstructionsDlg dialog(manual);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    auto* box = Find<QPlainTextEdit>(dialog, QStringLiteral("1056"));
+    auto* box = Find<QPlainTextEdit>(dialog, ControlName(ControlId::InstructionsText));
     QCOMPARE(QApplication::focusWidget(), box);
     const QString text = box->toPlainText();
     QScrollBar* bar = box->verticalScrollBar();

@@ -188,7 +188,7 @@ void TestDialogColours::PrintDialogAndItsPropertiesKeepTheDesktopColours()
         });
         ButtonCalled(print, QStringLiteral("Propriet"), QStringLiteral("Properties"))->click();
     });
-    h.window->findChild<QAction*>(QStringLiteral("32793"))->trigger();
+    h.Action(Command::Print)->trigger();
 
     QVERIFY(printShown);
     QVERIFY(propertiesShown);

@@ -1,6 +1,7 @@
 // The two row edit dialogs on screen: their fields, what typing lets through, and "Salva" with
 // the checks answered through a scripted prompter; and the row editor the window uses.
 
+#include "ControlIds.h"
 #include "log/CHrdEditDlg.h"
 #include "log/CQsoEditDlg.h"
 #include "log/QtRowEditor.h"
@@ -24,7 +25,7 @@ const QsoRowEdit kQsoRow = {"3,5", {"05.02.2006", "1432", "CW", "ik0abc", "599",
 const HrdRowEdit kHrdRow = {"7", {"05.02.2006", "1432", "SSB", "i1xyz", "iz2bbb", "59", "MI"}};
 
 struct Field {
-    int id;
+    ControlId id;
     QString label;
     QString text;
 };
@@ -56,11 +57,12 @@ QString FieldText(const QWidget* field)
 
 void ClickSave(QWidget* dialog)
 {
-    dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();
+    dialog->findChild<QPushButton*>(ControlName(ControlId::OkButton))->click();
 }
 
 }  // namespace
 
+Q_DECLARE_METATYPE(ControlId)
 Q_DECLARE_METATYPE(QList<Field>)
 
 class TestEditDialogs : public QObject {
@@ -96,19 +98,24 @@ void TestEditDialogs::ShowsTheRowInFieldsNamedByIdAndLabel_data()
     QTest::addColumn<QList<Field>>("fields");
     QTest::newRow("qso") << "qso"
                          << "Modifica di un QSO"
-                         << QList<Field>{{1000, "Data", "05.02.2006"},   {1001, "Utc", "1432"},
-                                         {1015, "MHz", "3,5"},           {1014, "Modo", "CW"},
-                                         {1004, "Nominativo", "IK0ABC"}, {1005, "RST tx", "599"},
-                                         {1006, "RST rx", "579"},        {1007, "Prov.", "RM"}};
+                         << QList<Field>{{ControlId::Date, "Data", "05.02.2006"},
+                                         {ControlId::Time, "Utc", "1432"},
+                                         {ControlId::Band, "MHz", "3,5"},
+                                         {ControlId::Mode, "Modo", "CW"},
+                                         {ControlId::Callsign, "Nominativo", "IK0ABC"},
+                                         {ControlId::ReportSent, "RST tx", "599"},
+                                         {ControlId::ReportReceived, "RST rx", "579"},
+                                         {ControlId::ProvinceCode, "Prov.", "RM"}};
     QTest::newRow("hrd") << "hrd"
-                         << "Modifica di un HRD" << QList<Field>{{1000, "Data", "05.02.2006"},
-                                                                 {1001, "Utc", "1432"},
-                                                                 {1015, "MHz", "7"},
-                                                                 {1014, "Modo", "SSB"},
-                                                                 {1004, "Nominativo 1", "I1XYZ"},
-                                                                 {1095, "RST", "59"},
-                                                                 {1007, "Prov.", "MI"},
-                                                                 {1009, "Nominativo 2", "IZ2BBB"}};
+                         << "Modifica di un HRD"
+                         << QList<Field>{{ControlId::Date, "Data", "05.02.2006"},
+                                         {ControlId::Time, "Utc", "1432"},
+                                         {ControlId::Band, "MHz", "7"},
+                                         {ControlId::Mode, "Modo", "SSB"},
+                                         {ControlId::Callsign, "Nominativo 1", "I1XYZ"},
+                                         {ControlId::Report, "RST", "59"},
+                                         {ControlId::ProvinceCode, "Prov.", "MI"},
+                                         {ControlId::AnsweringCallsign, "Nominativo 2", "IZ2BBB"}};
 }
 
 void TestEditDialogs::ShowsTheRowInFieldsNamedByIdAndLabel()
@@ -123,15 +130,16 @@ void TestEditDialogs::ShowsTheRowInFieldsNamedByIdAndLabel()
     // In screen order: each field after the one before it, left to right.
     int left = -1;
     for (const Field& expected : fields) {
-        const auto* field = dialog->findChild<QWidget*>(QString::number(expected.id));
-        QVERIFY2(field != nullptr, qPrintable(QString::number(expected.id)));
+        const auto* field = dialog->findChild<QWidget*>(ControlName(expected.id));
+        QVERIFY2(field != nullptr, qPrintable(ControlName(expected.id)));
         QCOMPARE(field->accessibleName(), expected.label);
         QCOMPARE(FieldText(field), expected.text);
         QVERIFY(field->x() > left);
         left = field->x();
     }
-    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("1"))->text(), QStringLiteral("Salva"));
-    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("2"))->text(),
+    QCOMPARE(dialog->findChild<QPushButton*>(ControlName(ControlId::OkButton))->text(),
+             QStringLiteral("Salva"));
+    QCOMPARE(dialog->findChild<QPushButton*>(ControlName(ControlId::CancelButton))->text(),
              QStringLiteral("Annulla"));
 }
 
@@ -139,53 +147,53 @@ void TestEditDialogs::ListsOfferEveryBandAndMode()
 {
     test::ScriptedPrompter prompter;
     const auto dialog = OpenDialog(QStringLiteral("qso"), m_provinces, prompter);
-    const auto entries = [&dialog](const char* id) {
+    const auto entries = [&dialog](ControlId id) {
         QStringList texts;
-        const auto* list = dialog->findChild<QComboBox*>(QLatin1String(id));
+        const auto* list = dialog->findChild<QComboBox*>(ControlName(id));
         for (int i = 0; i < list->count(); ++i) {
             texts << list->itemText(i);
         }
         return texts;
     };
-    QCOMPARE(entries("1015"), (QStringList{"1,8", "3,5", "7", "14", "21", "28"}));
-    QCOMPARE(entries("1014"), (QStringList{"SSB", "CW", "RTTY", "PSK31"}));
+    QCOMPARE(entries(ControlId::Band), (QStringList{"1,8", "3,5", "7", "14", "21", "28"}));
+    QCOMPARE(entries(ControlId::Mode), (QStringList{"SSB", "CW", "RTTY", "PSK31"}));
 }
 
 void TestEditDialogs::TypingKeepsToTheRestrictions_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("id");
+    QTest::addColumn<ControlId>("id");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("callsign in capitals") << "qso" << 1004 << "ik0abc"
+    QTest::newRow("callsign in capitals") << "qso" << ControlId::Callsign << "ik0abc"
                                           << "IK0ABC";
-    QTest::newRow("no separator in a date") << "qso" << 1000 << "05^02.2006x"
+    QTest::newRow("no separator in a date") << "qso" << ControlId::Date << "05^02.2006x"
                                             << "0502.2006";
-    QTest::newRow("date of ten") << "qso" << 1000 << "05.02.20061"
+    QTest::newRow("date of ten") << "qso" << ControlId::Date << "05.02.20061"
                                  << "05.02.2006";
-    QTest::newRow("time with colon") << "qso" << 1001 << "14:3a2"
+    QTest::newRow("time with colon") << "qso" << ControlId::Time << "14:3a2"
                                      << "14:32";
-    QTest::newRow("time of five") << "hrd" << 1001 << "143210"
+    QTest::newRow("time of five") << "hrd" << ControlId::Time << "143210"
                                   << "14321";
-    QTest::newRow("report of six digits") << "qso" << 1006 << "59x99999"
+    QTest::newRow("report of six digits") << "qso" << ControlId::ReportReceived << "59x99999"
                                           << "599999";
-    QTest::newRow("province of two letters") << "qso" << 1007 << "r1mx"
+    QTest::newRow("province of two letters") << "qso" << ControlId::ProvinceCode << "r1mx"
                                              << "RM";
-    QTest::newRow("second callsign") << "hrd" << 1009 << "iz2/p^"
+    QTest::newRow("second callsign") << "hrd" << ControlId::AnsweringCallsign << "iz2/p^"
                                      << "IZ2/P";
-    QTest::newRow("heard report") << "hrd" << 1095 << "5 9"
+    QTest::newRow("heard report") << "hrd" << ControlId::Report << "5 9"
                                   << "59";
 }
 
 void TestEditDialogs::TypingKeepsToTheRestrictions()
 {
     QFETCH(QString, kind);
-    QFETCH(int, id);
+    QFETCH(ControlId, id);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     test::ScriptedPrompter prompter;
     const auto dialog = OpenDialog(kind, m_provinces, prompter);
-    auto* field = dialog->findChild<QLineEdit*>(QString::number(id));
+    auto* field = dialog->findChild<QLineEdit*>(ControlName(id));
     field->clear();
     QTest::keyClicks(field, typed);
     QCOMPARE(field->text(), shown);
@@ -206,7 +214,7 @@ void TestEditDialogs::ARefusedSaveKeepsTheDialogOpen()
     QCOMPARE(prompter.boxes[0].text, QStringLiteral("Data errata!"));
     QCOMPARE(prompter.boxes[0].icon, MessageIcon::Stop);
 
-    auto* date = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
+    auto* date = dialog.findChild<QLineEdit*>(ControlName(ControlId::Date));
     date->clear();
     QTest::keyClicks(date, QStringLiteral("30.04.2006"));
     ClickSave(&dialog);
@@ -266,7 +274,7 @@ void TestEditDialogs::ProvinceIsKnownWhenTheTableNamesIt()
     }
     dialog->show();
     // The row's code is shown whole, as it will be saved.
-    QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("1007"))->text(), code);
+    QCOMPARE(dialog->findChild<QLineEdit*>(ControlName(ControlId::ProvinceCode))->text(), code);
     ClickSave(dialog.get());
 
     if (question.isEmpty()) {
@@ -293,7 +301,7 @@ void TestEditDialogs::ALongerTextFromTheRowStillLimitsTyping()
     row.values.provinceCode = "RMX";
     dialog.SetRow(row);
     dialog.show();
-    auto* code = dialog.findChild<QLineEdit*>(QStringLiteral("1007"));
+    auto* code = dialog.findChild<QLineEdit*>(ControlName(ControlId::ProvinceCode));
     QCOMPARE(code->text(), QStringLiteral("RMX"));
 
     code->setFocus();
@@ -308,16 +316,16 @@ void TestEditDialogs::ALongerTextFromTheRowStillLimitsTyping()
 void TestEditDialogs::RowEditorHandsBackSaveAndNothingForCancel()
 {
     QtRowEditor editor(m_provinces, nullptr);
-    const auto pressSoon = [](const char* button) {
+    const auto pressSoon = [](ControlId button) {
         QTimer::singleShot(0, [button] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog != nullptr);
-            dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+            dialog->findChild<QPushButton*>(ControlName(button))->click();
         });
     };
-    pressSoon("2");
+    pressSoon(ControlId::CancelButton);
     QVERIFY(!editor.EditQsoRow(kQsoRow).has_value());
-    pressSoon("1");
+    pressSoon(ControlId::OkButton);
     const std::optional<HrdRowEdit> saved = editor.EditHrdRow(kHrdRow);
     QVERIFY(saved.has_value());
     const HrdEditValues& v = saved->values;

@@ -1,5 +1,6 @@
 // The log as item views see it: the table model over the LogList and the log list view.
 
+#include "ControlIds.h"
 #include "log/LogList.h"
 #include "log/LogTableModel.h"
 #include "log/LogTableView.h"
@@ -113,7 +114,7 @@ void TestLogTableModel::ColumnsComeFromTheLogWidthsClampedAtZero()
     LogList log;
     LogTableView view(log);
     // Other tests and screen readers find the list by these names.
-    QCOMPARE(view.objectName(), QStringLiteral("1012"));
+    QCOMPARE(view.objectName(), ControlName(ControlId::LogList));
     QCOMPARE(view.accessibleName(), QStringLiteral("Log"));
     log.BuildStartColumns(1022);
     QCOMPARE(view.columnWidth(QsoColumn::Mode), 80);

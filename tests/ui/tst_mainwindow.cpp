@@ -59,7 +59,7 @@ private slots:
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
 
-        auto* view = window.findChild<QTableView*>(QStringLiteral("1012"));
+        auto* view = window.findChild<QTableView*>(ControlName(ControlId::LogList));
         QVERIFY(view);
         QCOMPARE(view->model()->columnCount(), 10);
         QCOMPARE(view->model()->headerData(5, Qt::Horizontal).toString(),
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(prompter.boxes.empty());
         CVelsadDlg window(context, prompter);
         QVERIFY(window.Log().IsSwl());
-        auto* view = window.findChild<QTableView*>(QStringLiteral("1012"));
+        auto* view = window.findChild<QTableView*>(ControlName(ControlId::LogList));
         QCOMPARE(view->model()->columnCount(), 9);
         QCOMPARE(view->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Hrd"));
         QCOMPARE(window.windowTitle(),
@@ -103,17 +103,22 @@ private slots:
         h.folders.WriteSetting(keys::kCategory, QStringLiteral("SWL"));
         QVERIFY(h.Open());
 
-        for (const char* id : {"1009", "1011", "1017"}) {
-            QVERIFY2(h.Find(id)->isVisible(), id);
+        for (const ControlId id : {ControlId::AnsweringCallsign, ControlId::AnsweringProvinceCode,
+                                   ControlId::AnsweringProvinceName}) {
+            QVERIFY2(h.Find(id)->isVisible(), qPrintable(ControlName(id)));
         }
-        QVERIFY(!h.Find("1091")->isVisible());
-        QCOMPARE(h.Find<QLabel>("1092")->text(), QStringLiteral("Prov1"));
-        QCOMPARE(h.Find<QLabel>("1093")->text(), QStringLiteral("Prov2"));
+        QVERIFY(!h.Find(ControlId::ReportReceivedHeading)->isVisible());
+        QCOMPARE(h.Find<QLabel>(ControlId::ProvinceMatrixHeading)->text(), QStringLiteral("Prov1"));
+        QCOMPARE(h.Find<QLabel>(ControlId::SecondMatrixHeading)->text(), QStringLiteral("Prov2"));
         // The answering station's report stands under the calling station's.
-        QCOMPARE(h.Find("1006")->geometry().topLeft(),
-                 QPoint(h.Find("1005")->x(), h.Find("1009")->y()));
-        for (const char* id : {"1083", "1084", "1086", "1088", "1089", "1090"}) {
-            QVERIFY2(!h.Find(id)->isVisible(), id);
+        QCOMPARE(
+            h.Find(ControlId::ReportReceived)->geometry().topLeft(),
+            QPoint(h.Find(ControlId::ReportSent)->x(), h.Find(ControlId::AnsweringCallsign)->y()));
+        for (const ControlId id :
+             {ControlId::CallerLetter, ControlId::FirstAnswerLetter, ControlId::SecondAnswerLetter,
+              ControlId::ThirdAnswerLetter, ControlId::FirstMultiplierLetter,
+              ControlId::SecondMultiplierLetter}) {
+            QVERIFY2(!h.Find(id)->isVisible(), qPrintable(ControlName(id)));
         }
     }
 
@@ -121,56 +126,62 @@ private slots:
     {
         MainWindowHarness h;
         QVERIFY(h.Open());
-        for (const char* id : {"1009", "1011", "1017", "1083", "1084", "1086", "1088", "1089",
-                               "1090", "1053", "1081"}) {
-            QVERIFY2(!h.Find(id)->isVisible(), id);
+        for (const ControlId id : {ControlId::AnsweringCallsign, ControlId::AnsweringProvinceCode,
+                                   ControlId::AnsweringProvinceName, ControlId::CallerLetter,
+                                   ControlId::FirstAnswerLetter, ControlId::SecondAnswerLetter,
+                                   ControlId::ThirdAnswerLetter, ControlId::FirstMultiplierLetter,
+                                   ControlId::SecondMultiplierLetter, ControlId::DupSign,
+                                   ControlId::NewMultiplierSign}) {
+            QVERIFY2(!h.Find(id)->isVisible(), qPrintable(ControlName(id)));
         }
-        QVERIFY(h.Find("1091")->isVisible());
-        QCOMPARE(h.Find<QLabel>("1092")->text(), QStringLiteral("Provincia"));
-        QCOMPARE(h.Find<QLabel>("1093")->text(), QStringLiteral("Nominativo"));
-        QCOMPARE(h.Find("1006")->y(), h.Find("1005")->y());
-        QVERIFY(h.Find("1006")->x() > h.Find("1005")->x());
+        QVERIFY(h.Find(ControlId::ReportReceivedHeading)->isVisible());
+        QCOMPARE(h.Find<QLabel>(ControlId::ProvinceMatrixHeading)->text(),
+                 QStringLiteral("Provincia"));
+        QCOMPARE(h.Find<QLabel>(ControlId::SecondMatrixHeading)->text(),
+                 QStringLiteral("Nominativo"));
+        QCOMPARE(h.Find(ControlId::ReportReceived)->y(), h.Find(ControlId::ReportSent)->y());
+        QVERIFY(h.Find(ControlId::ReportReceived)->x() > h.Find(ControlId::ReportSent)->x());
     }
 
     void controlsCarryTheirIdsAndNames_data()
     {
-        QTest::addColumn<QString>("id");
+        QTest::addColumn<ControlId>("id");
         QTest::addColumn<QString>("name");
-        const std::pair<const char*, const char*> controls[] = {
-            {"1000", "Data"},
-            {"1001", "Utc"},
-            {"1015", "MHz"},
-            {"1014", "Modo"},
-            {"1004", "Nominativo"},
-            {"1005", "RST tx"},
-            {"1006", "RST rx"},
-            {"1007", "Prov."},
-            {"1008", "Nome provincia"},
-            {"1035", "Data/ora auto"},
-            {"1082", "pc mostra utc"},
-            {"1103", "Cancella campi input"},
-            {"1053", "Doppio"},
-            {"1081", "Nuovo moltiplicatore"},
-            {"1012", "Log"},
-            {"1013", "Collegamenti precedenti"},
-            {"10000", "Provincia 3,5 MHz ssb non lavorata"},
-            {"10001", "Provincia 7 MHz ssb non lavorata"},
-            {"10005", "Provincia 7 MHz rtty non lavorata"},
-            {"10006", "Nominativo 3,5 MHz ssb non lavorato"},
-            {"10009", "Nominativo 7 MHz cw non lavorato"},
+        const std::pair<ControlId, const char*> controls[] = {
+            {ControlId::Date, "Data"},
+            {ControlId::Time, "Utc"},
+            {ControlId::Band, "MHz"},
+            {ControlId::Mode, "Modo"},
+            {ControlId::Callsign, "Nominativo"},
+            {ControlId::ReportSent, "RST tx"},
+            {ControlId::ReportReceived, "RST rx"},
+            {ControlId::ProvinceCode, "Prov."},
+            {ControlId::ProvinceName, "Nome provincia"},
+            {ControlId::AutoDateTime, "Data/ora auto"},
+            {ControlId::PcShowsUtc, "pc mostra utc"},
+            {ControlId::ClearButton, "Cancella campi input"},
+            {ControlId::DupSign, "Doppio"},
+            {ControlId::NewMultiplierSign, "Nuovo moltiplicatore"},
+            {ControlId::LogList, "Log"},
+            {ControlId::PreviousContacts, "Collegamenti precedenti"},
+            {MatrixButton(0), "Provincia 3,5 MHz ssb non lavorata"},
+            {MatrixButton(1), "Provincia 7 MHz ssb non lavorata"},
+            {MatrixButton(5), "Provincia 7 MHz rtty non lavorata"},
+            {MatrixButton(6), "Nominativo 3,5 MHz ssb non lavorato"},
+            {MatrixButton(9), "Nominativo 7 MHz cw non lavorato"},
         };
         for (const auto& [id, name] : controls) {
-            QTest::newRow(id) << QString::fromLatin1(id) << QString::fromUtf8(name);
+            QTest::newRow(qPrintable(ControlName(id))) << id << QString::fromUtf8(name);
         }
     }
 
     void controlsCarryTheirIdsAndNames()
     {
-        QFETCH(QString, id);
+        QFETCH(ControlId, id);
         QFETCH(QString, name);
         MainWindowHarness h;
         QVERIFY(h.Open());
-        const QList<QWidget*> found = h.window->findChildren<QWidget*>(id);
+        const QList<QWidget*> found = h.window->findChildren<QWidget*>(ControlName(id));
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.front()->accessibleName(), name);
     }
@@ -186,11 +197,12 @@ private slots:
             }
             return texts;
         };
-        QCOMPARE(entries(h.Find<QComboBox>("1015")), (QStringList{"3,5", "7"}));
-        QCOMPARE(entries(h.Find<QComboBox>("1014")), (QStringList{"SSB", "CW", "RTTY", "PSK31"}));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(entries(h.Find<QComboBox>(ControlId::Band)), (QStringList{"3,5", "7"}));
+        QCOMPARE(entries(h.Find<QComboBox>(ControlId::Mode)),
+                 (QStringList{"SSB", "CW", "RTTY", "PSK31"}));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
         // The province name is filled by the program and is no stop of the Tab key.
-        auto* name = h.Find<QLineEdit>("1008");
+        auto* name = h.Find<QLineEdit>(ControlId::ProvinceName);
         QVERIFY(name->isReadOnly());
         QVERIFY(!(name->focusPolicy() & Qt::TabFocus));
     }
@@ -199,33 +211,36 @@ private slots:
     {
         MainWindowHarness h;
         QVERIFY(h.Open());
+        const auto item = [](const char* text, Command command) {
+            return QString::fromLatin1(text) + '|' + ControlName(command);
+        };
         const QStringList expected = {
             "File",
-            "Nuovo log|57600",
-            "Apri\tF2|57601",
-            "Salva\tF4|57603",
-            "Salva come...|57604",
-            "Stampa|32793",
-            "Esci\tEsc|57665",
+            item("Nuovo log", Command::NewLog),
+            item("Apri\tF2", Command::Open),
+            item("Salva\tF4", Command::Save),
+            item("Salva come...", Command::SaveAs),
+            item("Stampa", Command::Print),
+            item("Esci\tEsc", Command::Exit),
             "Log",
-            "Dati riassuntivi\tF5|32776",
-            "Mostra punteggio\tF6|32774",
-            "Riordina per data ed ora|32795",
-            "Cancella campi input\tF9|1103",
+            item("Dati riassuntivi\tF5", Command::SummaryData),
+            item("Mostra punteggio\tF6", Command::ShowScore),
+            item("Riordina per data ed ora", Command::SortByDateTime),
+            item("Cancella campi input\tF9", Command::ClearEntryRow),
             "-",
-            "Esporta -> Cabrillo|32773",
-            "Esporta -> Testo per Vantlog|32787",
-            "Esporta -> ADIF|32772",
+            item("Esporta -> Cabrillo", Command::ExportCabrillo),
+            item("Esporta -> Testo per Vantlog", Command::ExportVantlog),
+            item("Esporta -> ADIF", Command::ExportAdif),
             "Qso",
-            "Modifica|32789",
-            "Elimina|32790",
+            item("Modifica", Command::Modify),
+            item("Elimina", Command::Delete),
             "Strumenti",
-            "Opzioni\tF7|32796",
-            "Elenco province\tF8|32775",
-            "Importa elenco province|32778",
+            item("Opzioni\tF7", Command::Options),
+            item("Elenco province\tF8", Command::ProvinceList),
+            item("Importa elenco province", Command::ImportProvinceList),
             "Aiuto",
-            "Info|32791",
-            "Istruzioni\tF1|57670",
+            item("Info", Command::About),
+            item("Istruzioni\tF1", Command::Instructions),
         };
         QStringList shown;
         for (QAction* menuAction : h.window->findChild<QMenuBar*>()->actions()) {
@@ -241,25 +256,27 @@ private slots:
 
     void keysRunTheirCommands_data()
     {
-        QTest::addColumn<QString>("id");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QKeySequence>("key");
-        const std::pair<const char*, Qt::Key> keys[] = {
-            {"57665", Qt::Key_Escape}, {"57601", Qt::Key_F2}, {"57603", Qt::Key_F4},
-            {"32776", Qt::Key_F5},     {"32774", Qt::Key_F6}, {"32796", Qt::Key_F7},
-            {"32775", Qt::Key_F8},     {"1103", Qt::Key_F9},  {"57670", Qt::Key_F1},
+        const std::pair<Command, Qt::Key> keys[] = {
+            {Command::Exit, Qt::Key_Escape},     {Command::Open, Qt::Key_F2},
+            {Command::Save, Qt::Key_F4},         {Command::SummaryData, Qt::Key_F5},
+            {Command::ShowScore, Qt::Key_F6},    {Command::Options, Qt::Key_F7},
+            {Command::ProvinceList, Qt::Key_F8}, {Command::ClearEntryRow, Qt::Key_F9},
+            {Command::Instructions, Qt::Key_F1},
         };
-        for (const auto& [id, key] : keys) {
-            QTest::newRow(id) << QString::fromLatin1(id) << QKeySequence(key);
+        for (const auto& [command, key] : keys) {
+            QTest::newRow(qPrintable(ControlName(command))) << command << QKeySequence(key);
         }
     }
 
     void keysRunTheirCommands()
     {
-        QFETCH(QString, id);
+        QFETCH(Command, command);
         QFETCH(QKeySequence, key);
         MainWindowHarness h;
         QVERIFY(h.Open());
-        auto* action = h.window->findChild<QAction*>(id);
+        QAction* action = h.Action(command);
         QVERIFY(action);
         QCOMPARE(action->shortcut(), key);
         QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
@@ -312,14 +329,14 @@ private slots:
         h.folders.WriteSetting(keys::kMode, storedMode);
         QVERIFY(h.Open());
 
-        auto* bandList = h.Find<QComboBox>("1015");
-        auto* modeList = h.Find<QComboBox>("1014");
+        auto* bandList = h.Find<QComboBox>(ControlId::Band);
+        auto* modeList = h.Find<QComboBox>(ControlId::Mode);
         QTEST(bandList->currentText(), "band");
         QTEST(bandList->isEnabled(), "bandEnabled");
         QTEST(modeList->currentText(), "mode");
         QTEST(modeList->isEnabled(), "modeEnabled");
-        QTEST(h.Text("1005"), "report");
-        QTEST(h.Text("1006"), "report");
+        QTEST(h.Text(ControlId::ReportSent), "report");
+        QTEST(h.Text(ControlId::ReportReceived), "report");
         // A preset is shown, never stored.
         QCOMPARE(h.folders.ReadSetting(keys::kBand), storedBand);
         QCOMPARE(h.folders.ReadSetting(keys::kMode), storedMode);
@@ -329,19 +346,19 @@ private slots:
     {
         MainWindowHarness h;
         QVERIFY(h.Open());
-        auto* autoDateTime = h.Find<QCheckBox>("1035");
-        auto* pcShowsUtc = h.Find<QCheckBox>("1082");
+        auto* autoDateTime = h.Find<QCheckBox>(ControlId::AutoDateTime);
+        auto* pcShowsUtc = h.Find<QCheckBox>(ControlId::PcShowsUtc);
         QVERIFY(autoDateTime->isChecked());
         QVERIFY(pcShowsUtc->isVisible());
         QVERIFY(h.window->MinuteTimerActive());
-        QCOMPARE(h.Text("1000"), QStringLiteral("09.03.2024"));
-        QCOMPARE(h.Text("1001"), QStringLiteral("1432"));
+        QCOMPARE(h.Text(ControlId::Date), QStringLiteral("09.03.2024"));
+        QCOMPARE(h.Text(ControlId::Time), QStringLiteral("1432"));
 
         QTest::mouseClick(autoDateTime, Qt::LeftButton);
         QVERIFY(!autoDateTime->isChecked());
         QVERIFY(!pcShowsUtc->isVisible());
         QVERIFY(!h.window->MinuteTimerActive());
-        QCOMPARE(h.FocusedId(), QStringLiteral("1000"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Date));
 
         // Off, the date and time are the operator's; on again, both are refreshed at once.
         h.clock.now = h.clock.now.addSecs(3600);
@@ -349,8 +366,8 @@ private slots:
         QVERIFY(autoDateTime->isChecked());
         QVERIFY(pcShowsUtc->isVisible());
         QVERIFY(h.window->MinuteTimerActive());
-        QCOMPARE(h.Text("1001"), QStringLiteral("1532"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.Text(ControlId::Time), QStringLiteral("1532"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
     }
 
     void pcShowsUtcChoosesTheTimeBase()
@@ -359,9 +376,9 @@ private slots:
         // The computer's clock runs one hour ahead of UTC.
         h.clock.now = QDateTime(QDate(2024, 3, 9), QTime(10, 5, 30), Qt::OffsetFromUTC, 3600);
         QVERIFY(h.Open());
-        QCOMPARE(h.Text("1001"), QStringLiteral("0905"));
-        QTest::mouseClick(h.Find<QCheckBox>("1082"), Qt::LeftButton);
-        QCOMPARE(h.Text("1001"), QStringLiteral("1005"));
+        QCOMPARE(h.Text(ControlId::Time), QStringLiteral("0905"));
+        QTest::mouseClick(h.Find<QCheckBox>(ControlId::PcShowsUtc), Qt::LeftButton);
+        QCOMPARE(h.Text(ControlId::Time), QStringLiteral("1005"));
     }
 
     void closeRequests_data()
@@ -396,7 +413,7 @@ private slots:
         if (request == QLatin1String("Esc")) {
             MainWindowHarness::Press(Qt::Key_Escape);
         } else if (request == QLatin1String("Esci")) {
-            h.window->findChild<QAction*>(QStringLiteral("57665"))->trigger();
+            h.Action(Command::Exit)->trigger();
         } else {
             h.window->close();
         }

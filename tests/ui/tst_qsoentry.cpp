@@ -75,13 +75,13 @@ private slots:
         const auto key = static_cast<Qt::Key>(enterKey);
         const Qt::KeyboardModifiers modifiers =
             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
         MainWindowHarness::Press(key, modifiers);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
         MainWindowHarness::Type(QStringLiteral("rm"));
-        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
-        QVERIFY(h.Find("1081")->isVisible());  // Rome is not worked yet
+        QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Roma"));
+        QVERIFY(h.Find(ControlId::NewMultiplierSign)->isVisible());  // Rome is not worked yet
         MainWindowHarness::Press(key, modifiers);
 
         QCOMPARE(h.window->Log().RowCount(), 1);
@@ -93,52 +93,45 @@ private slots:
         QCOMPARE(h.folders.ReadIntSetting(keys::kModified), 1);
 
         // Ready for the next contact.
-        for (const char* id : {"1004", "1007", "1008"}) {
-            QVERIFY2(h.Text(id).isEmpty(), id);
+        for (const ControlId id :
+             {ControlId::Callsign, ControlId::ProvinceCode, ControlId::ProvinceName}) {
+            QVERIFY2(h.Text(id).isEmpty(), qPrintable(ControlName(id)));
         }
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
-        QVERIFY(!h.Find("1081")->isVisible());
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
+        QVERIFY(!h.Find(ControlId::NewMultiplierSign)->isVisible());
     }
 
     void fieldsTakeOnlyWhatTheyMayHold_data()
     {
-        QTest::addColumn<QString>("id");
+        QTest::addColumn<ControlId>("id");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("callsign in capitals") << "1004"
-                                              << "ik0abc/p"
+        QTest::newRow("callsign in capitals") << ControlId::Callsign << "ik0abc/p"
                                               << "IK0ABC/P";
-        QTest::newRow("callsign separators") << "1004"
-                                             << "ik0 a^b-c"
+        QTest::newRow("callsign separators") << ControlId::Callsign << "ik0 a^b-c"
                                              << "IK0ABC";
-        QTest::newRow("callsign length") << "1004"
-                                         << "ik0abcdefghijkl"
+        QTest::newRow("callsign length") << ControlId::Callsign << "ik0abcdefghijkl"
                                          << "IK0ABCDEFGHIJ";
-        QTest::newRow("province letters") << "1007"
-                                          << "r^1m"
+        QTest::newRow("province letters") << ControlId::ProvinceCode << "r^1m"
                                           << "RM";
-        QTest::newRow("province length") << "1007"
-                                         << "rmx"
+        QTest::newRow("province length") << ControlId::ProvinceCode << "rmx"
                                          << "RM";
-        QTest::newRow("report digits") << "1005"
-                                       << "5^9a9"
+        QTest::newRow("report digits") << ControlId::ReportSent << "5^9a9"
                                        << "599";
-        QTest::newRow("date") << "1000"
-                              << "1^0.03x.2024"
+        QTest::newRow("date") << ControlId::Date << "1^0.03x.2024"
                               << "10.03.2024";
-        QTest::newRow("time") << "1001"
-                              << "14:^3a2"
+        QTest::newRow("time") << ControlId::Time << "14:^3a2"
                               << "14:32";
     }
 
     void fieldsTakeOnlyWhatTheyMayHold()
     {
-        QFETCH(QString, id);
+        QFETCH(ControlId, id);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         MainWindowHarness h;
         QVERIFY(h.Open());
-        auto* field = h.Find<QLineEdit>(id.toLatin1().constData());
+        auto* field = h.Find<QLineEdit>(id);
         field->clear();
         QTest::keyClicks(field, typed);
         QCOMPARE(field->text(), shown);
@@ -154,33 +147,33 @@ private slots:
 
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
         QCOMPARE(h.window->Entry().Values().provinceCode, std::string("RMX"));
-        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
-        QVERIFY(h.Text("1008").isEmpty());
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RMX"));
+        QVERIFY(h.Text(ControlId::ProvinceName).isEmpty());
 
         // Enter refuses the code and leaves the focus on it, to be corrected.
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 1);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
-        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RMX"));
 
         // Typing still can't make it longer; taking its last letter away gives Rome.
         MainWindowHarness::Press(Qt::Key_End);
         MainWindowHarness::Type(QStringLiteral("a"));
-        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RMX"));
         MainWindowHarness::Press(Qt::Key_Backspace);
-        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
-        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
+        QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Roma"));
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 2);
         QCOMPARE(h.window->Log().Cell(1, QsoColumn::ProvinceCode), std::string("RM"));
-        QVERIFY(h.Text("1007").isEmpty());
+        QVERIFY(h.Text(ControlId::ProvinceCode).isEmpty());
 
         // The limit holds for typing: a third letter is refused.
-        h.Find("1007")->setFocus();
+        h.Find(ControlId::ProvinceCode)->setFocus();
         MainWindowHarness::Type(QStringLiteral("rmx"));
-        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
     }
 
     void typedCallsignReachesTheEntryRow()
@@ -197,8 +190,8 @@ private slots:
         QVERIFY(h.Open());
         MainWindowHarness::Type(QStringLiteral("dl1abc"));
         MainWindowHarness::Press(Qt::Key_Tab);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1005"));
-        QVERIFY(h.Text("1004").isEmpty());
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ReportSent));
+        QVERIFY(h.Text(ControlId::Callsign).isEmpty());
         QVERIFY(h.prompter.boxes.empty());
     }
 
@@ -207,19 +200,20 @@ private slots:
         MainWindowHarness h;
         QVERIFY(h.Open());
         // Name -> date -> time -> band list, as automatic date and time is on.
-        QTest::mouseClick(h.Find("1008"), Qt::LeftButton);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1015"));
+        QTest::mouseClick(h.Find(ControlId::ProvinceName), Qt::LeftButton);
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Band));
     }
 
     void leavingAWrongTimeSaysSoAndComesBack()
     {
         MainWindowHarness h;
         QVERIFY(h.Open());
-        QTest::mouseClick(h.Find("1035"), Qt::LeftButton);  // automatic date and time off
-        QCOMPARE(h.FocusedId(), QStringLiteral("1000"));
+        QTest::mouseClick(h.Find(ControlId::AutoDateTime),
+                          Qt::LeftButton);  // automatic date and time off
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Date));
         MainWindowHarness::Press(Qt::Key_Tab);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1001"));
-        auto* time = h.Find<QLineEdit>("1001");
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Time));
+        auto* time = h.Find<QLineEdit>(ControlId::Time);
         time->selectAll();
         MainWindowHarness::Type(QStringLiteral("2400"));
         MainWindowHarness::Press(Qt::Key_Tab);
@@ -227,7 +221,7 @@ private slots:
         QCOMPARE(h.prompter.boxes.size(), size_t(1));
         QCOMPARE(h.prompter.boxes.front().title, QStringLiteral("Errore"));
         QCOMPARE(h.prompter.boxes.front().text, QStringLiteral("Ora errata!"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1001"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Time));
 
         // "14:32" is taken and shown as it is logged.
         time->selectAll();
@@ -235,7 +229,7 @@ private slots:
         MainWindowHarness::Press(Qt::Key_Tab);
         QCOMPARE(h.prompter.boxes.size(), size_t(1));
         QCOMPARE(time->text(), QStringLiteral("1432"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1015"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Band));
     }
 
     void duplicateIsShownAndDiscarded()
@@ -248,10 +242,10 @@ private slots:
 
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QVERIFY(h.Find("1053")->isVisible());
-        QVERIFY(h.Text("1007").isEmpty());
+        QVERIFY(h.Find(ControlId::DupSign)->isVisible());
+        QVERIFY(h.Text(ControlId::ProvinceCode).isEmpty());
 
-        auto* previous = h.Find<QTableWidget>("1013");
+        auto* previous = h.Find<QTableWidget>(ControlId::PreviousContacts);
         QStringList headings;
         for (int column = 0; column < previous->columnCount(); ++column) {
             headings << previous->horizontalHeaderItem(column)->text();
@@ -265,18 +259,18 @@ private slots:
         QCOMPARE(cells, (QStringList{"09", "1432", "7", "SSB", "59", "59"}));
 
         // 7 MHz ssb worked with this callsign; 3,5 MHz ssb not.
-        auto* worked = h.Find<QToolButton>("10007");
+        auto* worked = h.Find<QToolButton>(MatrixButton(7));
         QVERIFY(worked->isEnabled());
         QCOMPARE(worked->accessibleName(), QStringLiteral("Nominativo 7 MHz ssb lavorato"));
-        QVERIFY(!h.Find("10006")->isEnabled());
+        QVERIFY(!h.Find(MatrixButton(6))->isEnabled());
 
         // Enter discards the duplicate instead of logging it.
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 1);
-        QVERIFY(!h.Find("1053")->isVisible());
-        QVERIFY(h.Text("1004").isEmpty());
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
+        QVERIFY(h.Text(ControlId::Callsign).isEmpty());
         QCOMPARE(previous->rowCount(), 0);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
     }
 
     void choosingAnotherBandRerunsTheDuplicateTest()
@@ -287,16 +281,16 @@ private slots:
         MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QVERIFY(h.Find("1053")->isVisible());
+        QVERIFY(h.Find(ControlId::DupSign)->isVisible());
 
-        auto* bandList = h.Find<QComboBox>("1015");
+        auto* bandList = h.Find<QComboBox>(ControlId::Band);
         bandList->setFocus();
         QTest::keyClick(bandList, Qt::Key_Up);
         QCOMPARE(bandList->currentText(), QStringLiteral("3,5"));
-        QVERIFY(!h.Find("1053")->isVisible());
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
         // The province comes back from the earlier contact; on 3,5 MHz it is a new multiplier.
-        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
-        QVERIFY(h.Find("1081")->isVisible());
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
+        QVERIFY(h.Find(ControlId::NewMultiplierSign)->isVisible());
         QCOMPARE(h.folders.ReadSetting(keys::kBand), QStringLiteral("3,5"));
     }
 
@@ -316,23 +310,24 @@ private slots:
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
         MainWindowHarness::Press(Qt::Key_Return);
         MainWindowHarness::Type(QStringLiteral("rm"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
 
         if (how == QLatin1String("F9")) {
             MainWindowHarness::Press(Qt::Key_F9);
         } else if (how == QLatin1String("C")) {
-            QTest::mouseClick(h.Find<QPushButton>("1103"), Qt::LeftButton);
+            QTest::mouseClick(h.Find<QPushButton>(ControlId::ClearButton), Qt::LeftButton);
         } else {
-            h.window->findChild<QAction*>(QStringLiteral("1103"))->trigger();
+            h.Action(Command::ClearEntryRow)->trigger();
         }
 
-        for (const char* id : {"1004", "1007", "1008"}) {
-            QVERIFY2(h.Text(id).isEmpty(), id);
+        for (const ControlId id :
+             {ControlId::Callsign, ControlId::ProvinceCode, ControlId::ProvinceName}) {
+            QVERIFY2(h.Text(id).isEmpty(), qPrintable(ControlName(id)));
         }
-        QCOMPARE(h.Text("1000"), QStringLiteral("09.03.2024"));
-        QCOMPARE(h.Text("1001"), QStringLiteral("1432"));
-        QCOMPARE(h.Text("1005"), QStringLiteral("59"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.Text(ControlId::Date), QStringLiteral("09.03.2024"));
+        QCOMPARE(h.Text(ControlId::Time), QStringLiteral("1432"));
+        QCOMPARE(h.Text(ControlId::ReportSent), QStringLiteral("59"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
         QCOMPARE(h.window->Log().RowCount(), 0);
     }
 
@@ -356,10 +351,10 @@ private slots:
         QCOMPARE(edits, 1);
         QCOMPARE(h.folders.ReadSetting(keys::kProvince), QStringLiteral("MI"));
         QCOMPARE(h.window->Log().RowCount(), 0);
-        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABC"));
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IK0ABC"));
 
         // The row kept its values: Enter again logs the contact.
-        h.Find("1007")->setFocus();
+        h.Find(ControlId::ProvinceCode)->setFocus();
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 1);
     }
@@ -381,12 +376,12 @@ private slots:
 
         QVERIFY(h.window->Log().IsSwl());
         QCOMPARE(h.window->windowTitle(), ProgramTitleText());
-        QVERIFY(h.Find("1009")->isVisible());
-        QCOMPARE(h.Find<QLabel>("1092")->text(), QStringLiteral("Prov1"));
+        QVERIFY(h.Find(ControlId::AnsweringCallsign)->isVisible());
+        QCOMPARE(h.Find<QLabel>(ControlId::ProvinceMatrixHeading)->text(), QStringLiteral("Prov1"));
         QCOMPARE(h.folders.ReadSetting(keys::kCategory), QStringLiteral("SWL"));
 
         // One heard exchange typed from the keyboard gives its two rows.
-        h.Find("1004")->setFocus();
+        h.Find(ControlId::Callsign)->setFocus();
         for (const char* text : {"ik0aaa", "rm", "ik0bbb", "mi"}) {
             MainWindowHarness::Type(QString::fromLatin1(text));
             MainWindowHarness::Press(Qt::Key_Return);
@@ -395,7 +390,7 @@ private slots:
         QCOMPARE(h.window->Log().Cell(0, SwlColumn::CallingCallsign), std::string("IK0AAA"));
         QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign), std::string("IK0BBB"));
         QCOMPARE(h.window->Log().Cell(1, SwlColumn::ProvinceCode), std::string("MI"));
-        QVERIFY(QApplication::focusWidget() == h.Find("1004"));
+        QVERIFY(QApplication::focusWidget() == h.Find(ControlId::Callsign));
     }
 
     void cancelledSummaryDataChangesNothing()

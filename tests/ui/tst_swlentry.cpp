@@ -20,7 +20,7 @@ namespace {
 [[nodiscard]] bool OpenSwl(MainWindowHarness& h)
 {
     h.folders.WriteSetting(keys::kCategory, QStringLiteral("SWL"));
-    return h.Open() && h.FocusedId() == QLatin1String("1004");
+    return h.Open() && h.FocusedId() == ControlName(ControlId::Callsign);
 }
 
 // Each text typed and followed by Enter: calling station, its province, answering station, its
@@ -47,7 +47,7 @@ void WriteSwlWorkingFile(const MainWindowHarness& h, const QList<QByteArray>& ro
 // Chooses the other band from the keyboard, as the operator does.
 void ChooseOtherBand(const MainWindowHarness& h)
 {
-    auto* bands = h.Find<QComboBox>("1015");
+    auto* bands = h.Find<QComboBox>(ControlId::Band);
     bands->setFocus();
     QTest::keyClick(bands, bands->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
 }
@@ -64,27 +64,29 @@ private slots:
         QVERIFY(OpenSwl(h));
         TypeEach({"ik0aaa", "rm", "ik0bbb", "mi"});
         QCOMPARE(h.window->Log().RowCount(), 2);
-        QVERIFY(!h.Find("1053")->isVisible());
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
 
         // The same exchange again: both stations already called here, so no exchange of roles.
         MainWindowHarness::Type(QStringLiteral("ik0aaa"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QCOMPARE(h.Text("1007"), QStringLiteral("RM"));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
         MainWindowHarness::Press(Qt::Key_Return);
         MainWindowHarness::Type(QStringLiteral("ik0bbb"));
         MainWindowHarness::Press(Qt::Key_Return);
         QVERIFY(h.window->Entry().EntryBlocked());
-        QVERIFY(h.Find("1053")->isVisible());
-        QCOMPARE(h.Text("1004"), QStringLiteral("IK0AAA"));
+        QVERIFY(h.Find(ControlId::DupSign)->isVisible());
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IK0AAA"));
 
         // Enter discards the exchange instead of logging it, and the sign goes.
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 2);
-        QVERIFY(!h.Find("1053")->isVisible());
-        for (const char* id : {"1004", "1007", "1009", "1011"}) {
-            QVERIFY2(h.Text(id).isEmpty(), id);
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
+        for (const ControlId id :
+             {ControlId::Callsign, ControlId::ProvinceCode, ControlId::AnsweringCallsign,
+              ControlId::AnsweringProvinceCode}) {
+            QVERIFY2(h.Text(id).isEmpty(), qPrintable(ControlName(id)));
         }
-        QCOMPARE(h.FocusedId(), QStringLiteral("1004"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
     }
 
     void bandChangedBeforeEnterShowsDup()
@@ -96,24 +98,24 @@ private slots:
 
         // On the other band IK0AAA may call again.
         ChooseOtherBand(h);
-        h.Find("1004")->setFocus();
+        h.Find(ControlId::Callsign)->setFocus();
         MainWindowHarness::Type(QStringLiteral("ik0aaa"));
         MainWindowHarness::Press(Qt::Key_Return);
         MainWindowHarness::Press(Qt::Key_Return);
         MainWindowHarness::Type(QStringLiteral("ik0ccc"));
         MainWindowHarness::Press(Qt::Key_Return);
         MainWindowHarness::Type(QStringLiteral("to"));
-        QVERIFY(!h.Find("1053")->isVisible());
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
 
         // Back on the first band before Enter: the check before logging blocks it.
         ChooseOtherBand(h);
-        h.Find("1011")->setFocus();
+        h.Find(ControlId::AnsweringProvinceCode)->setFocus();
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 2);
-        QVERIFY(h.Find("1053")->isVisible());
+        QVERIFY(h.Find(ControlId::DupSign)->isVisible());
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.window->Log().RowCount(), 2);
-        QVERIFY(!h.Find("1053")->isVisible());
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
     }
 
     void answeringCallsignTakesTheLongestValidCallsign()
@@ -122,8 +124,8 @@ private slots:
         QVERIFY(OpenSwl(h));
         // Fourteen characters, one more than the calling station's field takes.
         TypeEach({"ik0aaa", "rm", "ik0abcdefghijkl"});
-        QCOMPARE(h.Text("1009"), QStringLiteral("IK0ABCDEFGHIJK"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1011"));
+        QCOMPARE(h.Text(ControlId::AnsweringCallsign), QStringLiteral("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringProvinceCode));
         TypeEach({"mi"});
         QCOMPARE(h.window->Log().RowCount(), 2);
         QCOMPARE(h.window->Log().Cell(0, SwlColumn::AnsweringCallsign),
@@ -132,7 +134,7 @@ private slots:
                  std::string("IK0ABCDEFGHIJK"));
 
         MainWindowHarness::Type(QStringLiteral("ik0abcdefghijk"));
-        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABCDEFGHIJ"));
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IK0ABCDEFGHIJ"));
     }
 
     void exchangeOfRolesShowsALongCallsignWhole()
@@ -146,11 +148,11 @@ private slots:
         // Now IK0AAA is heard answering a new station of 14 characters: the roles change.
         TypeEach({"ik0aaa", "", "ik0abcdefghijk"});
         QCOMPARE(h.window->Entry().Values().callsign, std::string("IK0ABCDEFGHIJK"));
-        QCOMPARE(h.Text("1004"), QStringLiteral("IK0ABCDEFGHIJK"));
-        QCOMPARE(h.Text("1009"), QStringLiteral("IK0AAA"));
-        QCOMPARE(h.Text("1011"), QStringLiteral("RM"));
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
-        QVERIFY(!h.Find("1053")->isVisible());
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IK0ABCDEFGHIJK"));
+        QCOMPARE(h.Text(ControlId::AnsweringCallsign), QStringLiteral("IK0AAA"));
+        QCOMPARE(h.Text(ControlId::AnsweringProvinceCode), QStringLiteral("RM"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        QVERIFY(!h.Find(ControlId::DupSign)->isVisible());
 
         TypeEach({"to", "", ""});
         QCOMPARE(h.window->Log().RowCount(), 2);
@@ -169,16 +171,16 @@ private slots:
 
         MainWindowHarness::Type(QStringLiteral("ik0aaa"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
-        QCOMPARE(h.Text("1007"), QStringLiteral("RMX"));
-        QVERIFY(h.Text("1008").isEmpty());
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RMX"));
+        QVERIFY(h.Text(ControlId::ProvinceName).isEmpty());
         // Enter waits for a code of two letters.
         MainWindowHarness::Press(Qt::Key_Return);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
         MainWindowHarness::Press(Qt::Key_Backspace);
-        QCOMPARE(h.Text("1008"), QStringLiteral("Roma"));
+        QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Roma"));
         MainWindowHarness::Press(Qt::Key_Return);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1009"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringCallsign));
     }
 
     void stationHeardBeforeGoesOnToItsProvinceCode()
@@ -192,17 +194,17 @@ private slots:
         // Tab after a known calling station lands on its province code, empty here.
         MainWindowHarness::Type(QStringLiteral("ik0bbb"));
         MainWindowHarness::Press(Qt::Key_Tab);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1007"));
-        QVERIFY(h.Text("1007").isEmpty());
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        QVERIFY(h.Text(ControlId::ProvinceCode).isEmpty());
 
         // Shift+Tab after a known answering station lands on its province code as well.
         MainWindowHarness::Press(Qt::Key_F9);
         TypeEach({"ik0ccc", "to"});
-        QCOMPARE(h.FocusedId(), QStringLiteral("1009"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringCallsign));
         MainWindowHarness::Type(QStringLiteral("ik0bbb"));
         MainWindowHarness::Press(Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(h.FocusedId(), QStringLiteral("1011"));
-        QVERIFY(h.Text("1011").isEmpty());
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringProvinceCode));
+        QVERIFY(h.Text(ControlId::AnsweringProvinceCode).isEmpty());
     }
 };
 

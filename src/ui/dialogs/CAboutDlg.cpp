@@ -1,7 +1,9 @@
 #include "dialogs/CAboutDlg.h"
 
+#include "ControlIds.h"
 #include "app/DialogColours.h"
 #include "dialogs/CInstructionsDlg.h"
+#include "mainwindow/MainMenu.h"
 #include "text/Cp1252.h"
 
 #include <QGridLayout>
@@ -20,10 +22,6 @@ namespace {
 
 const QSize kPictureSize(123, 150);
 const QSize kIconSize(32, 32);
-// The fields keep the ids of the box's original layout, 1057 to 1065.
-constexpr int kFirstFieldId = 1057;
-// Also the id of the main window's "Istruzioni" command.
-constexpr int kInstructionsCommandId = 57670;
 
 }  // namespace
 
@@ -73,7 +71,7 @@ void CAboutDlg::CreateFields(QGridLayout* layout)
     fields->setSpacing(4);
     for (int i = 0; i < kAboutFieldCount; ++i) {
         auto* field = new QLabel(m_fields[static_cast<std::size_t>(i)], this);
-        field->setObjectName(QString::number(kFirstFieldId + i));
+        field->setObjectName(ControlName(AboutField(i)));
         field->setTextInteractionFlags(Qt::TextSelectableByMouse);
         fields->addWidget(field);
     }
@@ -84,13 +82,14 @@ void CAboutDlg::CreateFields(QGridLayout* layout)
 void CAboutDlg::CreateButtons(QGridLayout* layout)
 {
     auto* instructions = new QPushButton(QStringLiteral("Istruzioni"), this);
-    instructions->setObjectName(QString::number(kInstructionsCommandId));
+    // The id of the main window's "Istruzioni" command.
+    instructions->setObjectName(ControlName(Command::Instructions));
     instructions->setAccessibleName(instructions->text());
     instructions->setAutoDefault(false);
     connect(instructions, &QPushButton::clicked, this, [this] { ShowInstructions(this); });
 
     auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
-    close->setObjectName(QStringLiteral("1"));
+    close->setObjectName(ControlName(ControlId::OkButton));
     close->setAccessibleName(close->text());
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "dialogs/CInstructionsDlg.h"
 
+#include "ControlIds.h"
 #include "app/DialogColours.h"
 #include "dialogs/EncodedText.h"
 #include "text/Cp1252.h"
@@ -69,7 +70,7 @@ CInstructionsDlg::CInstructionsDlg(const std::string& manual, QWidget* parent) :
     setWindowTitle(QStringLiteral("Istruzioni"));
 
     auto* box = new ManualBox(this);
-    box->setObjectName(QStringLiteral("1056"));
+    box->setObjectName(ControlName(ControlId::InstructionsText));
     box->setAccessibleName(QStringLiteral("Istruzioni"));
     box->setReadOnly(true);
     box->setFont(FixedPitchFont());
@@ -86,7 +87,7 @@ CInstructionsDlg::CInstructionsDlg(const std::string& manual, QWidget* parent) :
                         metrics.lineSpacing() * kShownLines);
 
     auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
-    close->setObjectName(QStringLiteral("1"));
+    close->setObjectName(ControlName(ControlId::OkButton));
     close->setAccessibleName(close->text());
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,15 +10,17 @@ CHrdEditDlg::CHrdEditDlg(const ProvinceTable& provinces, Prompter& prompter, QWi
       m_provinces(provinces),
       m_prompter(prompter)
 {
-    m_date = AddTextField(QStringLiteral("Data"), 1000, FieldKind::Date, 10);
-    m_time = AddTextField(QStringLiteral("Utc"), 1001, FieldKind::Time, 5);
-    m_band = AddListField(QStringLiteral("MHz"), 1015, kEditBandEntries, 4);
-    m_mode = AddListField(QStringLiteral("Modo"), 1014, kEditModeEntries, 6);
-    m_callingCallsign = AddTextField(QStringLiteral("Nominativo 1"), 1004, FieldKind::Callsign, 14);
-    m_report = AddTextField(QStringLiteral("RST"), 1095, FieldKind::Report, 4);
-    m_provinceCode = AddTextField(QStringLiteral("Prov."), 1007, FieldKind::ProvinceCode, 3);
-    m_answeringCallsign =
-        AddTextField(QStringLiteral("Nominativo 2"), 1009, FieldKind::Callsign, 14);
+    m_date = AddTextField(QStringLiteral("Data"), ControlId::Date, FieldKind::Date, 10);
+    m_time = AddTextField(QStringLiteral("Utc"), ControlId::Time, FieldKind::Time, 5);
+    m_band = AddListField(QStringLiteral("MHz"), ControlId::Band, kEditBandEntries, 4);
+    m_mode = AddListField(QStringLiteral("Modo"), ControlId::Mode, kEditModeEntries, 6);
+    m_callingCallsign =
+        AddTextField(QStringLiteral("Nominativo 1"), ControlId::Callsign, FieldKind::Callsign, 14);
+    m_report = AddTextField(QStringLiteral("RST"), ControlId::Report, FieldKind::Report, 4);
+    m_provinceCode =
+        AddTextField(QStringLiteral("Prov."), ControlId::ProvinceCode, FieldKind::ProvinceCode, 3);
+    m_answeringCallsign = AddTextField(QStringLiteral("Nominativo 2"), ControlId::AnsweringCallsign,
+                                       FieldKind::Callsign, 14);
 }
 
 void CHrdEditDlg::SetRow(const HrdRowEdit& row)

@@ -10,14 +10,18 @@ CQsoEditDlg::CQsoEditDlg(const ProvinceTable& provinces, Prompter& prompter, QWi
       m_provinces(provinces),
       m_prompter(prompter)
 {
-    m_date = AddTextField(QStringLiteral("Data"), 1000, FieldKind::Date, 10);
-    m_time = AddTextField(QStringLiteral("Utc"), 1001, FieldKind::Time, 5);
-    m_band = AddListField(QStringLiteral("MHz"), 1015, kEditBandEntries, 4);
-    m_mode = AddListField(QStringLiteral("Modo"), 1014, kEditModeEntries, 6);
-    m_callsign = AddTextField(QStringLiteral("Nominativo"), 1004, FieldKind::Callsign, 14);
-    m_reportSent = AddTextField(QStringLiteral("RST tx"), 1005, FieldKind::Report, 4);
-    m_reportReceived = AddTextField(QStringLiteral("RST rx"), 1006, FieldKind::Report, 4);
-    m_provinceCode = AddTextField(QStringLiteral("Prov."), 1007, FieldKind::ProvinceCode, 3);
+    m_date = AddTextField(QStringLiteral("Data"), ControlId::Date, FieldKind::Date, 10);
+    m_time = AddTextField(QStringLiteral("Utc"), ControlId::Time, FieldKind::Time, 5);
+    m_band = AddListField(QStringLiteral("MHz"), ControlId::Band, kEditBandEntries, 4);
+    m_mode = AddListField(QStringLiteral("Modo"), ControlId::Mode, kEditModeEntries, 6);
+    m_callsign =
+        AddTextField(QStringLiteral("Nominativo"), ControlId::Callsign, FieldKind::Callsign, 14);
+    m_reportSent =
+        AddTextField(QStringLiteral("RST tx"), ControlId::ReportSent, FieldKind::Report, 4);
+    m_reportReceived =
+        AddTextField(QStringLiteral("RST rx"), ControlId::ReportReceived, FieldKind::Report, 4);
+    m_provinceCode =
+        AddTextField(QStringLiteral("Prov."), ControlId::ProvinceCode, FieldKind::ProvinceCode, 3);
 }
 
 void CQsoEditDlg::SetRow(const QsoRowEdit& row)

@@ -23,10 +23,10 @@ EditRowDialog::EditRowDialog(const QString& title, QWidget* parent) : QDialog(pa
     m_fields->setHorizontalSpacing(6);
 
     auto* save = new QPushButton(QStringLiteral("Salva"), this);
-    save->setObjectName(QStringLiteral("1"));
+    save->setObjectName(ControlName(ControlId::OkButton));
     save->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
-    cancel->setObjectName(QStringLiteral("2"));
+    cancel->setObjectName(ControlName(ControlId::CancelButton));
     connect(save, &QPushButton::clicked, this, [this] {
         if (Save()) {
             accept();
@@ -45,7 +45,7 @@ EditRowDialog::EditRowDialog(const QString& title, QWidget* parent) : QDialog(pa
     DialogColours::Apply(this);
 }
 
-QLineEdit* EditRowDialog::AddTextField(const QString& label, int id, FieldKind kind,
+QLineEdit* EditRowDialog::AddTextField(const QString& label, ControlId id, FieldKind kind,
                                        int widthInCharacters)
 {
     auto* field = new QLineEdit(this);
@@ -56,7 +56,7 @@ QLineEdit* EditRowDialog::AddTextField(const QString& label, int id, FieldKind k
     return field;
 }
 
-QComboBox* EditRowDialog::AddListField(const QString& label, int id,
+QComboBox* EditRowDialog::AddListField(const QString& label, ControlId id,
                                        std::span<const std::string_view> entries,
                                        int widthInCharacters)
 {
@@ -68,11 +68,12 @@ QComboBox* EditRowDialog::AddListField(const QString& label, int id,
     return list;
 }
 
-void EditRowDialog::AddColumn(const QString& label, QWidget* field, int id, int widthInCharacters)
+void EditRowDialog::AddColumn(const QString& label, QWidget* field, ControlId id,
+                              int widthInCharacters)
 {
     auto* caption = new QLabel(label, this);
     caption->setBuddy(field);
-    field->setObjectName(QString::number(id));
+    field->setObjectName(ControlName(id));
     field->setAccessibleName(label);
     // Room for the characters plus the frame, and for a list's arrow.
     field->setFixedWidth(fontMetrics().averageCharWidth() * (widthInCharacters + 2) + 16);

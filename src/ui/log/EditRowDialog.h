@@ -3,6 +3,7 @@
 // and "Annulla" buttons and the program's colours. "Salva" closes the dialog only when the
 // derived dialog's checks pass; "Annulla" and Esc always close it without a change.
 
+#include "ControlIds.h"
 #include "entry/InputRestrictions.h"
 
 #include <QDialog>
@@ -25,9 +26,10 @@ public:
 
 protected:
     // Each adds a column: the label above, the field below, named by its id and its label.
-    QLineEdit* AddTextField(const QString& label, int id, FieldKind kind, int widthInCharacters);
-    QComboBox* AddListField(const QString& label, int id, std::span<const std::string_view> entries,
+    QLineEdit* AddTextField(const QString& label, ControlId id, FieldKind kind,
                             int widthInCharacters);
+    QComboBox* AddListField(const QString& label, ControlId id,
+                            std::span<const std::string_view> entries, int widthInCharacters);
 
     // A text the field would refuse (a row read from a file) is shown as it is; any other as
     // the field holds it, callsigns in capitals.
@@ -43,7 +45,7 @@ protected:
     virtual bool Save() = 0;
 
 private:
-    void AddColumn(const QString& label, QWidget* field, int id, int widthInCharacters);
+    void AddColumn(const QString& label, QWidget* field, ControlId id, int widthInCharacters);
 
     QGridLayout* m_fields = nullptr;
     int m_columnCount = 0;

@@ -1,5 +1,6 @@
 #include "log/LogTableView.h"
 
+#include "ControlIds.h"
 #include "log/LogList.h"
 #include "log/LogTableModel.h"
 
@@ -14,7 +15,7 @@ namespace zelkor {
 
 LogTableView::LogTableView(LogList& log, QWidget* parent) : QTableView(parent), m_log(log)
 {
-    setObjectName(QStringLiteral("1012"));
+    setObjectName(ControlName(ControlId::LogList));
     setAccessibleName(QStringLiteral("Log"));
 
     // The guards must see the log's "about to" signals before the model turns them into

@@ -45,24 +45,26 @@ void EntryRowWidgets::CreateFields()
     using namespace geometry;
     struct Field {
         EntryField field;
-        const char* id;
+        ControlId id;
         const char* name;
         FieldKind kind;
         QRect place;
     };
     const Field fields[] = {
-        {EntryField::Date, "1000", "Data", FieldKind::Date, FirstLine(kDate)},
-        {EntryField::Time, "1001", "Utc", FieldKind::Time, FirstLine(kTime)},
-        {EntryField::Callsign, "1004", "Nominativo", FieldKind::Callsign, FirstLine(kCallsign)},
-        {EntryField::ReportSent, "1005", "RST tx", FieldKind::Report, FirstLine(kReportSent)},
-        {EntryField::ReportReceived, "1006", "RST rx", FieldKind::Report,
+        {EntryField::Date, ControlId::Date, "Data", FieldKind::Date, FirstLine(kDate)},
+        {EntryField::Time, ControlId::Time, "Utc", FieldKind::Time, FirstLine(kTime)},
+        {EntryField::Callsign, ControlId::Callsign, "Nominativo", FieldKind::Callsign,
+         FirstLine(kCallsign)},
+        {EntryField::ReportSent, ControlId::ReportSent, "RST tx", FieldKind::Report,
+         FirstLine(kReportSent)},
+        {EntryField::ReportReceived, ControlId::ReportReceived, "RST rx", FieldKind::Report,
          FirstLine(kReceivedOrCaller)},
-        {EntryField::ProvinceCode, "1007", "Prov.", FieldKind::ProvinceCode,
+        {EntryField::ProvinceCode, ControlId::ProvinceCode, "Prov.", FieldKind::ProvinceCode,
          FirstLine(kProvinceCode)},
-        {EntryField::AnsweringCallsign, "1009", "Nominativo 2", FieldKind::Callsign,
-         SecondLine(kCallsign)},
-        {EntryField::AnsweringProvinceCode, "1011", "Prov. 2", FieldKind::ProvinceCode,
-         SecondLine(kProvinceCode)},
+        {EntryField::AnsweringCallsign, ControlId::AnsweringCallsign, "Nominativo 2",
+         FieldKind::Callsign, SecondLine(kCallsign)},
+        {EntryField::AnsweringProvinceCode, ControlId::AnsweringProvinceCode, "Prov. 2",
+         FieldKind::ProvinceCode, SecondLine(kProvinceCode)},
     };
     for (const Field& field : fields) {
         const bool answering = field.field == EntryField::AnsweringCallsign ||
@@ -71,17 +73,19 @@ void EntryRowWidgets::CreateFields()
                     answering ? FieldPlace::MainWindowAnswering : FieldPlace::MainWindow)
             ->setGeometry(field.place);
     }
-    CreateNameField(EntryField::ProvinceName, "1008", QStringLiteral("Nome provincia"))
+    CreateNameField(EntryField::ProvinceName, ControlId::ProvinceName,
+                    QStringLiteral("Nome provincia"))
         ->setGeometry(FirstLine(kProvinceName));
-    CreateNameField(EntryField::AnsweringProvinceName, "1017", QStringLiteral("Nome provincia 2"))
+    CreateNameField(EntryField::AnsweringProvinceName, ControlId::AnsweringProvinceName,
+                    QStringLiteral("Nome provincia 2"))
         ->setGeometry(SecondLine(kProvinceName));
 }
 
-QLineEdit* EntryRowWidgets::CreateField(EntryField field, const char* id, const QString& name,
+QLineEdit* EntryRowWidgets::CreateField(EntryField field, ControlId id, const QString& name,
                                         FieldKind kind, FieldPlace place)
 {
     auto* edit = new QLineEdit(m_box);
-    edit->setObjectName(QString::fromLatin1(id));
+    edit->setObjectName(ControlName(id));
     edit->setAccessibleName(name);
     // The validator keeps typing to the field's limits; a maxLength would also cut the texts
     // the entry row sets, such as a longer province code from a log row.
@@ -90,11 +94,11 @@ QLineEdit* EntryRowWidgets::CreateField(EntryField field, const char* id, const 
     return edit;
 }
 
-QLineEdit* EntryRowWidgets::CreateNameField(EntryField field, const char* id, const QString& name)
+QLineEdit* EntryRowWidgets::CreateNameField(EntryField field, ControlId id, const QString& name)
 {
     // Filled by the program; a click into it sends the focus on to the date.
     auto* edit = new QLineEdit(m_box);
-    edit->setObjectName(QString::fromLatin1(id));
+    edit->setObjectName(ControlName(id));
     edit->setAccessibleName(name);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
@@ -105,13 +109,13 @@ QLineEdit* EntryRowWidgets::CreateNameField(EntryField field, const char* id, co
 void EntryRowWidgets::CreateLists()
 {
     m_bandList = new QComboBox(m_box);
-    m_bandList->setObjectName(QStringLiteral("1015"));
+    m_bandList->setObjectName(ControlName(ControlId::Band));
     m_bandList->setAccessibleName(QStringLiteral("MHz"));
     FillList(m_bandList, EntryRow::BandList());
     m_bandList->setGeometry(geometry::FirstLine(geometry::kBand));
 
     m_modeList = new QComboBox(m_box);
-    m_modeList->setObjectName(QStringLiteral("1014"));
+    m_modeList->setObjectName(ControlName(ControlId::Mode));
     m_modeList->setAccessibleName(QStringLiteral("Modo"));
     FillList(m_modeList, EntryRow::ModeList());
     m_modeList->setGeometry(geometry::FirstLine(geometry::kMode));
@@ -128,18 +132,16 @@ void EntryRowWidgets::CreateHeadings()
         CreateHeading("Nominativo", kCallsign.left, m_fields[Index(EntryField::Callsign)]);
     CreateHeading("RST tx", kReportSent.left, m_fields[Index(EntryField::ReportSent)]);
     m_receivedHeading = CreateHeading("RST rx", kReceivedOrCaller.left,
-                                      m_fields[Index(EntryField::ReportReceived)], "1091");
+                                      m_fields[Index(EntryField::ReportReceived)]);
+    m_receivedHeading->setObjectName(ControlName(ControlId::ReportReceivedHeading));
     CreateHeading("Prov.", kProvinceCode.left, m_fields[Index(EntryField::ProvinceCode)]);
     m_provinceNameHeading = CreateHeading("Nome provincia", kProvinceName.left,
                                           m_fields[Index(EntryField::ProvinceName)]);
 }
 
-QLabel* EntryRowWidgets::CreateHeading(const char* text, int left, QWidget* buddy, const char* id)
+QLabel* EntryRowWidgets::CreateHeading(const char* text, int left, QWidget* buddy)
 {
     auto* label = new QLabel(QString::fromUtf8(text), m_box);
-    if (id != nullptr) {
-        label->setObjectName(QString::fromLatin1(id));
-    }
     label->setBuddy(buddy);
     label->adjustSize();
     label->move(left, geometry::kLabelTop);
@@ -150,17 +152,17 @@ QLabel* EntryRowWidgets::CreateHeading(const char* text, int left, QWidget* budd
 void EntryRowWidgets::CreateSwitches()
 {
     m_autoDateTime = new QCheckBox(QStringLiteral("Data/ora auto"), m_box);
-    m_autoDateTime->setObjectName(QStringLiteral("1035"));
+    m_autoDateTime->setObjectName(ControlName(ControlId::AutoDateTime));
     m_autoDateTime->setAccessibleName(m_autoDateTime->text());
     m_autoDateTime->setGeometry(geometry::kAutoDateTimeBox);
 
     m_pcShowsUtc = new QCheckBox(QStringLiteral("pc mostra utc"), m_box);
-    m_pcShowsUtc->setObjectName(QStringLiteral("1082"));
+    m_pcShowsUtc->setObjectName(ControlName(ControlId::PcShowsUtc));
     m_pcShowsUtc->setAccessibleName(m_pcShowsUtc->text());
     m_pcShowsUtc->setGeometry(geometry::kPcShowsUtcBox);
 
     m_clearButton = new QPushButton(QStringLiteral("C"), m_box);
-    m_clearButton->setObjectName(QStringLiteral("1103"));
+    m_clearButton->setObjectName(ControlName(ControlId::ClearButton));
     m_clearButton->setAccessibleName(QStringLiteral("Cancella campi input"));
     m_clearButton->setToolTip(QStringLiteral("Cancella campi input (F9)"));
     // Enter belongs to the entry row, never to a button.

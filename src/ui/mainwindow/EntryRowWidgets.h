@@ -3,6 +3,7 @@
 // and mode lists, the two check boxes and the "C" button. They show what the EntryRow holds;
 // the binding forwards what the operator does with them.
 
+#include "ControlIds.h"
 #include "entry/EntryRow.h"
 #include "entry/InputRestrictions.h"
 
@@ -54,10 +55,10 @@ private:
     void CreateLists();
     void CreateSwitches();
     void SetTabOrder();
-    QLineEdit* CreateField(EntryField field, const char* id, const QString& name, FieldKind kind,
+    QLineEdit* CreateField(EntryField field, ControlId id, const QString& name, FieldKind kind,
                            FieldPlace place);
-    QLineEdit* CreateNameField(EntryField field, const char* id, const QString& name);
-    QLabel* CreateHeading(const char* text, int left, QWidget* buddy, const char* id = nullptr);
+    QLineEdit* CreateNameField(EntryField field, ControlId id, const QString& name);
+    QLabel* CreateHeading(const char* text, int left, QWidget* buddy);
 
     QGroupBox* m_box = nullptr;
     // Indexed by EntryField; the lists and Other stay nullptr.

@@ -68,10 +68,10 @@ void SetAccessibleName(QWidget* widget, const QString& name)
     }
 }
 
-QLabel* CreateSign(const QPixmap& pixmap, const char* id, const QString& name, QWidget* parent)
+QLabel* CreateSign(const QPixmap& pixmap, ControlId id, const QString& name, QWidget* parent)
 {
     auto* sign = new QLabel(parent);
-    sign->setObjectName(QString::fromLatin1(id));
+    sign->setObjectName(ControlName(id));
     sign->setAccessibleName(name);
     sign->setPixmap(pixmap);
     sign->resize(pixmap.size());
@@ -98,7 +98,8 @@ void IndicatorWidgets::CreateMatrix(IndicatorMatrix matrix, int left)
     const int buttonsLeft = left + kRowLabelWidth;
 
     auto* heading = new QLabel(m_matrixBox);
-    heading->setObjectName(m == 0 ? QStringLiteral("1092") : QStringLiteral("1093"));
+    heading->setObjectName(
+        ControlName(m == 0 ? ControlId::ProvinceMatrixHeading : ControlId::SecondMatrixHeading));
     heading->setGeometry(buttonsLeft - 4, kHeadingTop, 80, 15);
     m_headings[m] = heading;
 
@@ -122,9 +123,9 @@ void IndicatorWidgets::CreateMatrix(IndicatorMatrix matrix, int left)
         rowLabel->setGeometry(left, top - 1, kRowLabelWidth - 2, size + 2);
         for (int band = 0; band < kBandCount; ++band) {
             const int index = IndicatorMatrices::ButtonIndex(matrix, band, modeRow);
-            QToolButton* button = CreateIndicator(
-                m_matrixBox, "", buttonsLeft + bandCentres[band] - size / 2, top + 1, size, size);
-            button->setObjectName(QString::number(IndicatorMatrices::kFirstButtonId + index));
+            QToolButton* button =
+                CreateIndicator(m_matrixBox, MatrixButton(index),
+                                buttonsLeft + bandCentres[band] - size / 2, top + 1, size, size);
             button->setIcon(SignImages::MatrixButtonIcon());
             button->setEnabled(false);
             m_buttons[index] = button;
@@ -132,11 +133,11 @@ void IndicatorWidgets::CreateMatrix(IndicatorMatrix matrix, int left)
     }
 }
 
-QToolButton* IndicatorWidgets::CreateIndicator(QWidget* parent, const char* id, int left, int top,
+QToolButton* IndicatorWidgets::CreateIndicator(QWidget* parent, ControlId id, int left, int top,
                                                int width, int height)
 {
     auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(id));
+    button->setObjectName(ControlName(id));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     // Indicators show; a click must neither act nor raise the button.
@@ -151,31 +152,34 @@ void IndicatorWidgets::CreateSigns(const EntryRowWidgets& entryWidgets)
     using namespace geometry;
     QWidget* box = entryWidgets.Box();
     const QRect callsignHeading = entryWidgets.CallsignHeading()->geometry();
-    m_dup = CreateSign(SignImages::Dup(), "1053", QStringLiteral("Doppio"), box);
+    m_dup = CreateSign(SignImages::Dup(), ControlId::DupSign, QStringLiteral("Doppio"), box);
     m_dup->move(callsignHeading.right() + 6, kLabelTop);
     const QRect nameHeading = entryWidgets.ProvinceNameHeading()->geometry();
-    m_molt = CreateSign(SignImages::Molt(), "1081", QStringLiteral("Nuovo moltiplicatore"), box);
+    m_molt = CreateSign(SignImages::Molt(), ControlId::NewMultiplierSign,
+                        QStringLiteral("Nuovo moltiplicatore"), box);
     m_molt->move(nameHeading.right() + 6, kLabelTop);
 
     const int letterOffset = (kLineHeight - SignImages::kSignHeight) / 2;
     const int width = SignImages::kLetterWidth;
-    const auto letter = [&](const char* id, int left, int lineTop, const QIcon& icon) {
+    const auto letter = [&](ControlId id, int left, int lineTop, const QIcon& icon) {
         QToolButton* button =
             CreateIndicator(box, id, left, lineTop + letterOffset, width, SignImages::kSignHeight);
         button->setIcon(icon);
         button->hide();
         return button;
     };
-    m_caller = letter("1083", kReceivedOrCaller.left, kFirstLineTop, SignImages::CallerIcon());
-    const char* const answerIds[3] = {"1084", "1086", "1088"};
+    m_caller = letter(ControlId::CallerLetter, kReceivedOrCaller.left, kFirstLineTop,
+                      SignImages::CallerIcon());
+    const ControlId answerIds[3] = {ControlId::FirstAnswerLetter, ControlId::SecondAnswerLetter,
+                                    ControlId::ThirdAnswerLetter};
     for (int i = 0; i < 3; ++i) {
         m_answers[i] = letter(answerIds[i], kReceivedOrCaller.left + i * width, kSecondLineTop,
                               SignImages::AnswerIcon());
     }
-    m_multipliers[0] =
-        letter("1089", kMultiplierLetter.left, kFirstLineTop, SignImages::MultiplierIcon());
-    m_multipliers[1] =
-        letter("1090", kMultiplierLetter.left, kSecondLineTop, SignImages::MultiplierIcon());
+    m_multipliers[0] = letter(ControlId::FirstMultiplierLetter, kMultiplierLetter.left,
+                              kFirstLineTop, SignImages::MultiplierIcon());
+    m_multipliers[1] = letter(ControlId::SecondMultiplierLetter, kMultiplierLetter.left,
+                              kSecondLineTop, SignImages::MultiplierIcon());
     m_multipliers[0]->setAccessibleName(QStringLiteral("Nuovo moltiplicatore provincia 1"));
     m_multipliers[1]->setAccessibleName(QStringLiteral("Nuovo moltiplicatore provincia 2"));
 }

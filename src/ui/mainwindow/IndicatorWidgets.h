@@ -3,6 +3,7 @@
 // (buttons 10000-10011), the DUP and MOLT signs of a QSO entry and the single-letter indicators
 // of an SWL entry. None of them acts on clicks; they only show what the EntryRow says.
 
+#include "ControlIds.h"
 #include "entry/IndicatorMatrices.h"
 
 #include <QString>
@@ -32,8 +33,8 @@ public:
 private:
     void CreateMatrix(IndicatorMatrix matrix, int left);
     void CreateSigns(const EntryRowWidgets& entryWidgets);
-    static QToolButton* CreateIndicator(QWidget* parent, const char* id, int left, int top,
-                                        int width, int height);
+    static QToolButton* CreateIndicator(QWidget* parent, ControlId id, int left, int top, int width,
+                                        int height);
     void UpdateMatrixNames();
 
     QGroupBox* m_matrixBox = nullptr;

@@ -1,11 +1,16 @@
 #include "mainwindow/MainMenu.h"
 
+#include "ControlIds.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
 
 namespace zelkor {
+
+static_assert(static_cast<int>(Command::ClearEntryRow) == static_cast<int>(ControlId::ClearButton),
+              "the \"C\" button carries the id of the command it runs");
 
 const std::vector<MenuItem>& MainMenu::Items()
 {
@@ -47,7 +52,7 @@ QMenuBar* MainMenu::Create(QWidget* window, const std::function<void(Command)>& 
             menuTitle = title;
         }
         QAction* action = menu->addAction(QString::fromLatin1(item.text));
-        action->setObjectName(QString::number(static_cast<int>(item.command)));
+        action->setObjectName(ControlName(item.command));
         if (!item.key.isEmpty()) {
             // The key name is already in the text. As a window shortcut on the window itself
             // the key is taken before the focused control's own handling, wherever the focus is.

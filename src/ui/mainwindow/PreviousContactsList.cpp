@@ -1,5 +1,6 @@
 #include "mainwindow/PreviousContactsList.h"
 
+#include "ControlIds.h"
 #include "text/Cp1252.h"
 
 #include <QHeaderView>
@@ -25,7 +26,7 @@ constexpr int kWidthMargin = 22;
 
 PreviousContactsList::PreviousContactsList(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
 {
-    setObjectName(QStringLiteral("1013"));
+    setObjectName(ControlName(ControlId::PreviousContacts));
     setAccessibleName(QStringLiteral("Collegamenti precedenti"));
     QStringList headings;
     for (const ListColumn& column : kColumns) {
