@@ -2,14 +2,14 @@
 // with a long log that must still answer well inside a frame. Logging a contact appends one line
 // and must not grow with the log.
 
-#include "app/AppContext.h"
-#include "entry/EntryRow.h"
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
-#include "platform/Clock.h"
-#include "platform/Prompter.h"
-#include "text/Text.h"
+#include "core/commands/AppContext.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Prompter.h"
+#include "core/presenters/EntryRow.h"
+#include "core/text/Text.h"
+#include "core/worked/WorkedTables.h"
 
 #include <QTemporaryDir>
 

@@ -1,13 +1,13 @@
 // The exports write the whole log in one go; a 100 000-row log must still be written in well
 // under a second in every format, so that even a test of the biggest logs feels instant.
 
-#include "app/SummaryData.h"
-#include "export/AdifWriter.h"
-#include "export/CabrilloWriter.h"
-#include "export/VantlogWriter.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceTable.h"
-#include "text/Text.h"
+#include "core/export/AdifWriter.h"
+#include "core/export/CabrilloWriter.h"
+#include "core/export/VantlogWriter.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/settings/SummaryData.h"
+#include "core/text/Text.h"
 
 #include <benchmark/benchmark.h>
 

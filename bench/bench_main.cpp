@@ -1,7 +1,7 @@
 // Benchmarks of the core's hot paths, run by hand (outside the test run).
 
-#include "text/Cp1252.h"
-#include "text/Text.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Text.h"
 
 #include <benchmark/benchmark.h>
 

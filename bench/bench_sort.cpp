@@ -1,10 +1,10 @@
 // "Riordina per data ed ora" must feel instant on the longest log an operator could make, and no
 // order of rows may make it slower than the plain exchange sort whose result it reproduces.
 
-#include "log/DateTimeSort.h"
-#include "log/LogEditing.h"
-#include "log/LogList.h"
-#include "text/Text.h"
+#include "core/commands/LogEditing.h"
+#include "core/log/DateTimeSort.h"
+#include "core/log/LogList.h"
+#include "core/text/Text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Rebuilding the worked tables runs after every deletion or modification of a row, so a long SWL
 // log, whose station list costs the most, must rebuild without a noticeable pause.
 
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "text/Text.h"
+#include "core/log/LogList.h"
+#include "core/text/Text.h"
+#include "core/worked/WorkedTables.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,9 +14,9 @@ configure_file(${_zelkor_text_sources}/string-table.txt ${_zelkor_encoded_dir}/s
 
 add_executable(zelkor_encode_texts
     ${PROJECT_SOURCE_DIR}/tools/encodetexts/EncodeTexts.cpp
-    ${PROJECT_SOURCE_DIR}/src/core/dialogs/EncodedText.cpp
+    ${PROJECT_SOURCE_DIR}/src/core/text/EncodedText.cpp
     ${PROJECT_SOURCE_DIR}/src/core/text/Cp1252.cpp)
-target_include_directories(zelkor_encode_texts PRIVATE ${PROJECT_SOURCE_DIR}/src/core)
+target_include_directories(zelkor_encode_texts PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(zelkor_encode_texts PRIVATE Qt6::Core)
 
 add_custom_command(

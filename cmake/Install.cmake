@@ -2,7 +2,7 @@
 # ("cmake --build build --target package"). Included by the top CMakeLists.txt after the targets.
 #
 # Installed, the program finds its province list in ../share/zelkor/ beside bin/ and keeps the
-# user's files in the user's data folder (src/core/app/ProgramFolder.cpp).
+# user's files in the user's data folder (src/core/platform/ProgramFolder.cpp).
 
 set(ZELKOR_APP_ID it.orvent.zelkor)
 # The project's web site, where software centres also fetch docs/screenshot.png, and the

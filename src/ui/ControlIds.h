@@ -2,7 +2,7 @@
 // The ids of the windows' controls. A control's object name is its id in decimal ("1004"), by
 // which the tests and any automation find it; code names the id, never the number.
 
-#include "entry/IndicatorMatrices.h"
+#include "core/worked/IndicatorMatrices.h"
 
 #include <QString>
 

@@ -3,15 +3,15 @@
 // returned, and rewrites the whole file every few rows. "hold-lock <folder>" takes the instance
 // lock, prints "locked" and holds it until its input closes.
 
-#include "app/InstanceLock.h"
-#include "app/SummaryData.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/InstanceLock.h"
+#include "core/platform/Prompter.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/settings/SummaryData.h"
+#include "core/worked/WorkedTables.h"
 #include "crash/CrashRows.h"
-#include "entry/WorkedTables.h"
-#include "log/LogFile.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
-#include "platform/Prompter.h"
-#include "provinces/ProvinceTable.h"
 
 #include <QCoreApplication>
 #include <QStringList>

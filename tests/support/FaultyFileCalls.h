@@ -4,7 +4,7 @@
 // made is recorded, so that a test can first count the calls of an operation and then fail each
 // one in turn.
 
-#include "platform/FileCalls.h"
+#include "core/platform/FileCalls.h"
 
 #include <QString>
 

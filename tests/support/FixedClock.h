@@ -1,7 +1,7 @@
 #pragma once
 // A clock that shows whatever time the test sets.
 
-#include "platform/Clock.h"
+#include "core/platform/Clock.h"
 
 namespace zelkor::test {
 

@@ -1,7 +1,7 @@
 #include "support/ProgramFolders.h"
 
-#include "app/AppContext.h"
-#include "app/Startup.h"
+#include "core/app/Startup.h"
+#include "core/commands/AppContext.h"
 
 #include <QFile>
 

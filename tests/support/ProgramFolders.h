@@ -2,7 +2,7 @@
 // A program started as the real one starts, but in temporary folders: a program folder holding
 // the shipped province file, and a private settings file instead of the user's store.
 
-#include "app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 // A prompter for tests: answers from a script and records every box and file dialog shown.
 
-#include "platform/Prompter.h"
+#include "core/platform/Prompter.h"
 
 #include <deque>
 #include <vector>

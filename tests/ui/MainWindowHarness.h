@@ -2,13 +2,13 @@
 // The main window as the program opens it, in temporary folders, with a scripted prompter and a
 // clock that stands still; plus the few steps the window tests share.
 
-#include "ControlIds.h"
-#include "app/AppContext.h"
-#include "mainwindow/CVelsadDlg.h"
-#include "mainwindow/MainMenu.h"
+#include "core/commands/AppContext.h"
 #include "support/FixedClock.h"
 #include "support/ProgramFolders.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/ControlIds.h"
+#include "ui/mainwindow/CVelsadDlg.h"
+#include "ui/mainwindow/MainMenu.h"
 
 #include <QAction>
 #include <QApplication>

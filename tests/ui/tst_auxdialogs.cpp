@@ -1,19 +1,19 @@
 // The small windows around the log: options, about, instructions and the start-up picture, and
 // the artwork they show.
 
-#include "ControlIds.h"
-#include "app/AppSettings.h"
-#include "app/BuildInfo.h"
-#include "app/SettingsStore.h"
-#include "dialogs/CAboutDlg.h"
-#include "dialogs/CInstructionsDlg.h"
-#include "dialogs/COptionsDlg.h"
-#include "dialogs/CSplashDlg.h"
-#include "dialogs/EncodedText.h"
-#include "mainwindow/MainMenu.h"
+#include "core/platform/BuildInfo.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/text/Cp1252.h"
+#include "core/text/EncodedText.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
-#include "text/Cp1252.h"
+#include "ui/ControlIds.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CInstructionsDlg.h"
+#include "ui/dialogs/COptionsDlg.h"
+#include "ui/dialogs/CSplashDlg.h"
+#include "ui/mainwindow/MainMenu.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/DialogColours.h"
-#include "app/SettingKeys.h"
-#include "platform/QtPrompter.h"
+#include "core/settings/SettingKeys.h"
+#include "ui/app/DialogColours.h"
+#include "ui/platform/QtPrompter.h"
 
 #include <QAction>
 #include <QColorDialog>

@@ -1,12 +1,12 @@
 // The two row edit dialogs on screen: their fields, what typing lets through, and "Salva" with
 // the checks answered through a scripted prompter; and the row editor the window uses.
 
-#include "ControlIds.h"
-#include "log/CHrdEditDlg.h"
-#include "log/CQsoEditDlg.h"
-#include "log/QtRowEditor.h"
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/ControlIds.h"
+#include "ui/log/CHrdEditDlg.h"
+#include "ui/log/CQsoEditDlg.h"
+#include "ui/log/QtRowEditor.h"
 
 #include <QApplication>
 #include <QComboBox>

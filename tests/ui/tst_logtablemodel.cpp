@@ -1,9 +1,9 @@
 // The log as item views see it: the table model over the LogList and the log list view.
 
-#include "ControlIds.h"
-#include "log/LogList.h"
-#include "log/LogTableModel.h"
-#include "log/LogTableView.h"
+#include "core/log/LogList.h"
+#include "ui/ControlIds.h"
+#include "ui/log/LogTableModel.h"
+#include "ui/log/LogTableView.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>

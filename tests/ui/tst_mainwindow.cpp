@@ -4,12 +4,12 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/AppContext.h"
-#include "app/SettingKeys.h"
-#include "app/Startup.h"
-#include "log/LogList.h"
-#include "mainwindow/CVelsadDlg.h"
+#include "core/app/Startup.h"
+#include "core/commands/AppContext.h"
+#include "core/log/LogList.h"
+#include "core/settings/SettingKeys.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/mainwindow/CVelsadDlg.h"
 
 #include <QAction>
 #include <QCheckBox>

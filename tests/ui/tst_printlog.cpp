@@ -1,12 +1,12 @@
 // The printed log: the print dialog as the command sets it up, and pages printed to a PDF file
 // offscreen and read back as text.
 
-#include "export/LogPrinter.h"
-#include "log/LogList.h"
-#include "platform/FileCalls.h"
+#include "core/log/LogList.h"
+#include "core/platform/FileCalls.h"
 #include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
+#include "ui/export/LogPrinter.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The province list and province edit windows on screen: what they show, how their commands
 // reach the rows, and what leaving them does to the province table.
 
-#include "entry/BandMode.h"
-#include "entry/ProvinceWorkedTable.h"
-#include "provinces/CProvinceEditDlg.h"
-#include "provinces/CProvinceListDlg.h"
+#include "core/contest/BandMode.h"
+#include "core/worked/ProvinceWorkedTable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
+#include "ui/provinces/CProvinceEditDlg.h"
+#include "ui/provinces/CProvinceListDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/ProgramTitle.h"
-#include "app/SettingKeys.h"
-#include "entry/EntryRow.h"
-#include "log/LogList.h"
+#include "core/app/ProgramTitle.h"
+#include "core/log/LogList.h"
+#include "core/presenters/EntryRow.h"
+#include "core/settings/SettingKeys.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
-#include "log/LogColumns.h"
+#include "core/log/LogColumns.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The "Punteggio" report window, offscreen.
 
 #include "core/scoring/ScoreReportGolden.h"
-#include "scoring/ScoreReportDialog.h"
 #include "support/TempFolder.h"
+#include "ui/scoring/ScoreReportDialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>

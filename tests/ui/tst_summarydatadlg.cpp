@@ -1,9 +1,9 @@
 // The "Dati riassuntivi" window on screen: what it shows, how its fields take input, and how
 // "Salva" and "Annulla" end it.
 
-#include "dialogs/CSummaryDataDlg.h"
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/dialogs/CSummaryDataDlg.h"
 
 #include <QComboBox>
 #include <QLabel>

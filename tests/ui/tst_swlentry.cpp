@@ -3,10 +3,10 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/SettingKeys.h"
-#include "entry/EntryRow.h"
-#include "log/LogColumns.h"
-#include "log/LogList.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/presenters/EntryRow.h"
+#include "core/settings/SettingKeys.h"
 
 #include <QComboBox>
 #include <QtTest>

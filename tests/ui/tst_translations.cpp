@@ -1,11 +1,11 @@
 // Qt's own dialogs in Italian: Qt's translation, and the program's own file for the words that
 // Qt's translation lacks, as the program installs them.
 
-#include "app/Translations.h"
-#include "export/LogPrinter.h"
-#include "log/LogList.h"
+#include "core/log/LogList.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
+#include "ui/app/Translations.h"
+#include "ui/export/LogPrinter.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 // a failure (a character Windows-1252 can't hold, an entry too long, a gap in the numbering)
 // stops the build with the file, line and column.
 
-#include "dialogs/EncodedText.h"
+#include "core/text/EncodedText.h"
 
 #include <QFile>
 #include <QSaveFile>

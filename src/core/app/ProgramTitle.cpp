@@ -1,7 +1,7 @@
-#include "app/ProgramTitle.h"
+#include "core/app/ProgramTitle.h"
 
-#include "dialogs/EncodedText.h"
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
+#include "core/text/EncodedText.h"
 
 namespace zelkor {
 

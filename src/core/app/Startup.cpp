@@ -1,10 +1,10 @@
-#include "app/Startup.h"
+#include "core/app/Startup.h"
 
-#include "app/CommandLine.h"
-#include "app/InstanceLock.h"
-#include "app/ProgramFolder.h"
-#include "platform/Prompter.h"
-#include "provinces/ProvinceFile.h"
+#include "core/app/CommandLine.h"
+#include "core/platform/InstanceLock.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/platform/Prompter.h"
+#include "core/provinces/ProvinceFile.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // The start-up steps that come before the main window: settings, program folder and its lock,
 // province table, recent files and the command line.
 
-#include "app/AppContext.h"
+#include "core/commands/AppContext.h"
 
 #include <QStringList>
 

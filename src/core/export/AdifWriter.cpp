@@ -1,10 +1,10 @@
-#include "export/AdifWriter.h"
+#include "core/export/AdifWriter.h"
 
-#include "app/SummaryData.h"
-#include "export/TextPieces.h"
-#include "log/LogColumns.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceTable.h"
+#include "core/export/TextPieces.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/settings/SummaryData.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "export/CabrilloWriter.h"
+#include "core/export/CabrilloWriter.h"
 
-#include "app/SummaryData.h"
-#include "export/TextPieces.h"
-#include "log/LogColumns.h"
-#include "log/LogList.h"
+#include "core/export/TextPieces.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/settings/SummaryData.h"
 
 #include <array>
 #include <utility>

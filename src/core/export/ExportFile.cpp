@@ -1,7 +1,7 @@
-#include "export/ExportFile.h"
+#include "core/export/ExportFile.h"
 
-#include "app/ProgramFolder.h"
-#include "platform/FileIO.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QFileInfo>
 

@@ -2,8 +2,8 @@
 // Where an export lands: never on the program's own working or province file, and always whole.
 // Shared by the menu commands and the command line, so that both say the same words.
 
-#include "app/ProgramFolder.h"
-#include "platform/Result.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "export/PrintPlan.h"
+#include "core/export/PrintPlan.h"
 
-#include "log/LogList.h"
+#include "core/log/LogList.h"
 
 #include <algorithm>
 #include <array>

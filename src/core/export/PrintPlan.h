@@ -3,7 +3,7 @@
 // and which text starts at which column, in widths of the letter "X". The painter only measures
 // "X" on the printer and turns columns and lines into device positions.
 
-#include "log/LogColumns.h"
+#include "core/log/LogColumns.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "export/VantlogWriter.h"
+#include "core/export/VantlogWriter.h"
 
-#include "export/TextPieces.h"
-#include "log/LogColumns.h"
-#include "log/LogList.h"
+#include "core/export/TextPieces.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
 
 #include <string_view>
 

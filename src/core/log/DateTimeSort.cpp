@@ -1,8 +1,8 @@
-#include "log/DateTimeSort.h"
+#include "core/log/DateTimeSort.h"
 
-#include "log/LogColumns.h"
-#include "log/LogList.h"
-#include "text/Text.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/text/Text.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
-#include "log/LogFile.h"
+#include "core/log/LogFile.h"
 
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceTable.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/worked/WorkedTables.h"
 
 #include <QIODevice>
 

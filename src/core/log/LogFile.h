@@ -2,7 +2,7 @@
 // The program's log file format, shared by the working file and the saved "*.zelk" logs: a magic
 // line, the eleven summary values, then one '^'-separated line per row, CR LF line ends.
 
-#include "app/SummaryData.h"
+#include "core/settings/SummaryData.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
-#include "log/LogList.h"
+#include "core/log/LogList.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 #include <algorithm>
 #include <array>

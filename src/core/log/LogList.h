@@ -2,7 +2,7 @@
 // The log itself: the only in-memory copy of the rows, held as column texts in display order,
 // with its QSO or SWL layout, the row numbers and the selection. Views follow it through signals.
 
-#include "log/LogColumns.h"
+#include "core/log/LogColumns.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
-#include "log/LogProvinceNames.h"
+#include "core/log/LogProvinceNames.h"
 
-#include "log/LogColumns.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceTable.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceTable.h"
 
 namespace zelkor {
 

@@ -1,10 +1,10 @@
-#include "log/WorkingFile.h"
+#include "core/log/WorkingFile.h"
 
-#include "log/LogFile.h"
-#include "log/LogList.h"
-#include "platform/FileIO.h"
-#include "platform/Prompter.h"
-#include "text/Cp1252.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogList.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/Prompter.h"
+#include "core/text/Cp1252.h"
 
 #include <QBuffer>
 

@@ -3,7 +3,7 @@
 // through a temporary file renamed over the old one; every appended row is flushed to disk
 // before the call returns. Failures come back as Italian messages for the user.
 
-#include "platform/Result.h"
+#include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/FileCalls.h"
+#include "core/platform/FileCalls.h"
 
 #include <cstdio>
 

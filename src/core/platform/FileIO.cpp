@@ -1,6 +1,6 @@
-#include "platform/FileIO.h"
+#include "core/platform/FileIO.h"
 
-#include "platform/FileCalls.h"
+#include "core/platform/FileCalls.h"
 
 #include <QFile>
 #include <QFileInfo>

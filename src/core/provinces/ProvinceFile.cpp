@@ -1,7 +1,7 @@
-#include "provinces/ProvinceFile.h"
+#include "core/provinces/ProvinceFile.h"
 
-#include "platform/FileIO.h"
-#include "text/Text.h"
+#include "core/platform/FileIO.h"
+#include "core/text/Text.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -2,7 +2,7 @@
 // The province file "_prov.cod" and plain-text province lists: one "XX NAME" per line, read into
 // and written from a ProvinceTable. Nothing here talks to the user.
 
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <QByteArray>
 #include <QString>

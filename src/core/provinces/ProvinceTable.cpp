@@ -1,6 +1,6 @@
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 #include <algorithm>
 #include <utility>

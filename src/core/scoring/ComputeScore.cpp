@@ -1,10 +1,10 @@
-#include "scoring/ComputeScore.h"
+#include "core/scoring/ComputeScore.h"
 
-#include "entry/BandMode.h"
-#include "log/LogColumns.h"
-#include "log/LogList.h"
-#include "platform/Prompter.h"
-#include "provinces/ProvinceTable.h"
+#include "core/contest/BandMode.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/platform/Prompter.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // multipliers (distinct provinces per band and mode group). Rows with a band or mode the contest
 // doesn't know are left out, each with an error box giving its position.
 
-#include "scoring/ScoreTable.h"
+#include "core/scoring/ScoreTable.h"
 
 #include <cstdint>
 

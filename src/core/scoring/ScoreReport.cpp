@@ -1,6 +1,6 @@
-#include "scoring/ScoreReport.h"
+#include "core/scoring/ScoreReport.h"
 
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 #include <array>
 #include <cinttypes>

@@ -2,8 +2,8 @@
 // The text of the score report window: the table as fixed-width columns with thousands
 // separators, CR LF line ends, and the total score under it.
 
-#include "log/LogColumns.h"
-#include "scoring/ScoreTable.h"
+#include "core/log/LogColumns.h"
+#include "core/scoring/ScoreTable.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "scoring/ScoreTable.h"
+#include "core/scoring/ScoreTable.h"
 
 #include <algorithm>
 #include <limits>

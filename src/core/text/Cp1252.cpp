@@ -1,4 +1,4 @@
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "text/Text.h"
+#include "core/text/Text.h"
 
 #include <cstdarg>
 #include <cstdio>

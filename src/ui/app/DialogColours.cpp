@@ -1,6 +1,6 @@
-#include "app/DialogColours.h"
+#include "ui/app/DialogColours.h"
 
-#include "app/SettingKeys.h"
+#include "core/settings/SettingKeys.h"
 
 #include <QApplication>
 #include <QMenuBar>

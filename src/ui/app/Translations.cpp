@@ -1,4 +1,4 @@
-#include "app/Translations.h"
+#include "ui/app/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,14 +1,14 @@
-#include "app/ZelkorApp.h"
+#include "ui/app/ZelkorApp.h"
 
-#include "app/AppContext.h"
-#include "app/DialogColours.h"
-#include "app/SettingKeys.h"
-#include "app/Startup.h"
-#include "app/Translations.h"
-#include "dialogs/CAboutDlg.h"
-#include "dialogs/CSplashDlg.h"
-#include "mainwindow/CVelsadDlg.h"
-#include "platform/QtPrompter.h"
+#include "core/app/Startup.h"
+#include "core/commands/AppContext.h"
+#include "core/settings/SettingKeys.h"
+#include "ui/app/DialogColours.h"
+#include "ui/app/Translations.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CSplashDlg.h"
+#include "ui/mainwindow/CVelsadDlg.h"
+#include "ui/platform/QtPrompter.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
-#include "app/CommandLineTool.h"
-#include "app/ZelkorApp.h"
+#include "core/cli/CommandLineTool.h"
+#include "ui/app/ZelkorApp.h"
 
 int main(int argc, char** argv)
 {

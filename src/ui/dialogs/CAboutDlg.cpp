@@ -1,10 +1,10 @@
-#include "dialogs/CAboutDlg.h"
+#include "ui/dialogs/CAboutDlg.h"
 
-#include "ControlIds.h"
-#include "app/DialogColours.h"
-#include "dialogs/CInstructionsDlg.h"
-#include "mainwindow/MainMenu.h"
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
+#include "ui/ControlIds.h"
+#include "ui/app/DialogColours.h"
+#include "ui/dialogs/CInstructionsDlg.h"
+#include "ui/mainwindow/MainMenu.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The "Info" box: the program's picture and icon, and its title and nine lines taken from the
 // encoded string table each time it opens. Its "Istruzioni" button opens the user manual.
 
-#include "dialogs/EncodedText.h"
+#include "core/text/EncodedText.h"
 
 #include <QDialog>
 #include <QIcon>

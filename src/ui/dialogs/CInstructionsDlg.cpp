@@ -1,9 +1,9 @@
-#include "dialogs/CInstructionsDlg.h"
+#include "ui/dialogs/CInstructionsDlg.h"
 
-#include "ControlIds.h"
-#include "app/DialogColours.h"
-#include "dialogs/EncodedText.h"
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
+#include "core/text/EncodedText.h"
+#include "ui/ControlIds.h"
+#include "ui/app/DialogColours.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "dialogs/COptionsDlg.h"
+#include "ui/dialogs/COptionsDlg.h"
 
-#include "app/AppContext.h"
-#include "app/DialogColours.h"
+#include "core/commands/AppContext.h"
+#include "ui/app/DialogColours.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

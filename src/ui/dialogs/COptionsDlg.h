@@ -3,7 +3,7 @@
 // them, and the hidden SWL export option that only "Salva" stores. The decisions are
 // OptionsLogic's; this class owns the widgets.
 
-#include "dialogs/OptionsLogic.h"
+#include "core/presenters/OptionsLogic.h"
 
 #include <QDialog>
 

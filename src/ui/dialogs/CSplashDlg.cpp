@@ -1,6 +1,6 @@
-#include "dialogs/CSplashDlg.h"
+#include "ui/dialogs/CSplashDlg.h"
 
-#include "app/ProgramTitle.h"
+#include "core/app/ProgramTitle.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "dialogs/CSummaryDataDlg.h"
+#include "ui/dialogs/CSummaryDataDlg.h"
 
-#include "app/DialogColours.h"
-#include "platform/Prompter.h"
-#include "text/Cp1252.h"
+#include "core/platform/Prompter.h"
+#include "core/text/Cp1252.h"
+#include "ui/app/DialogColours.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

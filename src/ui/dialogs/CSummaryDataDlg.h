@@ -3,7 +3,7 @@
 // edited values back after "Salva". The decisions are SummaryDataForm's; this class owns the
 // widgets and copies texts between them and the form.
 
-#include "dialogs/SummaryDataForm.h"
+#include "core/presenters/SummaryDataForm.h"
 
 #include <QDialog>
 

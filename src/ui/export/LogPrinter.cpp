@@ -1,10 +1,10 @@
-#include "export/LogPrinter.h"
+#include "ui/export/LogPrinter.h"
 
-#include "export/ExportFile.h"
-#include "log/LogList.h"
-#include "platform/FileIO.h"
-#include "platform/Prompter.h"
-#include "text/Cp1252.h"
+#include "core/export/ExportFile.h"
+#include "core/log/LogList.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/Prompter.h"
+#include "core/text/Cp1252.h"
 
 #include <QDir>
 #include <QFontDatabase>

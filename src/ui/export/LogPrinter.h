@@ -3,7 +3,7 @@
 // printer's measure of "X". Printing to a PDF file is always offered, since many Linux machines
 // have no printer at all.
 
-#include "export/PrintPlan.h"
+#include "core/export/PrintPlan.h"
 
 #include <QString>
 

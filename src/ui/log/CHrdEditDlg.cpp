@@ -1,4 +1,4 @@
-#include "log/CHrdEditDlg.h"
+#include "ui/log/CHrdEditDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "log/CQsoEditDlg.h"
+#include "ui/log/CQsoEditDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

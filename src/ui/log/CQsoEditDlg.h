@@ -2,8 +2,8 @@
 // "Modifica di un QSO": one contact of a QSO log, field by field. "Salva" runs the checks of the
 // edit dialogs through the prompter; the accepted values are handed back, the log is not touched.
 
-#include "log/EditRowDialog.h"
-#include "log/LogEditing.h"
+#include "core/commands/LogEditing.h"
+#include "ui/log/EditRowDialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,9 +1,9 @@
-#include "log/EditRowDialog.h"
+#include "ui/log/EditRowDialog.h"
 
-#include "app/DialogColours.h"
-#include "platform/FieldValidator.h"
-#include "log/LogEditing.h"
-#include "text/Cp1252.h"
+#include "core/commands/LogEditing.h"
+#include "core/text/Cp1252.h"
+#include "ui/app/DialogColours.h"
+#include "ui/platform/FieldValidator.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,8 +3,8 @@
 // and "Annulla" buttons and the program's colours. "Salva" closes the dialog only when the
 // derived dialog's checks pass; "Annulla" and Esc always close it without a change.
 
-#include "ControlIds.h"
-#include "entry/InputRestrictions.h"
+#include "core/contest/InputRestrictions.h"
+#include "ui/ControlIds.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "log/LogTableModel.h"
+#include "ui/log/LogTableModel.h"
 
-#include "log/LogList.h"
-#include "text/Cp1252.h"
+#include "core/log/LogList.h"
+#include "core/text/Cp1252.h"
 
 namespace zelkor {
 

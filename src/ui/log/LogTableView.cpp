@@ -1,8 +1,8 @@
-#include "log/LogTableView.h"
+#include "ui/log/LogTableView.h"
 
-#include "ControlIds.h"
-#include "log/LogList.h"
-#include "log/LogTableModel.h"
+#include "core/log/LogList.h"
+#include "ui/ControlIds.h"
+#include "ui/log/LogTableModel.h"
 
 #include <QHeaderView>
 #include <QItemSelection>

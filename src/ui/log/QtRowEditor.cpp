@@ -1,7 +1,7 @@
-#include "log/QtRowEditor.h"
+#include "ui/log/QtRowEditor.h"
 
-#include "log/CHrdEditDlg.h"
-#include "log/CQsoEditDlg.h"
+#include "ui/log/CHrdEditDlg.h"
+#include "ui/log/CQsoEditDlg.h"
 
 namespace zelkor {
 

@@ -3,8 +3,8 @@
 // once per editor and reused for every row of one "Modifica" command, with their message boxes
 // shown over the dialog.
 
-#include "log/LogEditing.h"
-#include "platform/QtPrompter.h"
+#include "core/commands/LogEditing.h"
+#include "ui/platform/QtPrompter.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 // indicators in the middle, the entry row at the bottom. It runs modally for the whole life of
 // the program; the entry row's behaviour lives in the core's EntryRow, which this window shows.
 
-#include "app/SummaryData.h"
+#include "core/settings/SummaryData.h"
 
 #include <QDialog>
 

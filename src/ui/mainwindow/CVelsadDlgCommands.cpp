@@ -1,20 +1,20 @@
 // The main window's commands that open the program's other windows: score, editing, exports,
 // options, province list, about and instructions.
 
-#include "mainwindow/CVelsadDlg.h"
+#include "ui/mainwindow/CVelsadDlg.h"
 
-#include "app/AppContext.h"
-#include "entry/EntryRow.h"
-#include "entry/WorkedTables.h"
-#include "log/LogColumns.h"
-#include "log/LogEditing.h"
-#include "log/LogList.h"
-#include "log/LogTableView.h"
-#include "log/QtRowEditor.h"
-#include "log/LogProvinceNames.h"
-#include "provinces/CProvinceListDlg.h"
-#include "scoring/ScoreCommand.h"
-#include "scoring/ScoreReportDialog.h"
+#include "core/commands/AppContext.h"
+#include "core/commands/LogEditing.h"
+#include "core/commands/ScoreCommand.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/log/LogProvinceNames.h"
+#include "core/presenters/EntryRow.h"
+#include "core/worked/WorkedTables.h"
+#include "ui/log/LogTableView.h"
+#include "ui/log/QtRowEditor.h"
+#include "ui/provinces/CProvinceListDlg.h"
+#include "ui/scoring/ScoreReportDialog.h"
 
 #include <QApplication>
 #include <QHeaderView>

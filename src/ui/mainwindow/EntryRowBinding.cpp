@@ -1,10 +1,10 @@
-#include "mainwindow/EntryRowBinding.h"
+#include "ui/mainwindow/EntryRowBinding.h"
 
-#include "entry/EntryRow.h"
-#include "mainwindow/EntryRowWidgets.h"
-#include "mainwindow/IndicatorWidgets.h"
-#include "mainwindow/PreviousContactsList.h"
-#include "text/Cp1252.h"
+#include "core/presenters/EntryRow.h"
+#include "core/text/Cp1252.h"
+#include "ui/mainwindow/EntryRowWidgets.h"
+#include "ui/mainwindow/IndicatorWidgets.h"
+#include "ui/mainwindow/PreviousContactsList.h"
 
 #include <QApplication>
 #include <QCheckBox>

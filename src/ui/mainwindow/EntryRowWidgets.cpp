@@ -1,8 +1,8 @@
-#include "mainwindow/EntryRowWidgets.h"
+#include "ui/mainwindow/EntryRowWidgets.h"
 
-#include "platform/FieldValidator.h"
-#include "mainwindow/WindowGeometry.h"
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
+#include "ui/mainwindow/WindowGeometry.h"
+#include "ui/platform/FieldValidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>

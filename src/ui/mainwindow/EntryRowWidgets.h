@@ -3,9 +3,9 @@
 // and mode lists, the two check boxes and the "C" button. They show what the EntryRow holds;
 // the binding forwards what the operator does with them.
 
-#include "ControlIds.h"
-#include "entry/EntryRow.h"
-#include "entry/InputRestrictions.h"
+#include "core/contest/InputRestrictions.h"
+#include "core/presenters/EntryRow.h"
+#include "ui/ControlIds.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "mainwindow/IndicatorWidgets.h"
+#include "ui/mainwindow/IndicatorWidgets.h"
 
-#include "entry/EntryRow.h"
-#include "mainwindow/EntryRowWidgets.h"
-#include "mainwindow/SignImages.h"
-#include "mainwindow/WindowGeometry.h"
+#include "core/presenters/EntryRow.h"
+#include "ui/mainwindow/EntryRowWidgets.h"
+#include "ui/mainwindow/SignImages.h"
+#include "ui/mainwindow/WindowGeometry.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

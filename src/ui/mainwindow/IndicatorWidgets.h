@@ -3,8 +3,8 @@
 // (buttons 10000-10011), the DUP and MOLT signs of a QSO entry and the single-letter indicators
 // of an SWL entry. None of them acts on clicks; they only show what the EntryRow says.
 
-#include "ControlIds.h"
-#include "entry/IndicatorMatrices.h"
+#include "core/worked/IndicatorMatrices.h"
+#include "ui/ControlIds.h"
 
 #include <QString>
 

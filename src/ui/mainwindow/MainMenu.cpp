@@ -1,6 +1,6 @@
-#include "mainwindow/MainMenu.h"
+#include "ui/mainwindow/MainMenu.h"
 
-#include "ControlIds.h"
+#include "ui/ControlIds.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "mainwindow/PreviousContactsList.h"
+#include "ui/mainwindow/PreviousContactsList.h"
 
-#include "ControlIds.h"
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
+#include "ui/ControlIds.h"
 
 #include <QHeaderView>
 

@@ -2,7 +2,7 @@
 // The " Collegamenti precedenti" list (1013): one line per earlier contact with the callsign
 // being entered, newest at the bottom and kept in view.
 
-#include "entry/EntryRow.h"
+#include "core/presenters/EntryRow.h"
 
 #include <QTableWidget>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/SignImages.h"
+#include "ui/mainwindow/SignImages.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "platform/FieldValidator.h"
+#include "ui/platform/FieldValidator.h"
 
-#include "text/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 #include <QLineEdit>
 

@@ -3,7 +3,7 @@
 // and turns callsign and province letters into capitals as they are typed or pasted. The
 // limits are for typing only: a text the program puts into the field is shown whole.
 
-#include "entry/InputRestrictions.h"
+#include "core/contest/InputRestrictions.h"
 
 #include <QValidator>
 

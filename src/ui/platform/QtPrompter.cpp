@@ -1,6 +1,6 @@
-#include "platform/QtPrompter.h"
+#include "ui/platform/QtPrompter.h"
 
-#include "app/DialogColours.h"
+#include "ui/app/DialogColours.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

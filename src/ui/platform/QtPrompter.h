@@ -2,7 +2,7 @@
 // The prompter of the real program: Qt's message boxes, file dialogs and colour chooser, in the
 // program's dialog colours.
 
-#include "platform/Prompter.h"
+#include "core/platform/Prompter.h"
 
 class QWidget;
 

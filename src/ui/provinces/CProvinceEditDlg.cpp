@@ -1,8 +1,8 @@
-#include "provinces/CProvinceEditDlg.h"
+#include "ui/provinces/CProvinceEditDlg.h"
 
-#include "app/DialogColours.h"
-#include "platform/Prompter.h"
-#include "text/Cp1252.h"
+#include "core/platform/Prompter.h"
+#include "core/text/Cp1252.h"
+#include "ui/app/DialogColours.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // The small window that edits one province of the list, or takes a new one. The checks behind
 // its "Salva" are ProvinceEdit's; this class owns the two fields and the buttons.
 
-#include "provinces/ProvinceEdit.h"
+#include "core/presenters/ProvinceEdit.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "provinces/CProvinceListDlg.h"
+#include "ui/provinces/CProvinceListDlg.h"
 
-#include "app/DialogColours.h"
-#include "platform/Prompter.h"
-#include "provinces/CProvinceEditDlg.h"
-#include "text/Cp1252.h"
+#include "core/platform/Prompter.h"
+#include "core/text/Cp1252.h"
+#include "ui/app/DialogColours.h"
+#include "ui/provinces/CProvinceEditDlg.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

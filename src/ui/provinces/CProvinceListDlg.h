@@ -4,7 +4,7 @@
 // on, and rebuilds the table with "Salva". The decisions are ProvinceList's; this class owns the
 // widgets and shows the rows.
 
-#include "provinces/ProvinceList.h"
+#include "core/presenters/ProvinceList.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "scoring/ScoreReportDialog.h"
+#include "ui/scoring/ScoreReportDialog.h"
 
-#include "app/DialogColours.h"
-#include "scoring/ScoreReport.h"
-#include "scoring/ScoreTable.h"
-#include "text/Cp1252.h"
+#include "core/scoring/ScoreReport.h"
+#include "core/scoring/ScoreTable.h"
+#include "core/text/Cp1252.h"
+#include "ui/app/DialogColours.h"
 
 #include <QEvent>
 #include <QFontDatabase>

@@ -2,7 +2,7 @@
 // The "Punteggio" window: the score report in a fixed-pitch text box and an "OK" button. It only
 // shows a snapshot of the table it was given; every "Mostra punteggio" opens a new one.
 
-#include "log/LogColumns.h"
+#include "core/log/LogColumns.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 // "--help", "--version" and unknown options: decided before any window, answered on the right
 // stream with the right status, also by the real program where no display exists.
 
-#include "app/BuildInfo.h"
 #include "core/export/ExportTestSupport.h"
+#include "core/platform/BuildInfo.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,8 +2,8 @@
 // data folder and starts with the shipped province list; run from the build folder it keeps
 // everything beside the executable.
 
-#include "app/ProgramFolder.h"
 #include "core/export/ExportTestSupport.h"
+#include "core/platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/InstanceLock.h"
+#include "core/platform/InstanceLock.h"
 #include "crash/ChildProcess.h"
 #include "crash/CrashRows.h"
 #include "support/TempFolder.h"

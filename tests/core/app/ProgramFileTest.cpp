@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "core/platform/ProgramFolder.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

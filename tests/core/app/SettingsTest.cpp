@@ -1,8 +1,8 @@
-#include "app/AppSettings.h"
-#include "app/RecentFileList.h"
-#include "app/SettingKeys.h"
-#include "app/SettingsStore.h"
-#include "app/SummaryData.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/RecentFileList.h"
+#include "core/settings/SettingKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/SummaryData.h"
 #include "support/TempFolder.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "app/CommandLine.h"
-#include "app/InstanceLock.h"
-#include "app/ProgramFolder.h"
-#include "app/SettingKeys.h"
-#include "app/Startup.h"
+#include "core/app/CommandLine.h"
+#include "core/app/Startup.h"
+#include "core/platform/InstanceLock.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/settings/SettingKeys.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

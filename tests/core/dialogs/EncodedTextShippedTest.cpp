@@ -1,8 +1,8 @@
 // The encoded texts the program ships: the title, the about box's lines and the user manual.
 
-#include "app/BuildInfo.h"
-#include "app/ProgramTitle.h"
-#include "dialogs/EncodedText.h"
+#include "core/app/ProgramTitle.h"
+#include "core/platform/BuildInfo.h"
+#include "core/text/EncodedText.h"
 
 #include <gtest/gtest.h>
 

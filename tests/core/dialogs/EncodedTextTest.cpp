@@ -1,7 +1,7 @@
 // The encoding of the string table and of the manual: what any table the build makes decodes to,
 // and how the readable sources are turned into Windows-1252.
 
-#include "dialogs/EncodedText.h"
+#include "core/text/EncodedText.h"
 
 #include <gtest/gtest.h>
 

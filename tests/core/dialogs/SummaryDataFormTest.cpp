@@ -1,6 +1,6 @@
-#include "dialogs/SummaryDataForm.h"
+#include "core/presenters/SummaryDataForm.h"
 
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "entry/BandMode.h"
+#include "core/contest/BandMode.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // A started entry row over a log in a temporary program folder, with a fixed clock and a scripted
 // prompter, shared by the entry row's tests.
 
-#include "app/AppContext.h"
-#include "entry/EntryRow.h"
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
+#include "core/commands/AppContext.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/presenters/EntryRow.h"
+#include "core/worked/WorkedTables.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
-#include "app/SettingKeys.h"
 #include "core/entry/EntryRowFixture.h"
-#include "log/LogColumns.h"
+#include "core/log/LogColumns.h"
+#include "core/settings/SettingKeys.h"
 
 #include <QDir>
 #include <QFile>

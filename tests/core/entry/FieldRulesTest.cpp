@@ -1,6 +1,6 @@
-#include "entry/FieldRules.h"
+#include "core/contest/FieldRules.h"
 
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "entry/IndicatorMatrices.h"
+#include "core/worked/IndicatorMatrices.h"
 
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
+#include "core/log/LogList.h"
+#include "core/worked/WorkedTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "entry/InputRestrictions.h"
+#include "core/contest/InputRestrictions.h"
 
 #include <gtest/gtest.h>
 

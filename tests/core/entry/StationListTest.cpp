@@ -1,4 +1,4 @@
-#include "entry/StationList.h"
+#include "core/worked/StationList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/entry/EntryRowFixture.h"
-#include "log/LogColumns.h"
-#include "log/LogFile.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogFile.h"
 
 #include <QBuffer>
 

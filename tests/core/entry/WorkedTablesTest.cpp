@@ -1,6 +1,6 @@
-#include "entry/WorkedTables.h"
+#include "core/worked/WorkedTables.h"
 
-#include "log/LogList.h"
+#include "core/log/LogList.h"
 
 #include <gtest/gtest.h>
 

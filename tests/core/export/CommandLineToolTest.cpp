@@ -1,6 +1,6 @@
 #include "core/export/ExportTestSupport.h"
 
-#include "platform/FileCalls.h"
+#include "core/platform/FileCalls.h"
 #include "support/FaultyFileCalls.h"
 
 #include <QDir>

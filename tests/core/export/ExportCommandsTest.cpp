@@ -1,9 +1,9 @@
-#include "app/AppContext.h"
-#include "app/SettingKeys.h"
+#include "core/commands/AppContext.h"
+#include "core/commands/ExportCommands.h"
 #include "core/export/ExportTestSupport.h"
-#include "export/ExportCommands.h"
+#include "core/settings/SettingKeys.h"
+#include "core/text/Cp1252.h"
 #include "support/ScriptedPrompter.h"
-#include "text/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/AppContext.h"
+#include "core/commands/AppContext.h"
+#include "core/commands/ExportCommands.h"
 #include "core/export/ExportTestSupport.h"
-#include "export/ExportCommands.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QFile>

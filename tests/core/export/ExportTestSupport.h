@@ -3,13 +3,13 @@
 // shipped province table, the command line run into buffers, and whole-file comparisons that
 // show the first differing line.
 
-#include "app/CommandLineTool.h"
-#include "entry/WorkedTables.h"
-#include "log/LogFile.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceFile.h"
+#include "core/cli/CommandLineTool.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceFile.h"
+#include "core/text/Text.h"
+#include "core/worked/WorkedTables.h"
 #include "support/TempFolder.h"
-#include "text/Text.h"
 
 #include <QBuffer>
 

@@ -1,5 +1,5 @@
-#include "export/PrintPlan.h"
-#include "log/LogList.h"
+#include "core/export/PrintPlan.h"
+#include "core/log/LogList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "log/DateTimeSort.h"
-#include "log/LogList.h"
+#include "core/log/DateTimeSort.h"
+#include "core/log/LogList.h"
 
 #include <gtest/gtest.h>
 

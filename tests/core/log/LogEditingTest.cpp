@@ -1,8 +1,8 @@
-#include "app/AppContext.h"
-#include "entry/WorkedTables.h"
-#include "log/LogEditing.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
+#include "core/commands/AppContext.h"
+#include "core/commands/LogEditing.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/worked/WorkedTables.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

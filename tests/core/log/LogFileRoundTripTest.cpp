@@ -1,9 +1,9 @@
-#include "log/LogFile.h"
+#include "core/log/LogFile.h"
 
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "provinces/ProvinceTable.h"
-#include "text/Text.h"
+#include "core/log/LogList.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/text/Text.h"
+#include "core/worked/WorkedTables.h"
 
 #include <QBuffer>
 

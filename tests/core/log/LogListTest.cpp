@@ -1,4 +1,4 @@
-#include "log/LogList.h"
+#include "core/log/LogList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "log/LogColumns.h"
-#include "log/LogList.h"
-#include "log/LogProvinceNames.h"
-#include "provinces/ProvinceTable.h"
+#include "core/log/LogColumns.h"
+#include "core/log/LogList.h"
+#include "core/log/LogProvinceNames.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <gtest/gtest.h>
 

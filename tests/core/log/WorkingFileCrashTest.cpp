@@ -1,14 +1,14 @@
 // A writer killed at random points must never cost a row it had acknowledged, never leave a
 // working file that fails to load, and never leave a lock that refuses the next start.
 
-#include "app/InstanceLock.h"
-#include "app/SummaryData.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/InstanceLock.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/settings/SummaryData.h"
+#include "core/worked/WorkedTables.h"
 #include "crash/ChildProcess.h"
 #include "crash/CrashRows.h"
-#include "entry/WorkedTables.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
-#include "provinces/ProvinceTable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

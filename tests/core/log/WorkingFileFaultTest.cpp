@@ -1,8 +1,8 @@
-#include "app/SummaryData.h"
-#include "log/LogFile.h"
-#include "log/LogList.h"
-#include "log/WorkingFile.h"
-#include "platform/FileCalls.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/FileCalls.h"
+#include "core/settings/SummaryData.h"
 #include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 

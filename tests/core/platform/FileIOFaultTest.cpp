@@ -1,5 +1,5 @@
-#include "platform/FileCalls.h"
-#include "platform/FileIO.h"
+#include "core/platform/FileCalls.h"
+#include "core/platform/FileIO.h"
 #include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "provinces/ProvinceFile.h"
+#include "core/provinces/ProvinceFile.h"
 
 #include "ProvinceTestHelpers.h"
 #include "support/TempFolder.h"

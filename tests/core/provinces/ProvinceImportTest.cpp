@@ -1,4 +1,4 @@
-#include "provinces/ProvinceImport.h"
+#include "core/commands/ProvinceImport.h"
 
 #include "ProvinceTestHelpers.h"
 #include "support/ScriptedPrompter.h"

@@ -1,4 +1,4 @@
-#include "provinces/ProvinceEdit.h"
+#include "core/presenters/ProvinceEdit.h"
 
 #include "support/ScriptedPrompter.h"
 

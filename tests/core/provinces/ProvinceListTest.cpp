@@ -1,8 +1,8 @@
-#include "provinces/ProvinceList.h"
+#include "core/presenters/ProvinceList.h"
 
 #include "ProvinceTestHelpers.h"
-#include "entry/BandMode.h"
-#include "entry/ProvinceWorkedTable.h"
+#include "core/contest/BandMode.h"
+#include "core/worked/ProvinceWorkedTable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

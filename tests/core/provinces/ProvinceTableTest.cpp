@@ -1,4 +1,4 @@
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <gtest/gtest.h>
 

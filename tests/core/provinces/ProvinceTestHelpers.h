@@ -2,7 +2,7 @@
 // Shared by the province tests: a table's named slots as (code, name) pairs, so that a whole
 // table is compared in one assertion and a failure shows every slot that differs.
 
-#include "provinces/ProvinceTable.h"
+#include "core/provinces/ProvinceTable.h"
 
 #include <string>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "app/AppContext.h"
-#include "app/SettingKeys.h"
-#include "log/LogList.h"
-#include "scoring/ComputeScore.h"
-#include "scoring/ScoreCommand.h"
+#include "core/commands/AppContext.h"
+#include "core/commands/ScoreCommand.h"
+#include "core/log/LogList.h"
+#include "core/scoring/ComputeScore.h"
+#include "core/settings/SettingKeys.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

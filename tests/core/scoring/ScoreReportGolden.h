@@ -1,7 +1,7 @@
 #pragma once
 // The table the QSO report golden file was written from, shared by the core and widget tests.
 
-#include "scoring/ScoreTable.h"
+#include "core/scoring/ScoreTable.h"
 
 namespace zelkor::test {
 

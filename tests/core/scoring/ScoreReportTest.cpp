@@ -1,7 +1,7 @@
+#include "core/log/LogList.h"
+#include "core/scoring/ComputeScore.h"
+#include "core/scoring/ScoreReport.h"
 #include "core/scoring/ScoreReportGolden.h"
-#include "log/LogList.h"
-#include "scoring/ComputeScore.h"
-#include "scoring/ScoreReport.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 

@@ -1,5 +1,5 @@
-#include "text/Cp1252.h"
-#include "text/Text.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,33 @@
+# Fails when a file of the core includes a core folder that comes later in the dependency order:
+# each folder may use only the folders before it (and itself).
+#   cmake -DSOURCE_DIR=<src/core> -P CheckCoreLayers.cmake
+set(order text platform settings provinces contest log worked scoring export commands presenters
+    app cli)
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp
+    ${SOURCE_DIR}/*.h.in)
+set(failures "")
+foreach(file IN LISTS files)
+    string(REGEX MATCH "^[^/]+" folder "${file}")
+    list(FIND order "${folder}" rank)
+    if(rank EQUAL -1)
+        string(APPEND failures "  ${file}: folder '${folder}' is not in the order\n")
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "include[ \t]*[\"<]core/([^/]+)/")
+            set(used "${CMAKE_MATCH_1}")
+            list(FIND order "${used}" usedRank)
+            if(usedRank EQUAL -1 OR usedRank GREATER rank)
+                string(APPEND failures "  ${file} (${folder}) includes ${used}/\n")
+            endif()
+        elseif(line MATCHES "include[ \t]*[\"<]ui/")
+            string(APPEND failures "  ${file} includes the user interface\n")
+        endif()
+    endforeach()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "Core files that include a later folder:\n${failures}")
+endif()
+list(LENGTH files count)
+message(STATUS "${count} core files follow the folder order")

@@ -1,0 +1,38 @@
+#pragma once
+// Everything the program and its commands keep for the whole run: the settings values, the
+// entrant's data, the province table, the program folder and what the command line asked for. The
+// application owns one and hands it to the main window.
+
+#include "core/platform/InstanceLock.h"
+#include "core/provinces/ProvinceTable.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/RecentFileList.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/SummaryData.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace zelkor {
+
+struct AppContext {
+    std::unique_ptr<SettingsStore> store;
+    AppSettings settings;
+    SummaryData summary;
+    // Set from the category at start; the main window's log layout takes over from there.
+    bool swlMode = false;
+    QString programFolder;
+    ProvinceTable provinces;
+    RecentFileList recentFiles;
+    // Held for the whole run when start-up claimed the program folder.
+    std::unique_ptr<InstanceLock> instanceLock;
+    // Absolute; consumed once when the main window first opens.
+    QString startupLogPath;
+    bool automation = false;
+
+    QString WorkingFilePath() const;
+    QString ProvinceFilePath() const;
+};
+
+}  // namespace zelkor

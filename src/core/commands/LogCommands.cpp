@@ -1,0 +1,252 @@
+#include "core/commands/LogCommands.h"
+
+#include "core/commands/AppContext.h"
+#include "core/log/LogFile.h"
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/platform/Prompter.h"
+#include "core/settings/SettingKeys.h"
+#include "core/worked/WorkedTables.h"
+
+#include <QFileInfo>
+
+namespace zelkor {
+namespace {
+
+const QString kConfirmTitle = QStringLiteral("Richiesta di conferma");
+const QString kLogFilter = QStringLiteral("File log Zelkor (*.zelk)");
+const QString kLogSuffix = QStringLiteral("zelk");
+
+}  // namespace
+
+LogCommands::LogCommands(AppContext& context, LogList& log, WorkedTables& tables,
+                         WorkingFile& workingFile, Prompter& prompter)
+    : m_context(context),
+      m_log(log),
+      m_tables(tables),
+      m_workingFile(workingFile),
+      m_prompter(prompter)
+{
+}
+
+QString LogCommands::NewQuestionText()
+{
+    return QStringLiteral(
+        "ATTENZIONE!\n\nLa creazione di un nuovo log comporta la\ncancellazione di tutti i QSO "
+        "del log attualmente in uso.\n\nSe vuoi conservarli, salva prima il log attuale con\ni "
+        "comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare comunque ?");
+}
+
+QString LogCommands::OpenQuestionText()
+{
+    return QStringLiteral(
+        "ATTENZIONE!\n\nL'apertura di un log esistente comporta la\ncancellazione di tutti i QSO "
+        "del log attualmente in uso.\n\nSe vuoi conservarli, salva prima il log attuale con\ni "
+        "comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare senza salvare?");
+}
+
+bool LogCommands::ConfirmDiscard(const QString& question)
+{
+    return !m_context.settings.logModified || m_prompter.AskYesNo(kConfirmTitle, question);
+}
+
+CommandOutcome LogCommands::New()
+{
+    if (!ConfirmDiscard(NewQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    // The working file is emptied first: if that fails, the rows stay on screen and on disk.
+    QString reason;
+    if (!WriteFileAtomically(m_workingFile.Path(), WriteLogHeader(m_log.IsSwl(), m_context.summary),
+                             &reason)) {
+        m_prompter.Error(QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+                         m_workingFile.Path() + QStringLiteral("\n\n") + reason);
+        return CommandOutcome::Failed;
+    }
+    m_log.DeleteAllRows();
+    m_tables.Clear();
+    SetOpenLog(QString());
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::Open()
+{
+    if (!ConfirmDiscard(OpenQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.title = QStringLiteral("Apri log");
+    request.filter = kLogFilter;
+    request.mustExist = true;
+    const std::optional<QString> path = m_prompter.ChooseFile(request);
+    if (!path) {
+        return CommandOutcome::Cancelled;
+    }
+    return OpenPath(*path);
+}
+
+CommandOutcome LogCommands::OpenStartupLog()
+{
+    const QString path = m_context.startupLogPath;
+    m_context.startupLogPath.clear();
+    if (path.isEmpty()) {
+        return CommandOutcome::Cancelled;
+    }
+    // The working file may hold rows that no named log has: the same question as the menu's.
+    if (!ConfirmDiscard(OpenQuestionText())) {
+        return CommandOutcome::Cancelled;
+    }
+    return OpenPath(path);
+}
+
+CommandOutcome LogCommands::OpenPath(const QString& path)
+{
+    if (IsProgramFile(m_context.programFolder, path)) {
+        m_prompter.Error(QStringLiteral("Questo è un file del programma, non un log da aprire:\n") +
+                         path);
+        return CommandOutcome::Failed;
+    }
+    // Nothing changes before the chosen file has replaced the working file whole.
+    const Result copied = CopyWholeFile(path, m_workingFile.Path());
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    m_log.DeleteAllRows();
+    LoadWorkingFile();
+    SetOpenLog(path);
+    m_context.recentFiles.Add(path);
+    (void)m_context.recentFiles.Save(*m_context.store);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::Save()
+{
+    if (m_context.settings.openLogPath.isEmpty()) {
+        return SaveAs();
+    }
+    if (!CatchUpWorkingFile()) {
+        return CommandOutcome::Failed;
+    }
+    const Result copied = CopyWholeFile(m_workingFile.Path(), m_context.settings.openLogPath);
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    m_context.settings.logModified = false;
+    (void)m_context.store->WriteSetting(keys::kModified, 0);
+    m_prompter.Information(QStringLiteral("Log salvato con successo"));
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::SaveAs()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = QStringLiteral("Salva il log corrente");
+    request.filter = kLogFilter;
+    request.defaultSuffix = kLogSuffix;
+    request.mustExist = true;  // ask before replacing an existing file
+    const std::optional<QString> path = m_prompter.ChooseFile(request);
+    if (!path) {
+        return CommandOutcome::Cancelled;
+    }
+    if (IsProgramFile(m_context.programFolder, *path)) {
+        m_prompter.Error(QStringLiteral("Non si può salvare il log su un file del programma:\n") +
+                         *path + QStringLiteral("\n\nScegliere un altro nome."));
+        return CommandOutcome::Failed;
+    }
+    if (!CatchUpWorkingFile()) {
+        return CommandOutcome::Failed;
+    }
+    const Result copied = CopyWholeFile(m_workingFile.Path(), *path);
+    if (!copied) {
+        m_prompter.Error(copied.message());
+        return CommandOutcome::Failed;
+    }
+    SetOpenLog(*path);
+    return CommandOutcome::Done;
+}
+
+SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool switchConfirmed)
+{
+    const bool swl = IsSwlCategory(summary.category);
+    const bool switching = swl != m_log.IsSwl();
+    if (switching && m_log.RowCount() > 0 && !switchConfirmed &&
+        !m_prompter.AskYesNo(QStringLiteral("Richiesta conferma"),
+                             ModeSwitchQuestionText(swl, m_log.RowCount()))) {
+        return SummaryOutcome::Cancelled;
+    }
+    const bool headerChanged = !(summary == m_context.summary);
+    m_context.summary = summary;
+    (void)WriteSummaryData(*m_context.store, summary);
+
+    if (switching) {
+        m_context.swlMode = swl;
+        if (swl) {
+            m_log.SetSwlColumns();
+        } else {
+            m_log.SetQsoColumns();
+        }
+        m_tables.Clear();
+        m_context.settings.openLogPath.clear();
+        m_context.settings.openLogName.clear();
+        m_context.settings.logModified = false;
+        (void)m_context.store->WriteSetting(keys::kOpenLogPath, QString());
+        (void)m_context.store->WriteSetting(keys::kOpenLogName, QString());
+    } else if (headerChanged) {
+        m_context.settings.logModified = true;
+    }
+    (void)m_context.store->WriteSetting(keys::kModified, m_context.settings.logModified ? 1 : 0);
+    const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
+    if (!written) {
+        m_prompter.Error(written.message());
+    }
+    return switching ? SummaryOutcome::LayoutSwitched : SummaryOutcome::Applied;
+}
+
+QString LogCommands::ModeSwitchQuestionText(bool toSwl, int rowCount)
+{
+    if (toSwl) {
+        return QStringLiteral(
+                   "Attenzione!\nCon la categoria SWL il log passa dal modo QSO al modo "
+                   "SWL\ne i %1 QSO del log attuale vengono tolti dal log in uso.\n\n"
+                   "Vuoi continuare comunque?")
+            .arg(rowCount);
+    }
+    return QStringLiteral(
+               "Attenzione!\nLasciando la categoria SWL il log passa dal modo SWL al "
+               "modo QSO\ne i %1 ascolti del log attuale vengono tolti dal log in "
+               "uso.\n\nVuoi continuare comunque?")
+        .arg(rowCount);
+}
+
+bool LogCommands::CatchUpWorkingFile()
+{
+    const Result caughtUp = m_workingFile.CatchUp(m_log, m_context.summary);
+    if (!caughtUp) {
+        m_prompter.Error(caughtUp.message());
+    }
+    return caughtUp.ok();
+}
+
+bool LogCommands::LoadWorkingFile()
+{
+    return m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_tables, m_context.provinces,
+                                         m_prompter);
+}
+
+void LogCommands::SetOpenLog(const QString& path)
+{
+    m_context.settings.openLogPath = path;
+    m_context.settings.openLogName = FileNamePart(path);
+    m_context.settings.logModified = false;
+    (void)m_context.store->WriteSetting(keys::kOpenLogPath, path);
+    (void)m_context.store->WriteSetting(keys::kOpenLogName, m_context.settings.openLogName);
+    (void)m_context.store->WriteSetting(keys::kModified, 0);
+}
+
+}  // namespace zelkor

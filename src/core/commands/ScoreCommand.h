@@ -1,0 +1,15 @@
+#pragma once
+// The score as a command: computes it and keeps it as the claimed score, in memory and in the
+// settings. "Mostra punteggio" then shows the table; the exports only read the claimed score.
+
+#include "core/scoring/ComputeScore.h"
+
+namespace zelkor {
+
+struct AppContext;
+
+// Error boxes for ignored rows appear whoever asks. A failed settings write leaves the value in
+// memory, which the exports read, so the command still counts as done.
+ScoreResult RunScoreComputation(AppContext& context, const LogList& log, Prompter& prompter);
+
+}  // namespace zelkor

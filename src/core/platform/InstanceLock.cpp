@@ -1,0 +1,64 @@
+#include "core/platform/InstanceLock.h"
+
+#include "core/platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+
+namespace zelkor {
+namespace {
+
+QString WithTrailingSeparator(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return folder;
+}
+
+}  // namespace
+
+InstanceLock::InstanceLock(const QString& programFolder)
+    : m_folder(WithTrailingSeparator(programFolder)),
+      m_path(m_folder + QLatin1String(kWorkingFileName) + QStringLiteral(".lock")),
+      m_lock(m_path)
+{
+    // No age makes a lock stale: a contest runs for hours, and only a holder that is no longer
+    // running may lose it.
+    m_lock.setStaleLockTime(0);
+}
+
+LockOutcome InstanceLock::TryLock()
+{
+    if (m_lock.isLocked() || m_lock.tryLock(0)) {
+        return LockOutcome::Acquired;
+    }
+    if (m_lock.error() != QLockFile::LockFailedError) {
+        return LockOutcome::Unavailable;
+    }
+    // Two leftovers Qt never takes for stale once age does not count: a lock file whose contents
+    // never reached the disk, and one naming our own process id, which a crashed run can leave
+    // behind when ids start again (a fresh boot, a container). A live holder keeps a system lock
+    // on its file, so removing it fails whenever the holder is in fact running.
+    qint64 holder = 0;
+    const bool readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+    if ((!readable || holder == QCoreApplication::applicationPid()) &&
+        m_lock.removeStaleLockFile() && m_lock.tryLock(0)) {
+        return LockOutcome::Acquired;
+    }
+    return LockOutcome::HeldElsewhere;
+}
+
+void InstanceLock::Unlock()
+{
+    m_lock.unlock();
+}
+
+QString InstanceLock::HeldElsewhereText() const
+{
+    return QStringLiteral(
+               "Il log in questa cartella è già aperto in un altro Zelkor in "
+               "esecuzione:\n") +
+           m_folder + QStringLiteral("\n\nChiudere l'altro Zelkor prima di avviarne uno nuovo.");
+}
+
+}  // namespace zelkor

@@ -1,0 +1,53 @@
+#pragma once
+// The stations heard in an SWL log, one record per callsign, kept in ascending byte order of
+// callsign so that a station is found by binary search while the operator types.
+
+#include "core/worked/StationRecord.h"
+
+#include <string_view>
+#include <vector>
+
+namespace zelkor {
+
+// Where a callsign is: its record's position, or the position where its record belongs.
+struct StationLookup {
+    bool found = false;
+    int position = 0;
+
+    bool operator==(const StationLookup& other) const = default;
+};
+
+class StationList {
+public:
+    StationLookup FindStation(std::string_view callsign) const;
+
+    int Size() const { return static_cast<int>(m_records.size()); }
+    bool IsEmpty() const { return m_records.empty(); }
+    // An empty record for a position outside the list.
+    const StationRecord& At(int position) const;
+    const std::vector<StationRecord>& Records() const { return m_records; }
+
+    // Puts a new record at the position FindStation gave. A position that no longer fits (the
+    // list has changed since, or the callsign has a record by now) is not trusted: the record is
+    // then stored by its callsign, so the order and the one-record-per-callsign rule always hold.
+    void InsertStation(int position, StationRecord record);
+    // Replaces the record at a position FindStation gave, with the same caution as InsertStation.
+    void ReplaceStation(int position, StationRecord record);
+    // Replaces the record FindStation found, or inserts a new one where it said the callsign
+    // belongs, with the same caution as InsertStation.
+    void StoreStationAt(const StationLookup& where, StationRecord record);
+    // Replaces the record with the same callsign; false, and nothing changes, if there is none.
+    bool UpdateStation(StationRecord record);
+    // Looks the callsign up again and replaces its record or inserts a new one. Entries that kept
+    // a record since before the list changed store it this way, since their positions are stale.
+    void StoreStation(StationRecord record);
+
+    void Clear() { m_records.clear(); }
+
+private:
+    bool BelongsAt(int position, std::string_view callsign) const;
+
+    std::vector<StationRecord> m_records;
+};
+
+}  // namespace zelkor
