@@ -75,6 +75,17 @@ bool StationList::UpdateStation(StationRecord record)
     return true;
 }
 
+void StationList::Assign(std::vector<StationRecord> records)
+{
+    const auto before = [](const StationRecord& a, const StationRecord& b) {
+        return CompareBytes(a.callsign, b.callsign) < 0;
+    };
+    if (!std::is_sorted(records.begin(), records.end(), before)) {
+        std::sort(records.begin(), records.end(), before);
+    }
+    m_records = std::move(records);
+}
+
 void StationList::StoreStation(StationRecord record)
 {
     const StationLookup lookup = FindStation(record.callsign);

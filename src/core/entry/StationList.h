@@ -42,6 +42,11 @@ public:
     // a record since before the list changed store it this way, since their positions are stale.
     void StoreStation(StationRecord record);
 
+    // Takes a whole list at once, as a rebuild makes it: one record per callsign, in any order;
+    // they are put in order here. Cheaper than storing a station at a time, which moves every
+    // record after it.
+    void Assign(std::vector<StationRecord> records);
+
     void Clear() { m_records.clear(); }
 
 private:

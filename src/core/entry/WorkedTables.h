@@ -27,13 +27,16 @@ public:
     void AddRowToWorkedTables(const LogList& log, int row,
                               CallerProvinceRule rule = CallerProvinceRule::Replace);
     // Clears the province table, empties the station list of an SWL log, then accounts every row
-    // from the first to the last.
-    void RebuildWorkedTables(const LogList& log);
+    // from the first to the last. The result is what AddRowToWorkedTables gives row after row,
+    // but the station list is built whole instead of by inserting one station at a time.
+    void RebuildWorkedTables(const LogList& log,
+                             CallerProvinceRule rule = CallerProvinceRule::Replace);
     void Clear();
 
 private:
     void AddHeardStations(const LogList& log, int row, int bandIndex, int modeRow,
                           CallerProvinceRule rule);
+    void RebuildStationList(const LogList& log, CallerProvinceRule rule);
 
     ProvinceWorkedTable m_provinces;
     StationList m_stations;

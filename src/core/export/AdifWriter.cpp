@@ -103,7 +103,7 @@ void AppendRecord(std::string& out, const LogList& log, int row)
 {
     static_assert(int{QsoColumn::Callsign} == int{SwlColumn::CallingCallsign} &&
                   int{QsoColumn::ReportSent} == int{SwlColumn::Report});
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
 
     // yyyymmdd from dd.mm.yyyy; a short date gives short pieces, and its tag says so.
     const std::string_view date = cell(QsoColumn::Date);
@@ -116,7 +116,7 @@ void AppendRecord(std::string& out, const LogList& log, int row)
         dateLength += piece.size();
     }
 
-    const std::string& band = cell(QsoColumn::Band);
+    const std::string_view band = cell(QsoColumn::Band);
     AppendField(out, "QSO_DATE", std::string_view(adifDate, dateLength));
     AppendField(out, "TIME_ON", cell(QsoColumn::Time));
     AppendField(out, "BAND", AdifBand(band));

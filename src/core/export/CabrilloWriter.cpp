@@ -106,7 +106,7 @@ void AppendQsoLine(std::string& line, const LogList& log, int row, const Summary
                   int{QsoColumn::Time} == int{SwlColumn::Time} &&
                   int{QsoColumn::Band} == int{SwlColumn::Band} &&
                   int{QsoColumn::Mode} == int{SwlColumn::Mode});
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
 
     line.append("QSO: ");
     line.append(CabrilloFrequency(cell(QsoColumn::Band)));

@@ -15,7 +15,7 @@ constexpr std::size_t kLineCapacity = 88;
 
 void AppendLine(std::string& out, const LogList& log, int row)
 {
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
     const std::string_view date = cell(QsoColumn::Date);
     const std::string_view time = cell(QsoColumn::Time);
     const bool psk31 = cell(QsoColumn::Mode) == kPsk31;

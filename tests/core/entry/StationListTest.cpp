@@ -68,6 +68,19 @@ TEST(StationListTest, KeepsUnsignedByteOrderAndFindsEveryStation)
     EXPECT_EQ(list.FindStation("\xFF"), (StationLookup{false, 5}));
 }
 
+TEST(StationListTest, AWholeListTakenAtOnceIsPutInByteOrder)
+{
+    StationList list;
+    InsertAll(list, {"I9OLD"});
+    list.Assign({Station("IK0ABC/P", "RM"), Station(kHighByteCall), Station("I2XYZ", "MI"),
+                 Station("IK0ABC"), Station("4X4AA")});
+
+    EXPECT_EQ(Callsigns(list),
+              (std::vector<std::string>{"4X4AA", "I2XYZ", "IK0ABC", "IK0ABC/P", kHighByteCall}));
+    EXPECT_EQ(list.At(list.FindStation("I2XYZ").position).province, "MI");
+    EXPECT_FALSE(list.FindStation("I9OLD").found);
+}
+
 TEST(StationListTest, StalePositionsAreNotTrusted)
 {
     StationList list;

@@ -102,10 +102,10 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
 
         std::set<std::string> loaded;
         for (int row = 0; row < log.RowCount(); ++row) {
-            const std::string& key = log.Cell(row, QsoColumn::Callsign);
+            const std::string key(log.Cell(row, QsoColumn::Callsign));
             std::vector<std::string> cells;
             for (int column = QsoColumn::Date; column <= QsoColumn::ProvinceCode; ++column) {
-                cells.push_back(log.Cell(row, column));
+                cells.emplace_back(log.Cell(row, column));
             }
             ASSERT_EQ(cells, crash::RowCells(key)) << "row " << row << " came through damaged";
             EXPECT_TRUE(loaded.insert(key).second) << key << " loaded twice";
