@@ -4,10 +4,13 @@
 #include "log/LogList.h"
 #include "provinces/ProvinceTable.h"
 
+#include <QBuffer>
 #include <QIODevice>
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -81,18 +84,40 @@ public:
     Line Next()
     {
         Line line;
+        NextInto(line);
+        return line;
+    }
+
+    // The same, into a line whose text's storage is reused: the row loop reads every line this
+    // way, without an allocation per line.
+    void NextInto(Line& line)
+    {
         const std::size_t end = m_bytes.find(kLineFeed, m_position);
         const std::size_t stop = end == std::string_view::npos ? m_bytes.size() : end;
-        line.text = WithoutCarriageReturns(m_bytes.substr(m_position, stop - m_position));
+        line.text.assign(m_bytes.substr(m_position, stop - m_position));
+        if (line.text.find(kCarriageReturn) != std::string::npos) {
+            std::erase(line.text, kCarriageReturn);
+        }
         line.endOfFile = end == std::string_view::npos;
         m_position = line.endOfFile ? m_bytes.size() : end + 1;
-        return line;
     }
 
 private:
     std::string_view m_bytes;
     std::size_t m_position = 0;
 };
+
+// What is left to read; a buffer's bytes are shared rather than copied, which matters for a log
+// of a million rows.
+QByteArray ReadRest(QIODevice& device)
+{
+    if (auto* buffer = qobject_cast<QBuffer*>(&device); buffer != nullptr && buffer->pos() == 0) {
+        QByteArray bytes = buffer->data();
+        buffer->seek(bytes.size());
+        return bytes;
+    }
+    return device.readAll();
+}
 
 // What follows the file's last LF, without CRs: empty when the file ends with a line end.
 std::string UnterminatedLastLine(std::string_view bytes)
@@ -110,36 +135,58 @@ std::string_view TakeField(std::string_view& rest)
     return field;
 }
 
-// Columns 1..n of a row from its line; missing fields stay empty and extra fields are ignored.
-std::vector<std::string> RowCells(std::string_view line, bool swl, const ProvinceTable& provinces)
-{
-    std::vector<std::string> cells(swl ? SwlColumn::Count - 1 : QsoColumn::Count - 1);
-    auto cell = [&cells](int column) -> std::string& { return cells[column - 1]; };
-    std::string_view rest = line;
-    if (swl) {
-        for (int column : kSwlFields) {
-            cell(column) = TakeField(rest);
-        }
-    } else {
-        for (int column : kQsoFields) {
-            const std::string_view field = TakeField(rest);
-            if (column != kOwnProvince) {
-                cell(column) = field;
+// Columns 1..n of a row from its line, as views into the line, into the time kept here and into
+// the province names; missing fields stay empty and extra fields are ignored. Made once per
+// load, so that no row costs an allocation.
+class RowCells {
+public:
+    RowCells(bool swl, const ProvinceTable& provinces) : m_swl(swl)
+    {
+        if (!swl) {
+            for (int index = 0; index < kProvinceSlotCount; ++index) {
+                m_provinceNames[index] = provinces.Name(index);
+                CapitaliseProvinceName(m_provinceNames[index]);
             }
         }
     }
-    // The time sits in the same column in both layouts.
-    std::string& time = cell(QsoColumn::Time);
-    if (time.size() >= kLongTime) {
-        time = time.substr(0, 2) + time.substr(time.size() - 2);
+
+    std::span<const std::string_view> Parse(std::string_view line)
+    {
+        auto cell = [this](int column) -> std::string_view& { return m_cells[column - 1]; };
+        std::string_view rest = line;
+        if (m_swl) {
+            for (int column : kSwlFields) {
+                cell(column) = TakeField(rest);
+            }
+        } else {
+            for (int column : kQsoFields) {
+                const std::string_view field = TakeField(rest);
+                if (column != kOwnProvince) {
+                    cell(column) = field;
+                }
+            }
+        }
+        // The time sits in the same column in both layouts.
+        std::string_view& time = cell(QsoColumn::Time);
+        if (time.size() >= kLongTime) {
+            m_time = {time[0], time[1], time[time.size() - 2], time[time.size() - 1]};
+            time = std::string_view(m_time.data(), m_time.size());
+        }
+        if (!m_swl) {
+            // A name depends only on the code's slot.
+            cell(QsoColumn::ProvinceName) =
+                m_provinceNames[ProvinceIndexOf(cell(QsoColumn::ProvinceCode))];
+        }
+        return {m_cells.data(),
+                static_cast<std::size_t>(m_swl ? SwlColumn::Count - 1 : QsoColumn::Count - 1)};
     }
-    if (!swl) {
-        std::string name = provinces.ProvinceNameOf(cell(QsoColumn::ProvinceCode));
-        CapitaliseProvinceName(name);
-        cell(QsoColumn::ProvinceName) = std::move(name);
-    }
-    return cells;
-}
+
+private:
+    bool m_swl;
+    std::array<std::string_view, QsoColumn::Count - 1> m_cells{};
+    std::array<char, 4> m_time{};
+    std::array<std::string, kProvinceSlotCount> m_provinceNames;
+};
 
 }  // namespace
 
@@ -197,7 +244,7 @@ QByteArray LogFileBytes(const LogList& log, const SummaryData& summary)
 LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
                           SummaryData& summary, WorkedTables& tables)
 {
-    const QByteArray bytes = device.readAll();
+    const QByteArray bytes = ReadRest(device);
     const std::string_view fileBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     LineReader reader(fileBytes);
     tables.Clear();
@@ -222,11 +269,16 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
     }
 
     // A line that the end of the file cut off may be half written, so it is never a row.
-    for (int number = 1; !line.endOfFile; ++number) {
-        log.InsertRow(number - 1, number, RowCells(line.text, swl, provinces));
-        tables.AddRowToWorkedTables(log, number - 1, CallerProvinceRule::KeepExisting);
-        line = reader.Next();
+    {
+        RowCells cells(swl, provinces);
+        LogList::RowBatch rows(log);
+        for (int number = 1; !line.endOfFile; ++number) {
+            rows.Append(number, cells.Parse(line.text));
+            reader.NextInto(line);
+        }
     }
+    // Accounting the rows as they come, in file order, gives the same tables.
+    tables.RebuildWorkedTables(log, CallerProvinceRule::KeepExisting);
 
     LogReadResult result;
     const std::string lastLine = UnterminatedLastLine(fileBytes);
