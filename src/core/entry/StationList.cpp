@@ -3,6 +3,7 @@
 #include "text/Text.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace zelkor {
@@ -77,13 +78,26 @@ bool StationList::UpdateStation(StationRecord record)
 
 void StationList::Assign(std::vector<StationRecord> records)
 {
-    const auto before = [](const StationRecord& a, const StationRecord& b) {
-        return CompareBytes(a.callsign, b.callsign) < 0;
+    // string_view's comparison is memcmp's, which compares unsigned bytes like CompareBytes.
+    const auto before = [](const StationRecord* a, const StationRecord* b) {
+        return std::string_view(a->callsign) < std::string_view(b->callsign);
     };
-    if (!std::is_sorted(records.begin(), records.end(), before)) {
-        std::sort(records.begin(), records.end(), before);
+    // The records are big, so their addresses are sorted and each record moved once.
+    std::vector<StationRecord*> order;
+    order.reserve(records.size());
+    for (StationRecord& record : records) {
+        order.push_back(&record);
     }
-    m_records = std::move(records);
+    if (std::is_sorted(order.begin(), order.end(), before)) {
+        m_records = std::move(records);
+        return;
+    }
+    std::sort(order.begin(), order.end(), before);
+    m_records.clear();
+    m_records.reserve(records.size());
+    for (StationRecord* record : order) {
+        m_records.push_back(std::move(*record));
+    }
 }
 
 void StationList::StoreStation(StationRecord record)

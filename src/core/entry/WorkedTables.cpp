@@ -1,9 +1,9 @@
 #include "entry/WorkedTables.h"
 
 #include "log/LogList.h"
-#include "text/Text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,11 +91,31 @@ void WorkedTables::RebuildStationList(const LogList& log, CallerProvinceRule rul
     // station of a row that marks something. Sorted by callsign and then by sequence, each
     // station's appearances come together in log order, the caller of a row before its
     // answerer, so that each record is made in one go, exactly as row-by-row accounting
-    // would leave it.
+    // would leave it, without a sorted list that every new station would shift.
     struct Appearance {
+        // The first eight bytes, big-endian and zero-filled: most comparisons end here, without
+        // a look at the row's bytes, which lie anywhere in the log.
+        std::uint64_t prefix;
         std::string_view callsign;
         int sequence;
+
+        bool SameCallsign(const Appearance& other) const
+        {
+            return prefix == other.prefix && callsign.size() == other.callsign.size() &&
+                   (callsign.size() <= 8 || callsign == other.callsign);
+        }
     };
+    const auto prefixOf = [](std::string_view callsign) {
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < 8; ++i) {
+            prefix = (prefix << 8) |
+                     (i < callsign.size() ? static_cast<unsigned char>(callsign[i]) : 0U);
+        }
+        return prefix;
+    };
+    // Band index and mode row of each row, 4 x band + mode, or kNoMark.
+    constexpr std::uint8_t kNoMark = 0xFF;
+    std::vector<std::uint8_t> marks(static_cast<std::size_t>(log.RowCount()), kNoMark);
     std::vector<Appearance> appearances;
     appearances.reserve(static_cast<std::size_t>(log.RowCount()) * 2);
     for (int row = 0; row < log.RowCount(); ++row) {
@@ -103,33 +123,52 @@ void WorkedTables::RebuildStationList(const LogList& log, CallerProvinceRule rul
         if (!modeRow) {
             continue;
         }
+        const int bandIndex = BandIndexFromText(log.Cell(row, SwlColumn::Band));
+        marks[static_cast<std::size_t>(row)] = static_cast<std::uint8_t>(4 * bandIndex + *modeRow);
         m_provinces.MarkProvinceWorked(ProvinceIndexOf(log.Cell(row, SwlColumn::ProvinceCode)),
-                                       *modeRow,
-                                       BandBit(BandIndexFromText(log.Cell(row, SwlColumn::Band))));
-        appearances.push_back({log.Cell(row, SwlColumn::CallingCallsign), 2 * row});
-        appearances.push_back({log.Cell(row, SwlColumn::AnsweringCallsign), 2 * row + 1});
+                                       *modeRow, BandBit(bandIndex));
+        for (const int role : {0, 1}) {
+            const std::string_view callsign = log.Cell(
+                row, role == 0 ? SwlColumn::CallingCallsign : SwlColumn::AnsweringCallsign);
+            appearances.push_back({prefixOf(callsign), callsign, 2 * row + role});
+        }
     }
+    // string_view compares like memcmp, on unsigned bytes, as CompareBytes does.
     std::sort(appearances.begin(), appearances.end(), [](const Appearance& a, const Appearance& b) {
-        const int byCallsign = CompareBytes(a.callsign, b.callsign);
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        const int byCallsign = a.callsign.compare(b.callsign);
         return byCallsign != 0 ? byCallsign < 0 : a.sequence < b.sequence;
     });
 
     std::vector<StationRecord> records;
     for (std::size_t first = 0; first < appearances.size();) {
         StationRecord record = NewStation(appearances[first].callsign);
+        // The province is read from the row only where it can decide: the last calling row
+        // under the live rule, the calling rows up to the first with a province under the
+        // loader's.
+        int provinceRow = -1;
         std::size_t next = first;
-        for (; next < appearances.size() && appearances[next].callsign == record.callsign; ++next) {
+        for (; next < appearances.size() && appearances[next].SameCallsign(appearances[first]);
+             ++next) {
             const int row = appearances[next].sequence / 2;
-            const int bandIndex = BandIndexFromText(log.Cell(row, SwlColumn::Band));
-            const int modeRow = *ModeRowFromText(log.Cell(row, SwlColumn::Mode));
+            const std::uint8_t mark = marks[static_cast<std::size_t>(row)];
+            const int bandIndex = mark / 4;
+            const int modeRow = mark % 4;
             if (appearances[next].sequence % 2 == 1) {
                 record.RaiseAnswerCount(bandIndex, modeRow);
                 continue;
             }
             record.MarkCaller(bandIndex, modeRow);
-            if (rule == CallerProvinceRule::Replace || record.province.empty()) {
+            if (rule == CallerProvinceRule::Replace) {
+                provinceRow = row;
+            } else if (record.province.empty()) {
                 record.province = log.Cell(row, SwlColumn::ProvinceCode);
             }
+        }
+        if (provinceRow >= 0) {
+            record.province = log.Cell(provinceRow, SwlColumn::ProvinceCode);
         }
         records.push_back(std::move(record));
         first = next;
