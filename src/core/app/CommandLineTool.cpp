@@ -2,7 +2,6 @@
 
 #include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
-#include "entry/WorkedTables.h"
 #include "export/ExportCommands.h"
 #include "export/ExportFile.h"
 #include "log/LogFile.h"
@@ -131,9 +130,8 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
     buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
     loaded.summary = setup.settingsSummary;
-    WorkedTables tables;
-    const LogReadResult read =
-        ReadLogFile(buffer, loaded.provinces, loaded.log, loaded.summary, tables);
+    // Score and exports read the rows alone: no worked tables.
+    const LogReadResult read = ReadLogFile(buffer, loaded.provinces, loaded.log, loaded.summary);
     if (read.incompleteLastLine && !read.incompleteLine.isEmpty()) {
         prompter.Warning(QStringLiteral("L'ultima riga del log è incompleta (manca il ritorno a "
                                         "capo finale) e non è stata letta:\n") +

@@ -164,13 +164,20 @@ std::string AdifRecordLine(const LogList& log, int row)
 QByteArray AdifBytes(const LogList& log, const SummaryData& summary, const ProvinceTable& provinces,
                      int score)
 {
+    // Written straight into the bytes handed back, a record at a time through one buffer, so
+    // that a long log is never held twice.
     std::string text;
-    text.reserve(1024 + static_cast<std::size_t>(log.RowCount()) * kRecordCapacity);
     AppendHeader(text, summary, provinces, score);
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(text.size()) +
+                  static_cast<qsizetype>(log.RowCount()) * static_cast<qsizetype>(kRecordCapacity));
+    bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     for (int row = 0; row < log.RowCount(); ++row) {
+        text.clear();
         AppendRecord(text, log, row);
+        bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     }
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return bytes;
 }
 
 }  // namespace zelkor

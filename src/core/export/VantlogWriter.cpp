@@ -62,12 +62,17 @@ std::string VantlogLine(const LogList& log, int row)
 
 QByteArray VantlogTextBytes(const LogList& log)
 {
-    std::string text;
-    text.reserve(static_cast<std::size_t>(log.RowCount()) * kLineCapacity);
+    // Written straight into the bytes handed back, a line at a time through one buffer, so
+    // that a long log is never held twice.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(log.RowCount()) * static_cast<qsizetype>(kLineCapacity));
+    std::string line;
     for (int row = 0; row < log.RowCount(); ++row) {
-        AppendLine(text, log, row);
+        line.clear();
+        AppendLine(line, log, row);
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     }
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return bytes;
 }
 
 }  // namespace zelkor

@@ -57,8 +57,11 @@ constexpr std::size_t kLongTime = 5;
 // No escaping exists in the format, so a byte that would end a field or a line can't be kept.
 void AppendBlanked(std::string& out, std::string_view value, std::string_view forbidden)
 {
-    for (char c : value) {
-        out.push_back(forbidden.find(c) == std::string_view::npos ? c : ' ');
+    const std::size_t start = out.size();
+    out.append(value);
+    for (std::size_t at = out.find_first_of(forbidden, start); at != std::string::npos;
+         at = out.find_first_of(forbidden, at + 1)) {
+        out[at] = ' ';
     }
 }
 
@@ -75,6 +78,11 @@ struct Line {
     bool endOfFile = false;
 };
 
+struct LineView {
+    std::string_view text;
+    bool endOfFile = false;
+};
+
 // Splits the file into lines: CR is dropped wherever it stands, LF ends a line. A line is read
 // whole however long it is, so that a long line stays one row.
 class LineReader {
@@ -83,20 +91,27 @@ public:
 
     Line Next()
     {
-        Line line;
-        NextInto(line);
-        return line;
+        LineView view;
+        NextView(view);
+        return {std::string(view.text), view.endOfFile};
     }
 
-    // The same, into a line whose text's storage is reused: the row loop reads every line this
-    // way, without an allocation per line.
-    void NextInto(Line& line)
+    // The same as a view into the file, or into a buffer of the reader's own when a CR has to
+    // go from inside the line; valid until the next read. The row loop reads every line this
+    // way, without copying it.
+    void NextView(LineView& line)
     {
         const std::size_t end = m_bytes.find(kLineFeed, m_position);
         const std::size_t stop = end == std::string_view::npos ? m_bytes.size() : end;
-        line.text.assign(m_bytes.substr(m_position, stop - m_position));
-        if (line.text.find(kCarriageReturn) != std::string::npos) {
-            std::erase(line.text, kCarriageReturn);
+        const std::string_view whole = m_bytes.substr(m_position, stop - m_position);
+        line.text = whole;
+        if (line.text.ends_with(kCarriageReturn)) {
+            line.text.remove_suffix(1);
+        }
+        if (line.text.find(kCarriageReturn) != std::string_view::npos) {
+            m_withoutCarriageReturns.assign(whole);
+            std::erase(m_withoutCarriageReturns, kCarriageReturn);
+            line.text = m_withoutCarriageReturns;
         }
         line.endOfFile = end == std::string_view::npos;
         m_position = line.endOfFile ? m_bytes.size() : end + 1;
@@ -105,6 +120,7 @@ public:
 private:
     std::string_view m_bytes;
     std::size_t m_position = 0;
+    std::string m_withoutCarriageReturns;
 };
 
 // What is left to read; a buffer's bytes are shared rather than copied, which matters for a log
@@ -128,10 +144,15 @@ std::string UnterminatedLastLine(std::string_view bytes)
 }
 
 // Takes the text up to the next '^' (or the end), then drops it and the one character after it.
+// Fields are short: a plain loop beats a library search call per field.
 std::string_view TakeField(std::string_view& rest)
 {
-    const std::string_view field = rest.substr(0, rest.find(kSeparator));
-    rest.remove_prefix(std::min(rest.size(), field.size() + 1));
+    std::size_t length = 0;
+    while (length < rest.size() && rest[length] != kSeparator) {
+        ++length;
+    }
+    const std::string_view field = rest.substr(0, length);
+    rest.remove_prefix(std::min(rest.size(), length + 1));
     return field;
 }
 
@@ -211,9 +232,10 @@ QByteArray WriteLogHeader(bool swl, const SummaryData& summary)
     return QByteArray(header.data(), static_cast<qsizetype>(header.size()));
 }
 
-std::string RowLine(const LogList& log, int row, const SummaryData& summary)
+namespace {
+
+void AppendRowLine(std::string& line, const LogList& log, int row, const SummaryData& summary)
 {
-    std::string line;
     auto appendField = [&line](std::string_view value) {
         AppendBlanked(line, value, "^\r\n");
         line += kSeparator;
@@ -228,26 +250,43 @@ std::string RowLine(const LogList& log, int row, const SummaryData& summary)
         }
     }
     line += kLineEnd;
+}
+
+}  // namespace
+
+std::string RowLine(const LogList& log, int row, const SummaryData& summary)
+{
+    std::string line;
+    AppendRowLine(line, log, row, summary);
     return line;
 }
 
 QByteArray LogFileBytes(const LogList& log, const SummaryData& summary)
 {
     QByteArray bytes = WriteLogHeader(log.IsSwl(), summary);
+    // About the size of a usual line, so that the text grows in few steps.
+    bytes.reserve(bytes.size() + static_cast<qsizetype>(log.RowCount()) * 48);
+    std::string line;
     for (int row = 0; row < log.RowCount(); ++row) {
-        const std::string line = RowLine(log, row, summary);
+        line.clear();
+        AppendRowLine(line, log, row, summary);
         bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     }
     return bytes;
 }
 
-LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
-                          SummaryData& summary, WorkedTables& tables)
+namespace {
+
+// Reads the rows, and accounts them in the tables when there are any.
+LogReadResult ReadLog(QIODevice& device, const ProvinceTable& provinces, LogList& log,
+                      SummaryData& summary, WorkedTables* tables)
 {
     const QByteArray bytes = ReadRest(device);
     const std::string_view fileBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     LineReader reader(fileBytes);
-    tables.Clear();
+    if (tables != nullptr) {
+        tables->Clear();
+    }
 
     Line line = reader.Next();
     bool swl = false;
@@ -272,13 +311,17 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
     {
         RowCells cells(swl, provinces);
         LogList::RowBatch rows(log);
-        for (int number = 1; !line.endOfFile; ++number) {
-            rows.Append(number, cells.Parse(line.text));
-            reader.NextInto(line);
+        // The first row line came with the header; the others are read in place.
+        LineView row{line.text, line.endOfFile};
+        for (int number = 1; !row.endOfFile; ++number) {
+            rows.Append(number, cells.Parse(row.text));
+            reader.NextView(row);
         }
     }
     // Accounting the rows as they come, in file order, gives the same tables.
-    tables.RebuildWorkedTables(log, CallerProvinceRule::KeepExisting);
+    if (tables != nullptr) {
+        tables->RebuildWorkedTables(log, CallerProvinceRule::KeepExisting);
+    }
 
     LogReadResult result;
     const std::string lastLine = UnterminatedLastLine(fileBytes);
@@ -288,6 +331,20 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
             QByteArray(lastLine.data(), static_cast<qsizetype>(lastLine.size()));
     }
     return result;
+}
+
+}  // namespace
+
+LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
+                          SummaryData& summary, WorkedTables& tables)
+{
+    return ReadLog(device, provinces, log, summary, &tables);
+}
+
+LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
+                          SummaryData& summary)
+{
+    return ReadLog(device, provinces, log, summary, nullptr);
 }
 
 }  // namespace zelkor

@@ -49,5 +49,8 @@ struct LogReadResult {
 // stays as it was.
 LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
                           SummaryData& summary, WorkedTables& tables);
+// The same without the worked tables, for readers of the rows alone (the command line).
+LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
+                          SummaryData& summary);
 
 }  // namespace zelkor
