@@ -451,5 +451,32 @@ TEST(LogFileTest, SwlCallingStationKeepsTheProvinceItWasFirstReadWith)
     EXPECT_EQ(read.tables.Stations().Records(), expected);
 }
 
+// The rows reach the views as one change, however many there are, and a reader of the rows
+// alone gets the same rows and leaves any tables as they were.
+TEST(LogFileTest, RowsArriveAsOneChangeAndReadTheSameWithoutTables)
+{
+    const QByteArray bytes = test::ReadTestData("log-swl.zelk");
+    const ReadLog withTables(bytes);
+
+    LogList log;
+    log.SetSwlColumns();
+    std::vector<std::string> events;
+    QObject::connect(&log, &LogList::rowsAboutToBeReset, [&] { events.push_back("aboutToReset"); });
+    QObject::connect(&log, &LogList::rowsReset,
+                     [&] { events.push_back("reset " + std::to_string(log.RowCount())); });
+    QObject::connect(&log, &LogList::rowInserted, [&] { events.push_back("inserted"); });
+    SummaryData summary;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ReadLogFile(buffer, Provinces(), log, summary);
+
+    ASSERT_GT(withTables.log.RowCount(), 1);
+    EXPECT_EQ(Rows(log), Rows(withTables.log));
+    EXPECT_EQ(summary, withTables.summary);
+    EXPECT_EQ(events, (std::vector<std::string>{"aboutToReset",
+                                                "reset " + std::to_string(log.RowCount())}));
+}
+
 }  // namespace
 }  // namespace zelkor
