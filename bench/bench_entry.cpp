@@ -84,6 +84,21 @@ void BM_BandChange(benchmark::State& state)
 }
 BENCHMARK(BM_BandChange)->Apply(QsoAndSwl);
 
+// The band list reports a choice of the band already chosen too; the store holds it already.
+void BM_BandChosenAgain(benchmark::State& state)
+{
+    EntryFixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    fixture.row.SetFieldText(EntryField::Callsign, fixture.knownCallsign);
+    fixture.row.OnFocusMoved(EntryField::ReportSent);
+    fixture.row.OnBandChosen(1);
+    for (auto _ : state) {
+        fixture.row.OnBandChosen(1);
+        benchmark::DoNotOptimize(fixture.row.DupShown());
+    }
+    SetRows(state);
+}
+BENCHMARK(BM_BandChosenAgain)->Apply(QsoAndSwl);
+
 void BM_ModeChange(benchmark::State& state)
 {
     EntryFixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
