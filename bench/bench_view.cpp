@@ -6,14 +6,17 @@
 #include "BenchLogs.h"
 
 #include "app/AppContext.h"
+#include "app/Startup.h"
 #include "entry/WorkedTables.h"
 #include "log/LogEditing.h"
 #include "log/LogFile.h"
 #include "log/LogTableView.h"
 #include "log/WorkingFile.h"
+#include "mainwindow/CVelsadDlg.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
 
@@ -124,6 +127,44 @@ void BM_ViewAppendRow(benchmark::State& state)
     SetRows(state);
 }
 BENCHMARK(BM_ViewAppendRow)->Apply(QsoAndSwl);
+
+// The main window from its construction (which loads the working file) until it is shown and
+// painted: what the operator waits for once the splash has gone.
+void BM_WindowStart(benchmark::State& state)
+{
+    const int shape = static_cast<int>(state.range(1));
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(ZELKOR_SHIPPED_PROVINCES),
+                folder.filePath(QStringLiteral("_prov.cod")));
+    QFile workingFile(folder.filePath(QStringLiteral("_ult.zelk")));
+    if (!workingFile.open(QIODevice::WriteOnly) ||
+        workingFile.write(FileBytes(static_cast<int>(state.range(0)), shape)) < 0) {
+        state.SkipWithError("working file not written");
+        return;
+    }
+    workingFile.close();
+    YesPrompter prompter;
+    for (auto _ : state) {
+        state.PauseTiming();
+        AppContext context;
+        StartupInputs inputs;
+        inputs.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
+        inputs.executableFolder = folder.path();
+        inputs.userDataFolder = folder.path();
+        RunStartup(context, std::move(inputs), prompter);
+        state.ResumeTiming();
+        {
+            CVelsadDlg window(context, prompter);
+            window.show();
+            Settle(window);
+            state.PauseTiming();
+        }
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    SetRows(state);
+}
+BENCHMARK(BM_WindowStart)->Args({0, kQso})->Apply(AllShapes);
 
 }  // namespace
 

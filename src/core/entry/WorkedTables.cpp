@@ -93,29 +93,40 @@ void WorkedTables::RebuildStationList(const LogList& log, CallerProvinceRule rul
     // answerer, so that each record is made in one go, exactly as row-by-row accounting
     // would leave it, without a sorted list that every new station would shift.
     struct Appearance {
-        // The first eight bytes, big-endian and zero-filled: most comparisons end here, without
-        // a look at the row's bytes, which lie anywhere in the log.
+        // The first eight bytes, big-endian and zero-filled. With the length they order and
+        // tell apart every callsign of up to eight bytes without a look at the row's bytes,
+        // which lie anywhere in the log.
         std::uint64_t prefix;
-        std::string_view callsign;
-        int sequence;
-
-        bool SameCallsign(const Appearance& other) const
-        {
-            return prefix == other.prefix && callsign.size() == other.callsign.size() &&
-                   (callsign.size() <= 8 || callsign == other.callsign);
+        std::uint32_t sequence;
+        std::uint32_t length;
+    };
+    const auto callsignOf = [&log](const Appearance& a) {
+        return log.Cell(static_cast<int>(a.sequence / 2), a.sequence % 2 == 0
+                                                              ? SwlColumn::CallingCallsign
+                                                              : SwlColumn::AnsweringCallsign);
+    };
+    constexpr std::uint32_t kPrefixLength = 8;
+    // string_view compares like memcmp, on unsigned bytes, as CompareBytes does.
+    const auto compareCallsigns = [&callsignOf](const Appearance& a, const Appearance& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix ? -1 : 1;
         }
+        if (a.length <= kPrefixLength && b.length <= kPrefixLength) {
+            // Past the prefix both are zero-filled: the shorter text comes first.
+            return a.length == b.length ? 0 : (a.length < b.length ? -1 : 1);
+        }
+        return callsignOf(a).compare(callsignOf(b));
     };
     const auto prefixOf = [](std::string_view callsign) {
         std::uint64_t prefix = 0;
-        for (std::size_t i = 0; i < 8; ++i) {
+        for (std::size_t i = 0; i < kPrefixLength; ++i) {
             prefix = (prefix << 8) |
                      (i < callsign.size() ? static_cast<unsigned char>(callsign[i]) : 0U);
         }
         return prefix;
     };
-    // Band index and mode row of each row, 4 x band + mode, or kNoMark.
-    constexpr std::uint8_t kNoMark = 0xFF;
-    std::vector<std::uint8_t> marks(static_cast<std::size_t>(log.RowCount()), kNoMark);
+    // Band index and mode row of each row, 4 x band + mode.
+    std::vector<std::uint8_t> marks(static_cast<std::size_t>(log.RowCount()), 0);
     std::vector<Appearance> appearances;
     appearances.reserve(static_cast<std::size_t>(log.RowCount()) * 2);
     for (int row = 0; row < log.RowCount(); ++row) {
@@ -130,29 +141,33 @@ void WorkedTables::RebuildStationList(const LogList& log, CallerProvinceRule rul
         for (const int role : {0, 1}) {
             const std::string_view callsign = log.Cell(
                 row, role == 0 ? SwlColumn::CallingCallsign : SwlColumn::AnsweringCallsign);
-            appearances.push_back({prefixOf(callsign), callsign, 2 * row + role});
+            appearances.push_back({prefixOf(callsign), static_cast<std::uint32_t>(2 * row + role),
+                                   static_cast<std::uint32_t>(callsign.size())});
         }
     }
-    // string_view compares like memcmp, on unsigned bytes, as CompareBytes does.
-    std::sort(appearances.begin(), appearances.end(), [](const Appearance& a, const Appearance& b) {
-        if (a.prefix != b.prefix) {
-            return a.prefix < b.prefix;
-        }
-        const int byCallsign = a.callsign.compare(b.callsign);
-        return byCallsign != 0 ? byCallsign < 0 : a.sequence < b.sequence;
-    });
+    std::sort(appearances.begin(), appearances.end(),
+              [&compareCallsigns](const Appearance& a, const Appearance& b) {
+                  const int byCallsign = compareCallsigns(a, b);
+                  return byCallsign != 0 ? byCallsign < 0 : a.sequence < b.sequence;
+              });
 
+    std::size_t stations = appearances.empty() ? 0 : 1;
+    for (std::size_t i = 1; i < appearances.size(); ++i) {
+        stations += compareCallsigns(appearances[i - 1], appearances[i]) != 0 ? 1 : 0;
+    }
     std::vector<StationRecord> records;
+    records.reserve(stations);
     for (std::size_t first = 0; first < appearances.size();) {
-        StationRecord record = NewStation(appearances[first].callsign);
+        StationRecord record = NewStation(callsignOf(appearances[first]));
         // The province is read from the row only where it can decide: the last calling row
         // under the live rule, the calling rows up to the first with a province under the
         // loader's.
         int provinceRow = -1;
         std::size_t next = first;
-        for (; next < appearances.size() && appearances[next].SameCallsign(appearances[first]);
+        for (; next < appearances.size() &&
+               compareCallsigns(appearances[next], appearances[first]) == 0;
              ++next) {
-            const int row = appearances[next].sequence / 2;
+            const int row = static_cast<int>(appearances[next].sequence / 2);
             const std::uint8_t mark = marks[static_cast<std::size_t>(row)];
             const int bandIndex = mark / 4;
             const int modeRow = mark % 4;
