@@ -100,17 +100,22 @@ void LogList::InsertRow(int index, int number, const std::vector<std::string>& c
 void LogList::InsertRow(int index, int number, std::span<const std::string_view> cells)
 {
     index = std::clamp(index, 0, RowCount());
-    // Selected rows at or after the new one move down with their texts.
-    std::vector<int> selection = m_selectedRows;
-    for (int& selected : selection) {
-        if (selected >= index) {
-            ++selected;
+    // Selected rows at or after the new one move down with their texts; a row added after the
+    // last selected one, as every new contact is, moves nothing.
+    const bool moves = !m_selectedRows.empty() && m_selectedRows.back() >= index;
+    std::vector<int> selection;
+    if (moves) {
+        selection = m_selectedRows;
+        for (int& selected : selection) {
+            if (selected >= index) {
+                ++selected;
+            }
         }
     }
     PrepareRow(number, cells);
     emit rowAboutToBeInserted(index);
     m_rows.Insert(index, m_rowCells);
-    const bool selectionMoved = AdoptSelection(std::move(selection));
+    const bool selectionMoved = moves && AdoptSelection(std::move(selection));
     emit rowInserted(index);
     if (selectionMoved) {
         emit selectionChanged();
