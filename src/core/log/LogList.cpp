@@ -156,14 +156,6 @@ void LogList::CellBatch::SetCell(int row, int column, std::string_view text)
     m_lastRow = std::max(m_lastRow, row);
 }
 
-std::string_view LogList::Cell(int row, int column) const
-{
-    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
-        return {};
-    }
-    return m_rows.Cell(row, column);
-}
-
 void LogList::SetCell(int row, int column, std::string_view text)
 {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {

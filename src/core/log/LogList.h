@@ -96,7 +96,13 @@ public:
     };
 
     // Empty for a cell outside the log. The text stays valid until the log changes.
-    [[nodiscard]] std::string_view Cell(int row, int column) const;
+    [[nodiscard]] std::string_view Cell(int row, int column) const
+    {
+        if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
+            return {};
+        }
+        return m_rows.Cell(row, column);
+    }
     // Ignored for a cell outside the log.
     void SetCell(int row, int column, std::string_view text);
 

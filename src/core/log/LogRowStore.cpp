@@ -61,37 +61,9 @@ void LogRowStore::Reset(int columnCount)
     m_wastedBytes = 0;
 }
 
-std::uint32_t LogRowStore::End(const Row& row, int column) const
-{
-    const char* at = row.bytes + static_cast<std::size_t>(column) * row.offsetWidth;
-    switch (row.offsetWidth) {
-        case 1:
-            return static_cast<unsigned char>(*at);
-        case 2: {
-            std::uint16_t value = 0;
-            std::memcpy(&value, at, sizeof value);
-            return value;
-        }
-        default: {
-            std::uint32_t value = 0;
-            std::memcpy(&value, at, sizeof value);
-            return value;
-        }
-    }
-}
-
 std::size_t LogRowStore::SizeOf(const Row& row) const
 {
     return static_cast<std::size_t>(m_columnCount) * row.offsetWidth + row.textSize;
-}
-
-std::string_view LogRowStore::Cell(int row, int column) const
-{
-    const Row& r = m_rows[static_cast<std::size_t>(row)];
-    const std::uint32_t begin = column == 0 ? 0 : End(r, column - 1);
-    const std::uint32_t end = End(r, column);
-    const char* text = r.bytes + static_cast<std::size_t>(m_columnCount) * r.offsetWidth;
-    return {text + begin, end - begin};
 }
 
 char* LogRowStore::Allocate(std::size_t size)

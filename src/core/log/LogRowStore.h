@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -24,7 +25,14 @@ public:
     [[nodiscard]] int ColumnCount() const { return m_columnCount; }
 
     // Row and column must be inside the store. The view stays valid until the store changes.
-    [[nodiscard]] std::string_view Cell(int row, int column) const;
+    // Inline: every whole-log pass reads its cells through here.
+    [[nodiscard]] std::string_view Cell(int row, int column) const
+    {
+        const Row& r = m_rows[static_cast<std::size_t>(row)];
+        const std::uint32_t begin = column == 0 ? 0 : End(r, column - 1);
+        const char* text = r.bytes + static_cast<std::size_t>(m_columnCount) * r.offsetWidth;
+        return {text + begin, End(r, column) - begin};
+    }
 
     // cells holds exactly ColumnCount() texts; they may point into the store itself.
     void Insert(int index, std::span<const std::string_view> cells);
@@ -51,7 +59,21 @@ private:
         std::uint8_t offsetWidth = 1;
     };
 
-    [[nodiscard]] std::uint32_t End(const Row& row, int column) const;
+    [[nodiscard]] static std::uint32_t End(const Row& row, int column)
+    {
+        const char* at = row.bytes + static_cast<std::size_t>(column) * row.offsetWidth;
+        if (row.offsetWidth == 1) {
+            return static_cast<unsigned char>(*at);
+        }
+        if (row.offsetWidth == 2) {
+            std::uint16_t value = 0;
+            std::memcpy(&value, at, sizeof value);
+            return value;
+        }
+        std::uint32_t value = 0;
+        std::memcpy(&value, at, sizeof value);
+        return value;
+    }
     [[nodiscard]] std::size_t SizeOf(const Row& row) const;
     Row Pack(std::span<const std::string_view> cells);
     char* Allocate(std::size_t size);
