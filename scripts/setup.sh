@@ -12,8 +12,8 @@ packages=(
     qt6-l10n-tools qt6-tools-dev
     # the program's SVG pictures (icon, splash, about) are drawn by Qt's SVG plugins at run time
     libqt6svg6
-    # tests and benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # tests and benchmarks; bench/compare.sh times the program against mawk with GNU time
+    googletest libgtest-dev libgmock-dev libbenchmark-dev mawk time
     # a display for trying the real window, and reading printed PDFs back
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
     # Node.js runs the independent ADIF and Cabrillo readers of the export tests

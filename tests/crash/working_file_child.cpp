@@ -70,10 +70,9 @@ int AppendRows(const QString& folder, int seed)
     SummaryData summary;
     summary.callsign = "I2ABC";
     summary.province = "MI";
-    WorkedTables tables;
     const ProvinceTable provinces;
     SilentPrompter prompter;
-    if (!workingFile.LoadWorkingFile(log, summary, tables, provinces, prompter)) {
+    if (!workingFile.LoadWorkingFile(log, summary, provinces, prompter)) {
         return 2;
     }
     std::mt19937 random(static_cast<unsigned>(seed));

@@ -387,9 +387,9 @@ private slots:
             MainWindowHarness::Press(Qt::Key_Return);
         }
         QCOMPARE(h.window->Log().RowCount(), 2);
-        QCOMPARE(h.window->Log().Cell(0, SwlColumn::CallingCallsign), std::string("IK0AAA"));
-        QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign), std::string("IK0BBB"));
-        QCOMPARE(h.window->Log().Cell(1, SwlColumn::ProvinceCode), std::string("MI"));
+        QCOMPARE(h.window->Log().Cell(0, SwlColumn::CallingCallsign), std::string_view("IK0AAA"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::CallingCallsign), std::string_view("IK0BBB"));
+        QCOMPARE(h.window->Log().Cell(1, SwlColumn::ProvinceCode), std::string_view("MI"));
         QVERIFY(QApplication::focusWidget() == h.Find(ControlId::Callsign));
     }
 

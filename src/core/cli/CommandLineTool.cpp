@@ -122,9 +122,8 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
     buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
     loaded.summary = setup.settingsSummary;
-    WorkedTables tables;
-    const LogReadResult read =
-        ReadLogFile(buffer, loaded.provinces, loaded.log, loaded.summary, tables);
+    // Score and exports read the rows alone: no worked tables.
+    const LogReadResult read = ReadLogFile(buffer, loaded.provinces, loaded.log, loaded.summary);
     if (read.incompleteLastLine) {
         prompter.Warning(QStringLiteral("La parte finale del log è incompleta (manca il ritorno "
                                         "a capo finale) e non è stata letta.\nParte non letta: ") +

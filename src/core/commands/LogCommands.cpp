@@ -235,8 +235,11 @@ bool LogCommands::CatchUpWorkingFile()
 
 bool LogCommands::LoadWorkingFile()
 {
-    return m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_tables, m_context.provinces,
-                                         m_prompter);
+    const bool loaded =
+        m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_context.provinces, m_prompter);
+    m_tables.Clear();
+    m_tables.RebuildWorkedTables(m_log, CallerProvinceRule::KeepExisting);
+    return loaded;
 }
 
 void LogCommands::SetOpenLog(const QString& path)

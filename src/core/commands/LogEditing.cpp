@@ -166,10 +166,8 @@ bool DeleteSelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
     if (busy) {
         busy(true);
     }
-    // From the highest position down, so that the positions still to delete stay valid.
-    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-        log.DeleteRow(*row);
-    }
+    // All in one pass: one by one, every deletion would move every row after it.
+    log.DeleteRows(selected);
     const Result written = workingFile.WriteWorkingFile(log, context.summary);
     log.RenumberRows();
     tables.RebuildWorkedTables(log);

@@ -103,7 +103,7 @@ void AppendRecord(std::string& out, const LogList& log, int row)
 {
     static_assert(int{QsoColumn::Callsign} == int{SwlColumn::CallingCallsign} &&
                   int{QsoColumn::ReportSent} == int{SwlColumn::Report});
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
 
     // yyyymmdd from dd.mm.yyyy; a short date gives short pieces, and its tag says so.
     const std::string_view date = cell(QsoColumn::Date);
@@ -116,7 +116,7 @@ void AppendRecord(std::string& out, const LogList& log, int row)
         dateLength += piece.size();
     }
 
-    const std::string& band = cell(QsoColumn::Band);
+    const std::string_view band = cell(QsoColumn::Band);
     AppendField(out, "QSO_DATE", std::string_view(adifDate, dateLength));
     AppendField(out, "TIME_ON", cell(QsoColumn::Time));
     AppendField(out, "BAND", AdifBand(band));
@@ -164,13 +164,20 @@ std::string AdifRecordLine(const LogList& log, int row)
 QByteArray AdifBytes(const LogList& log, const SummaryData& summary, const ProvinceTable& provinces,
                      int score)
 {
+    // Written straight into the bytes handed back, a record at a time through one buffer, so
+    // that a long log is never held twice.
     std::string text;
-    text.reserve(1024 + static_cast<std::size_t>(log.RowCount()) * kRecordCapacity);
     AppendHeader(text, summary, provinces, score);
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(text.size()) +
+                  static_cast<qsizetype>(log.RowCount()) * static_cast<qsizetype>(kRecordCapacity));
+    bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     for (int row = 0; row < log.RowCount(); ++row) {
+        text.clear();
         AppendRecord(text, log, row);
+        bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     }
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return bytes;
 }
 
 }  // namespace zelkor

@@ -106,7 +106,7 @@ void AppendQsoLine(std::string& line, const LogList& log, int row, const Summary
                   int{QsoColumn::Time} == int{SwlColumn::Time} &&
                   int{QsoColumn::Band} == int{SwlColumn::Band} &&
                   int{QsoColumn::Mode} == int{SwlColumn::Mode});
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
 
     line.append("QSO: ");
     line.append(CabrilloFrequency(cell(QsoColumn::Band)));
@@ -144,14 +144,21 @@ std::string CabrilloQsoLine(const LogList& log, int row, const SummaryData& summ
 
 QByteArray CabrilloBytes(const LogList& log, const SummaryData& summary, int score)
 {
+    // Written straight into the bytes handed back, a line at a time through one buffer, so
+    // that a long log is never held twice.
     std::string text;
-    text.reserve(1024 + static_cast<std::size_t>(log.RowCount()) * kLineCapacity);
     AppendHeader(text, summary, score);
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(text.size()) +
+                  static_cast<qsizetype>(log.RowCount()) * static_cast<qsizetype>(kLineCapacity));
+    bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     for (int row = 0; row < log.RowCount(); ++row) {
+        text.clear();
         AppendQsoLine(text, log, row, summary);
+        bytes.append(text.data(), static_cast<qsizetype>(text.size()));
     }
-    text.append("END-OF-LOG: \r\n");
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    bytes.append("END-OF-LOG: \r\n");
+    return bytes;
 }
 
 }  // namespace zelkor

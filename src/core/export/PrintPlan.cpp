@@ -118,7 +118,7 @@ std::vector<PrintPiece> PrintPlan::RowPieces(const LogList& log, int row)
 {
     std::vector<PrintPiece> pieces;
     for (int column = 0; column < ColumnCount(log.Layout()); ++column) {
-        pieces.push_back({kColumns.at(column), log.Cell(row, column)});
+        pieces.push_back({kColumns.at(column), std::string(log.Cell(row, column))});
     }
     return pieces;
 }

@@ -15,7 +15,7 @@ constexpr std::size_t kLineCapacity = 88;
 
 void AppendLine(std::string& out, const LogList& log, int row)
 {
-    auto cell = [&log, row](int column) -> const std::string& { return log.Cell(row, column); };
+    auto cell = [&log, row](int column) { return log.Cell(row, column); };
     const std::string_view date = cell(QsoColumn::Date);
     const std::string_view time = cell(QsoColumn::Time);
     const bool psk31 = cell(QsoColumn::Mode) == kPsk31;
@@ -62,12 +62,17 @@ std::string VantlogLine(const LogList& log, int row)
 
 QByteArray VantlogTextBytes(const LogList& log)
 {
-    std::string text;
-    text.reserve(static_cast<std::size_t>(log.RowCount()) * kLineCapacity);
+    // Written straight into the bytes handed back, a line at a time through one buffer, so
+    // that a long log is never held twice.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(log.RowCount()) * static_cast<qsizetype>(kLineCapacity));
+    std::string line;
     for (int row = 0; row < log.RowCount(); ++row) {
-        AppendLine(text, log, row);
+        line.clear();
+        AppendLine(line, log, row);
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     }
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return bytes;
 }
 
 }  // namespace zelkor

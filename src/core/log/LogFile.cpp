@@ -2,12 +2,14 @@
 
 #include "core/log/LogList.h"
 #include "core/provinces/ProvinceTable.h"
-#include "core/worked/WorkedTables.h"
 
+#include <QBuffer>
 #include <QIODevice>
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -54,8 +56,11 @@ constexpr std::size_t kLongTime = 5;
 // No escaping exists in the format, so a byte that would end a field or a line can't be kept.
 void AppendBlanked(std::string& out, std::string_view value, std::string_view forbidden)
 {
-    for (char c : value) {
-        out.push_back(forbidden.find(c) == std::string_view::npos ? c : ' ');
+    const std::size_t start = out.size();
+    out.append(value);
+    for (std::size_t at = out.find_first_of(forbidden, start); at != std::string::npos;
+         at = out.find_first_of(forbidden, at + 1)) {
+        out[at] = ' ';
     }
 }
 
@@ -72,6 +77,11 @@ struct Line {
     bool endOfFile = false;
 };
 
+struct LineView {
+    std::string_view text;
+    bool endOfFile = false;
+};
+
 // Splits the file into lines: CR is dropped wherever it stands, LF ends a line. A line is read
 // whole however long it is, so that a long line stays one row.
 class LineReader {
@@ -80,19 +90,49 @@ public:
 
     Line Next()
     {
-        Line line;
+        LineView view;
+        NextView(view);
+        return {std::string(view.text), view.endOfFile};
+    }
+
+    // The same as a view into the file, or into a buffer of the reader's own when a CR has to
+    // go from inside the line; valid until the next read. The row loop reads every line this
+    // way, without copying it.
+    void NextView(LineView& line)
+    {
         const std::size_t end = m_bytes.find(kLineFeed, m_position);
         const std::size_t stop = end == std::string_view::npos ? m_bytes.size() : end;
-        line.text = WithoutCarriageReturns(m_bytes.substr(m_position, stop - m_position));
+        const std::string_view whole = m_bytes.substr(m_position, stop - m_position);
+        line.text = whole;
+        if (line.text.ends_with(kCarriageReturn)) {
+            line.text.remove_suffix(1);
+        }
+        if (line.text.find(kCarriageReturn) != std::string_view::npos) {
+            m_withoutCarriageReturns.assign(whole);
+            std::erase(m_withoutCarriageReturns, kCarriageReturn);
+            line.text = m_withoutCarriageReturns;
+        }
         line.endOfFile = end == std::string_view::npos;
         m_position = line.endOfFile ? m_bytes.size() : end + 1;
-        return line;
     }
 
 private:
     std::string_view m_bytes;
     std::size_t m_position = 0;
+    std::string m_withoutCarriageReturns;
 };
+
+// What is left to read; a buffer's bytes are shared rather than copied, which matters for a log
+// of a million rows.
+QByteArray ReadRest(QIODevice& device)
+{
+    if (auto* buffer = qobject_cast<QBuffer*>(&device); buffer != nullptr && buffer->pos() == 0) {
+        QByteArray bytes = buffer->data();
+        buffer->seek(bytes.size());
+        return bytes;
+    }
+    return device.readAll();
+}
 
 // What follows the file's last LF, exactly as it stands: empty when the file ends with one.
 std::string_view UnterminatedLastLine(std::string_view bytes)
@@ -102,43 +142,70 @@ std::string_view UnterminatedLastLine(std::string_view bytes)
 }
 
 // Takes the text up to the next '^' (or the end), then drops it and the one character after it.
+// Fields are short: a plain loop beats a library search call per field.
 std::string_view TakeField(std::string_view& rest)
 {
-    const std::string_view field = rest.substr(0, rest.find(kSeparator));
-    rest.remove_prefix(std::min(rest.size(), field.size() + 1));
+    std::size_t length = 0;
+    while (length < rest.size() && rest[length] != kSeparator) {
+        ++length;
+    }
+    const std::string_view field = rest.substr(0, length);
+    rest.remove_prefix(std::min(rest.size(), length + 1));
     return field;
 }
 
-// Columns 1..n of a row from its line; missing fields stay empty and extra fields are ignored.
-std::vector<std::string> RowCells(std::string_view line, bool swl, const ProvinceTable& provinces)
-{
-    std::vector<std::string> cells(swl ? SwlColumn::Count - 1 : QsoColumn::Count - 1);
-    auto cell = [&cells](int column) -> std::string& { return cells[column - 1]; };
-    std::string_view rest = line;
-    if (swl) {
-        for (int column : kSwlFields) {
-            cell(column) = TakeField(rest);
-        }
-    } else {
-        for (int column : kQsoFields) {
-            const std::string_view field = TakeField(rest);
-            if (column != kOwnProvince) {
-                cell(column) = field;
+// Columns 1..n of a row from its line, as views into the line, into the time kept here and into
+// the province names; missing fields stay empty and extra fields are ignored. Made once per
+// load, so that no row costs an allocation.
+class RowCells {
+public:
+    RowCells(bool swl, const ProvinceTable& provinces) : m_swl(swl)
+    {
+        if (!swl) {
+            for (int index = 0; index < kProvinceSlotCount; ++index) {
+                m_provinceNames[index] = provinces.Name(index);
+                CapitaliseProvinceName(m_provinceNames[index]);
             }
         }
     }
-    // The time sits in the same column in both layouts.
-    std::string& time = cell(QsoColumn::Time);
-    if (time.size() >= kLongTime) {
-        time = time.substr(0, 2) + time.substr(time.size() - 2);
+
+    std::span<const std::string_view> Parse(std::string_view line)
+    {
+        auto cell = [this](int column) -> std::string_view& { return m_cells[column - 1]; };
+        std::string_view rest = line;
+        if (m_swl) {
+            for (int column : kSwlFields) {
+                cell(column) = TakeField(rest);
+            }
+        } else {
+            for (int column : kQsoFields) {
+                const std::string_view field = TakeField(rest);
+                if (column != kOwnProvince) {
+                    cell(column) = field;
+                }
+            }
+        }
+        // The time sits in the same column in both layouts.
+        std::string_view& time = cell(QsoColumn::Time);
+        if (time.size() >= kLongTime) {
+            m_time = {time[0], time[1], time[time.size() - 2], time[time.size() - 1]};
+            time = std::string_view(m_time.data(), m_time.size());
+        }
+        if (!m_swl) {
+            // A name depends only on the code's slot.
+            cell(QsoColumn::ProvinceName) =
+                m_provinceNames[ProvinceIndexOf(cell(QsoColumn::ProvinceCode))];
+        }
+        return {m_cells.data(),
+                static_cast<std::size_t>(m_swl ? SwlColumn::Count - 1 : QsoColumn::Count - 1)};
     }
-    if (!swl) {
-        std::string name = provinces.ProvinceNameOf(cell(QsoColumn::ProvinceCode));
-        CapitaliseProvinceName(name);
-        cell(QsoColumn::ProvinceName) = std::move(name);
-    }
-    return cells;
-}
+
+private:
+    bool m_swl;
+    std::array<std::string_view, QsoColumn::Count - 1> m_cells{};
+    std::array<char, 4> m_time{};
+    std::array<std::string, kProvinceSlotCount> m_provinceNames;
+};
 
 }  // namespace
 
@@ -163,9 +230,10 @@ QByteArray WriteLogHeader(bool swl, const SummaryData& summary)
     return QByteArray(header.data(), static_cast<qsizetype>(header.size()));
 }
 
-std::string RowLine(const LogList& log, int row, const SummaryData& summary)
+namespace {
+
+void AppendRowLine(std::string& line, const LogList& log, int row, const SummaryData& summary)
 {
-    std::string line;
     auto appendField = [&line](std::string_view value) {
         AppendBlanked(line, value, "^\r\n");
         line += kSeparator;
@@ -180,26 +248,37 @@ std::string RowLine(const LogList& log, int row, const SummaryData& summary)
         }
     }
     line += kLineEnd;
+}
+
+}  // namespace
+
+std::string RowLine(const LogList& log, int row, const SummaryData& summary)
+{
+    std::string line;
+    AppendRowLine(line, log, row, summary);
     return line;
 }
 
 QByteArray LogFileBytes(const LogList& log, const SummaryData& summary)
 {
     QByteArray bytes = WriteLogHeader(log.IsSwl(), summary);
+    // About the size of a usual line, so that the text grows in few steps.
+    bytes.reserve(bytes.size() + static_cast<qsizetype>(log.RowCount()) * 48);
+    std::string line;
     for (int row = 0; row < log.RowCount(); ++row) {
-        const std::string line = RowLine(log, row, summary);
+        line.clear();
+        AppendRowLine(line, log, row, summary);
         bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     }
     return bytes;
 }
 
 LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
-                          SummaryData& summary, WorkedTables& tables)
+                          SummaryData& summary)
 {
-    const QByteArray bytes = device.readAll();
+    const QByteArray bytes = ReadRest(device);
     const std::string_view fileBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     LineReader reader(fileBytes);
-    tables.Clear();
 
     LogReadResult result;
     Line line = reader.Next();
@@ -224,10 +303,15 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
     }
 
     // A line that the end of the file cut off may be half written, so it is never a row.
-    for (int number = 1; !line.endOfFile; ++number) {
-        log.InsertRow(number - 1, number, RowCells(line.text, swl, provinces));
-        tables.AddRowToWorkedTables(log, number - 1, CallerProvinceRule::KeepExisting);
-        line = reader.Next();
+    {
+        RowCells cells(swl, provinces);
+        LogList::RowBatch rows(log);
+        // The first row line came with the header; the others are read in place.
+        LineView row{line.text, line.endOfFile};
+        for (int number = 1; !row.endOfFile; ++number) {
+            rows.Append(number, cells.Parse(row.text));
+            reader.NextView(row);
+        }
     }
 
     const std::string_view lastLine = UnterminatedLastLine(fileBytes);

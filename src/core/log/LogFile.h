@@ -14,7 +14,6 @@ namespace zelkor {
 
 class LogList;
 class ProvinceTable;
-class WorkedTables;
 
 // "zelk100;qso" or "zelk100;hrd".
 std::string LogFileMagic(bool swl);
@@ -44,13 +43,13 @@ struct LogReadResult {
     QByteArray incompleteLine;
 };
 
-// Reads a log file from a device open for reading into the log, the summary data and the
-// worked tables; nothing is validated. Switches the log's layout to the file's (which empties
-// the log only on a real change, so callers empty it first), clears the worked tables, then
-// inserts and accounts every complete row line, a QSO row's province name from the table. A
-// file without the magic line is a QSO log whose first line is a row; the summary data then
-// stays as it was.
+// Reads a log file from a device open for reading into the log and the summary data; nothing
+// is validated. Switches the log's layout to the file's (which empties the log only on a real
+// change, so callers empty it first), then inserts every complete row line, a QSO row's
+// province name from the table. A file without the magic line is a QSO log whose first line is
+// a row; the summary data then stays as it was. The worked tables are the caller's to rebuild
+// (core/worked/WorkedTables.h has the reading that does both).
 LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
-                          SummaryData& summary, WorkedTables& tables);
+                          SummaryData& summary);
 
 }  // namespace zelkor

@@ -1,11 +1,11 @@
 #include "core/log/LogList.h"
 
-#include "core/text/Text.h"
-
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <utility>
+#include "core/text/Text.h"
 
 namespace zelkor {
 
@@ -24,8 +24,6 @@ const std::vector<int> kQsoStartPercentages = {7, 16, 7, 6, 8, 18, 7, 7, 7, 18};
 const std::vector<int> kQsoSwitchPercentages = {7, 16, 7, 6, 7, 19, 7, 7, 7, 18};
 const std::vector<int> kSwlPercentages = {8, 14, 8, 8, 8, 19, 8, 8, 19};
 
-const std::string kEmptyText;
-
 }  // namespace
 
 LogList::LogList(QObject* parent) : QObject(parent)
@@ -35,7 +33,23 @@ LogList::LogList(QObject* parent) : QObject(parent)
 
 std::string LogList::RowNumberText(int number)
 {
-    return Format("%5d", number);
+    // What "%5d" gives, without printf's parsing: this runs for every row that is loaded or
+    // renumbered.
+    char digits[12];
+    char* first = std::end(digits);
+    unsigned magnitude =
+        number < 0 ? 0U - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0) {
+        *--first = '-';
+    }
+    const auto length = static_cast<std::size_t>(std::end(digits) - first);
+    std::string text(length < 5 ? 5 - length : 0, ' ');
+    text.append(first, length);
+    return text;
 }
 
 void LogList::BuildStartColumns(int clientWidth)
@@ -80,55 +94,146 @@ void LogList::AppendLogRow(const std::vector<std::string>& cells)
 
 void LogList::InsertRow(int index, int number, const std::vector<std::string>& cells)
 {
+    const std::vector<std::string_view> views(cells.begin(), cells.end());
+    InsertRow(index, number, views);
+}
+
+void LogList::InsertRow(int index, int number, std::span<const std::string_view> cells)
+{
     index = std::clamp(index, 0, RowCount());
-    // Selected rows at or after the new one move down with their texts.
-    std::vector<int> selection = m_selectedRows;
-    for (int& selected : selection) {
-        if (selected >= index) {
-            ++selected;
+    // Selected rows at or after the new one move down with their texts; a row added after the
+    // last selected one, as every new contact is, moves nothing.
+    const bool moves = !m_selectedRows.empty() && m_selectedRows.back() >= index;
+    std::vector<int> selection;
+    if (moves) {
+        selection = m_selectedRows;
+        for (int& selected : selection) {
+            if (selected >= index) {
+                ++selected;
+            }
         }
     }
+    PrepareRow(number, cells);
     emit rowAboutToBeInserted(index);
-    m_rows.insert(m_rows.begin() + index, MakeRow(number, cells));
-    const bool selectionMoved = AdoptSelection(std::move(selection));
+    m_rows.Insert(index, m_rowCells);
+    const bool selectionMoved = moves && AdoptSelection(std::move(selection));
     emit rowInserted(index);
     if (selectionMoved) {
         emit selectionChanged();
     }
 }
 
-const std::string& LogList::Cell(int row, int column) const
+LogList::RowBatch::RowBatch(LogList& log) : m_log(log)
 {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
-        return kEmptyText;
-    }
-    return m_rows[row][column];
+    emit m_log.rowsAboutToBeReset();
 }
 
-void LogList::SetCell(int row, int column, std::string text)
+LogList::RowBatch::~RowBatch()
+{
+    // Rows only come at the end, so the selection stays where it was.
+    emit m_log.rowsReset();
+}
+
+void LogList::RowBatch::Append(int number, std::span<const std::string_view> cells)
+{
+    m_log.PrepareRow(number, cells);
+    m_log.m_rows.Append(m_log.m_rowCells);
+}
+
+LogList::CellBatch::~CellBatch()
+{
+    if (m_firstRow >= 0) {
+        emit m_log.rowsChanged(m_firstRow, m_lastRow);
+    }
+}
+
+void LogList::CellBatch::SetCell(int row, int column, std::string_view text)
+{
+    if (row < 0 || row >= m_log.RowCount() || column < 0 || column >= m_log.ColumnCount()) {
+        return;
+    }
+    m_log.m_rows.SetCell(row, column, text);
+    m_firstRow = m_firstRow < 0 ? row : std::min(m_firstRow, row);
+    m_lastRow = std::max(m_lastRow, row);
+}
+
+void LogList::SetCell(int row, int column, std::string_view text)
 {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
         return;
     }
-    m_rows[row][column] = std::move(text);
+    m_rows.SetCell(row, column, text);
     emit cellChanged(row, column);
 }
 
 void LogList::DeleteRow(int index)
 {
-    if (index < 0 || index >= RowCount()) {
+    DeleteRows({index});
+}
+
+void LogList::DeleteRows(std::vector<int> rows)
+{
+    std::erase_if(rows, [this](int row) { return row < 0 || row >= RowCount(); });
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty()) {
         return;
     }
-    std::vector<int> selection;
-    for (int selected : m_selectedRows) {
-        if (selected != index) {
-            selection.push_back(selected > index ? selected - 1 : selected);
+
+    // Runs of adjacent rows, as first and last index.
+    std::vector<std::pair<int, int>> runs;
+    for (int row : rows) {
+        if (!runs.empty() && runs.back().second + 1 == row) {
+            runs.back().second = row;
+        } else {
+            runs.emplace_back(row, row);
         }
     }
-    emit rowAboutToBeRemoved(index);
-    m_rows.erase(m_rows.begin() + index);
+    // A few runs are announced one by one, so that the view keeps its place and what is
+    // selected elsewhere; beyond that a reset is cheaper for the view than many removals.
+    constexpr std::size_t kMostRunsAnnounced = 16;
+    if (runs.size() <= kMostRunsAnnounced) {
+        for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+            RemoveRun(run->first, run->second);
+        }
+        return;
+    }
+
+    // Each remaining selected row moves up by the number of deleted rows before it.
+    std::vector<int> selection;
+    auto deleted = rows.begin();
+    for (int selected : m_selectedRows) {
+        while (deleted != rows.end() && *deleted < selected) {
+            ++deleted;
+        }
+        if (deleted == rows.end() || *deleted != selected) {
+            selection.push_back(selected - static_cast<int>(deleted - rows.begin()));
+        }
+    }
+    emit rowsAboutToBeReset();
+    m_rows.EraseSorted(rows);
     const bool selectionMoved = AdoptSelection(std::move(selection));
-    emit rowRemoved(index);
+    emit rowsReset();
+    if (selectionMoved) {
+        emit selectionChanged();
+    }
+}
+
+void LogList::RemoveRun(int first, int last)
+{
+    const int count = last - first + 1;
+    std::vector<int> selection;
+    for (int selected : m_selectedRows) {
+        if (selected < first) {
+            selection.push_back(selected);
+        } else if (selected > last) {
+            selection.push_back(selected - count);
+        }
+    }
+    emit rowsAboutToBeRemoved(first, last);
+    m_rows.EraseRange(first, last);
+    const bool selectionMoved = AdoptSelection(std::move(selection));
+    emit rowsRemoved(first, last);
     if (selectionMoved) {
         emit selectionChanged();
     }
@@ -137,7 +242,7 @@ void LogList::DeleteRow(int index)
 void LogList::DeleteAllRows()
 {
     emit rowsAboutToBeReset();
-    m_rows.clear();
+    m_rows.Reset(ColumnCount());
     const bool selectionCleared = AdoptSelection({});
     emit rowsReset();
     if (selectionCleared) {
@@ -148,9 +253,9 @@ void LogList::DeleteAllRows()
 void LogList::RenumberRows()
 {
     for (int row = 0; row < RowCount(); ++row) {
-        m_rows[row][0] = RowNumberText(row + 1);
+        m_rows.SetCell(row, 0, RowNumberText(row + 1));
     }
-    if (!m_rows.empty()) {
+    if (RowCount() > 0) {
         emit rowsChanged(0, RowCount() - 1);
     }
 }
@@ -160,21 +265,15 @@ bool LogList::ReorderRows(const std::vector<int>& newOrder)
     if (static_cast<int>(newOrder.size()) != RowCount()) {
         return false;
     }
-    std::vector<bool> taken(m_rows.size(), false);
+    std::vector<bool> taken(static_cast<std::size_t>(RowCount()), false);
     for (int oldIndex : newOrder) {
         if (oldIndex < 0 || oldIndex >= RowCount() || taken[oldIndex]) {
             return false;
         }
         taken[oldIndex] = true;
     }
-
-    std::vector<Row> reordered;
-    reordered.reserve(m_rows.size());
-    for (int oldIndex : newOrder) {
-        reordered.push_back(std::move(m_rows[oldIndex]));
-    }
-    m_rows = std::move(reordered);
-    if (!m_rows.empty()) {
+    m_rows.Permute(newOrder);
+    if (RowCount() > 0) {
         emit rowsChanged(0, RowCount() - 1);
     }
     return true;
@@ -200,7 +299,6 @@ void LogList::SetSelectedRows(std::vector<int> rows)
 void LogList::RebuildColumns(LogLayout layout, const std::vector<int>& percentages, int clientWidth)
 {
     emit rowsAboutToBeReset();
-    m_rows.clear();
     m_layout = layout;
     const int usableWidth = clientWidth - kWidthMargin;
     m_columnWidths.clear();
@@ -208,6 +306,7 @@ void LogList::RebuildColumns(LogLayout layout, const std::vector<int>& percentag
         // Integer division truncates toward zero, negative widths included.
         m_columnWidths.push_back(usableWidth * percentage / 100);
     }
+    m_rows.Reset(ColumnCount());
     const bool selectionCleared = AdoptSelection({});
     emit rowsReset();
     emit layoutRebuilt();
@@ -216,13 +315,16 @@ void LogList::RebuildColumns(LogLayout layout, const std::vector<int>& percentag
     }
 }
 
-LogList::Row LogList::MakeRow(int number, const std::vector<std::string>& cells) const
+void LogList::PrepareRow(int number, std::span<const std::string_view> cells)
 {
-    Row row(ColumnCount());
-    row[0] = RowNumberText(number);
-    const int copied = std::min(static_cast<int>(cells.size()), ColumnCount() - 1);
-    std::copy_n(cells.begin(), copied, row.begin() + 1);
-    return row;
+    m_numberText = RowNumberText(number);
+    m_rowCells.assign(static_cast<std::size_t>(ColumnCount()), std::string_view());
+    if (m_rowCells.empty()) {
+        return;
+    }
+    m_rowCells[0] = m_numberText;
+    const std::size_t copied = std::min(cells.size(), m_rowCells.size() - 1);
+    std::copy_n(cells.begin(), copied, m_rowCells.begin() + 1);
 }
 
 bool LogList::AdoptSelection(std::vector<int> rows)

@@ -3,10 +3,13 @@
 // with its QSO or SWL layout, the row numbers and the selection. Views follow it through signals.
 
 #include "core/log/LogColumns.h"
+#include "core/log/LogRowStore.h"
 
 #include <QObject>
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelkor {
@@ -15,9 +18,6 @@ class LogList : public QObject {
     Q_OBJECT
 
 public:
-    // One text per column, Windows-1252 bytes; column 0 is the row number.
-    using Row = std::vector<std::string>;
-
     // Pixels of the list's client width that no column gets (room for the scroll bar).
     static constexpr int kWidthMargin = 22;
 
@@ -50,7 +50,7 @@ public:
 
     // --- Rows ---------------------------------------------------------------------------------
 
-    [[nodiscard]] int RowCount() const { return static_cast<int>(m_rows.size()); }
+    [[nodiscard]] int RowCount() const { return m_rows.RowCount(); }
 
     // Adds a row at the end numbered RowCount() + 1 from the texts of columns 1..n, and asks
     // the view to show it. Missing columns stay empty; texts beyond the last column are dropped.
@@ -58,15 +58,60 @@ public:
     // Inserts a row at index (clamped to 0..RowCount()) with the given number and the texts of
     // columns 1..n, as the loader does.
     void InsertRow(int index, int number, const std::vector<std::string>& cells);
+    void InsertRow(int index, int number, std::span<const std::string_view> cells);
 
-    // Empty for a cell outside the log.
-    [[nodiscard]] const std::string& Cell(int row, int column) const;
+    // Rows added through a batch reach the views as one change: its start and end are announced
+    // as a reset, which an item view takes far faster than one insertion per row. The loader
+    // fills the log this way. Nothing else may change the log while a batch is open.
+    class RowBatch {
+    public:
+        explicit RowBatch(LogList& log);
+        ~RowBatch();
+        RowBatch(const RowBatch&) = delete;
+        RowBatch& operator=(const RowBatch&) = delete;
+
+        // A row at the end with the given number and the texts of columns 1..n.
+        void Append(int number, std::span<const std::string_view> cells);
+
+    private:
+        LogList& m_log;
+    };
+
+    // Cells set through a batch tell the views once, as rowsChanged over the rows they touched,
+    // instead of one cellChanged each: for changes that sweep a whole column.
+    class CellBatch {
+    public:
+        explicit CellBatch(LogList& log) : m_log(log) {}
+        ~CellBatch();
+        CellBatch(const CellBatch&) = delete;
+        CellBatch& operator=(const CellBatch&) = delete;
+
+        // Ignored for a cell outside the log.
+        void SetCell(int row, int column, std::string_view text);
+
+    private:
+        LogList& m_log;
+        int m_firstRow = -1;
+        int m_lastRow = -1;
+    };
+
+    // Empty for a cell outside the log. The text stays valid until the log changes.
+    [[nodiscard]] std::string_view Cell(int row, int column) const
+    {
+        if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
+            return {};
+        }
+        return m_rows.Cell(row, column);
+    }
     // Ignored for a cell outside the log.
-    void SetCell(int row, int column, std::string text);
+    void SetCell(int row, int column, std::string_view text);
 
-    // Leaves the numbers as they are: callers delete from the highest index down, then call
-    // RenumberRows once.
+    // Leaves the numbers as they are: callers call RenumberRows once afterwards.
     void DeleteRow(int index);
+    // Deletes every listed row (any order; repeats and indices outside the log are ignored) in
+    // one pass. Views hear of each run of adjacent rows, from the last run up, or of a reset
+    // when the rows are scattered, since each removal costs an item view a pass over its rows.
+    void DeleteRows(std::vector<int> rows);
     void DeleteAllRows();
     // Column 0 of row i becomes RowNumberText(i + 1).
     void RenumberRows();
@@ -90,8 +135,9 @@ signals:
     void rowsReset();
     void rowAboutToBeInserted(int row);
     void rowInserted(int row);
-    void rowAboutToBeRemoved(int row);
-    void rowRemoved(int row);
+    // Rows first..last, as they were numbered before the removal.
+    void rowsAboutToBeRemoved(int first, int last);
+    void rowsRemoved(int first, int last);
     void cellChanged(int row, int column);
     // Every column of rows first..last may have changed.
     void rowsChanged(int firstRow, int lastRow);
@@ -104,7 +150,9 @@ signals:
 
 private:
     void RebuildColumns(LogLayout layout, const std::vector<int>& percentages, int clientWidth);
-    [[nodiscard]] Row MakeRow(int number, const std::vector<std::string>& cells) const;
+    // The texts of a whole row: the number, then the cells given, empty ones after them.
+    void PrepareRow(int number, std::span<const std::string_view> cells);
+    void RemoveRun(int first, int last);
     // Changes the selection without telling anyone, so that a structural change can move it
     // before its "done" signal and announce it afterwards; returns whether it changed.
     bool AdoptSelection(std::vector<int> rows);
@@ -112,8 +160,12 @@ private:
     LogLayout m_layout = LogLayout::Qso;
     int m_clientWidth = kWidthMargin;
     std::vector<int> m_columnWidths;
-    std::vector<Row> m_rows;
+    LogRowStore m_rows;
     std::vector<int> m_selectedRows;
+    // Scratch of PrepareRow: the texts of the row being added and its number, kept to spare
+    // allocations per row.
+    std::vector<std::string_view> m_rowCells;
+    std::string m_numberText;
 };
 
 }  // namespace zelkor

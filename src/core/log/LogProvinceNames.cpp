@@ -4,6 +4,9 @@
 #include "core/log/LogList.h"
 #include "core/provinces/ProvinceTable.h"
 
+#include <array>
+#include <string>
+
 namespace zelkor {
 
 void RefreshProvinceNames(LogList& log, const ProvinceTable& provinces)
@@ -11,11 +14,17 @@ void RefreshProvinceNames(LogList& log, const ProvinceTable& provinces)
     if (log.IsSwl()) {
         return;
     }
+    // A name depends only on the code's slot: each is capitalised once, not once per row.
+    std::array<std::string, kProvinceSlotCount> names;
+    for (int index = 0; index < kProvinceSlotCount; ++index) {
+        names[index] = provinces.Name(index);
+        CapitaliseProvinceName(names[index]);
+    }
+    LogList::CellBatch changes(log);
     for (int row = 0; row < log.RowCount(); ++row) {
-        std::string name = provinces.ProvinceNameOf(log.Cell(row, QsoColumn::ProvinceCode));
-        CapitaliseProvinceName(name);
+        const std::string& name = names[ProvinceIndexOf(log.Cell(row, QsoColumn::ProvinceCode))];
         if (name != log.Cell(row, QsoColumn::ProvinceName)) {
-            log.SetCell(row, QsoColumn::ProvinceName, std::move(name));
+            changes.SetCell(row, QsoColumn::ProvinceName, name);
         }
     }
 }

@@ -76,7 +76,7 @@ Result WorkingFile::AppendToWorkingFile(const std::string& line)
     return Result::Ok();
 }
 
-bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary, WorkedTables& tables,
+bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
                                   const ProvinceTable& provinces, Prompter& prompter)
 {
     // Only a file that is not there at all is created: anything else under that name (a file
@@ -103,7 +103,7 @@ bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary, WorkedTabl
     QBuffer buffer;
     buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
-    const LogReadResult read = ReadLogFile(buffer, provinces, log, summary, tables);
+    const LogReadResult read = ReadLogFile(buffer, provinces, log, summary);
     bool complete = !read.headerIncomplete;
     if (read.incompleteLastLine) {
         complete = false;

@@ -15,7 +15,6 @@ namespace zelkor {
 class LogList;
 class ProvinceTable;
 class Prompter;
-class WorkedTables;
 struct SummaryData;
 
 class WorkingFile {
@@ -35,15 +34,15 @@ public:
     // of it (Save, Save As) holds every row. Does nothing while the file is complete.
     Result CatchUp(const LogList& log, const SummaryData& summary);
 
-    // Loads the working file into the log, summary data and worked tables; the caller empties
-    // the log first. An absent file is created with the header of the log's current layout and
-    // the summary data. A file that exists but can't be read (or is no regular file) is reported
-    // and never written. Bytes after the last line end are kept, exactly as they are, in a new
-    // recovery file and the user is told; then, and also after a header cut short, the working
-    // file is rewritten whole, so that appended rows follow a complete header and a line end.
-    // Returns false when the log could not be loaded (the user has been told).
-    bool LoadWorkingFile(LogList& log, SummaryData& summary, WorkedTables& tables,
-                         const ProvinceTable& provinces, Prompter& prompter);
+    // Loads the working file into the log and the summary data; the caller empties the log
+    // first and rebuilds the worked tables after. An absent file is created with the header of the
+    // log's current layout and the summary data. A file that exists but can't be read (or is no
+    // regular file) is reported and never written. Bytes after the last line end are kept, exactly
+    // as they are, in a new recovery file and the user is told; then, and also after a header cut
+    // short, the working file is rewritten whole, so that appended rows follow a complete header
+    // and a line end. Returns false when the log could not be loaded (the user has been told).
+    bool LoadWorkingFile(LogList& log, SummaryData& summary, const ProvinceTable& provinces,
+                         Prompter& prompter);
 
     // Where set-aside bytes go, beside the working file; when it exists already, the same name
     // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.

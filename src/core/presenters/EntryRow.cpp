@@ -798,8 +798,8 @@ void EntryRow::OnCallsignLeave()
         if (m_log.Cell(row, QsoColumn::Callsign) != m_values.callsign) {
             continue;
         }
-        const std::string& band = m_log.Cell(row, QsoColumn::Band);
-        const std::string& mode = m_log.Cell(row, QsoColumn::Mode);
+        const std::string_view band = m_log.Cell(row, QsoColumn::Band);
+        const std::string_view mode = m_log.Cell(row, QsoColumn::Mode);
         if (m_values.provinceCode.empty() && !m_entryBlocked) {
             m_values.provinceCode = m_log.Cell(row, QsoColumn::ProvinceCode);
             m_values.provinceName = m_context.provinces.ProvinceNameOf(m_values.provinceCode);
@@ -812,10 +812,12 @@ void EntryRow::OnCallsignLeave()
             m_entryBlocked = true;
             m_multiplierShown = false;
         }
-        const std::string& date = m_log.Cell(row, QsoColumn::Date);
-        m_previousContacts.push_back({date.substr(0, 2), m_log.Cell(row, QsoColumn::Time), band,
-                                      mode, m_log.Cell(row, QsoColumn::ReportSent),
-                                      m_log.Cell(row, QsoColumn::ReportReceived)});
+        const std::string_view date = m_log.Cell(row, QsoColumn::Date);
+        m_previousContacts.push_back({std::string(date.substr(0, 2)),
+                                      std::string(m_log.Cell(row, QsoColumn::Time)),
+                                      std::string(band), std::string(mode),
+                                      std::string(m_log.Cell(row, QsoColumn::ReportSent)),
+                                      std::string(m_log.Cell(row, QsoColumn::ReportReceived))});
         if (const std::optional<int> modeRow = ModeRowFromText(mode)) {
             m_matrices.enabled[IndicatorMatrices::ButtonIndex(
                 IndicatorMatrix::Second, BandIndexFromText(band), *modeRow)] = true;

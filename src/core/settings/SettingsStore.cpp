@@ -58,14 +58,36 @@ int SettingsStore::ReadSetting(const SettingKey& key, int defaultValue) const
 
 bool SettingsStore::WriteSetting(const SettingKey& key, const QString& value)
 {
+    if (Holds(key, value)) {
+        return true;
+    }
     m_settings->setValue(KeyPath(key), value);
     return Sync();
 }
 
 bool SettingsStore::WriteSetting(const SettingKey& key, int value)
 {
+    if (Holds(key, QString::number(value))) {
+        return true;
+    }
     m_settings->setValue(KeyPath(key), value);
     return Sync();
+}
+
+bool SettingsStore::Holds(const SettingKey& key, const QString& text)
+{
+    // A rewrite of the file costs two flushes to disk (its lock and its text), far more than
+    // the change that asks for it; a value the file already holds needs none. The sync first
+    // takes what another instance may have written meanwhile (only a look at the file's size
+    // and time when nothing changed), and nothing is skipped while the store is in error.
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError) {
+        return false;
+    }
+    const QVariant stored = m_settings->value(KeyPath(key));
+    // Read back from the file every value is text; one set in this run keeps its own type.
+    return (stored.typeId() == QMetaType::QString || stored.typeId() == QMetaType::Int) &&
+           stored.toString() == text;
 }
 
 bool SettingsStore::RemoveSetting(const SettingKey& key)

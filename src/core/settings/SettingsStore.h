@@ -31,6 +31,7 @@ public:
     QString ReadSetting(const SettingKey& key, const QString& defaultValue) const;
     int ReadSetting(const SettingKey& key, int defaultValue) const;
     // Returns false when the store could not be written; the caller's in-memory value stays.
+    // A value the store already holds is not written again.
     bool WriteSetting(const SettingKey& key, const QString& value);
     bool WriteSetting(const SettingKey& key, int value);
 
@@ -39,6 +40,8 @@ public:
 
 private:
     bool Sync();
+    // The store, as it is on disk now, already holds this text for the key.
+    bool Holds(const SettingKey& key, const QString& text);
 
     std::unique_ptr<QSettings> m_settings;
 };

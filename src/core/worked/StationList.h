@@ -17,15 +17,19 @@ struct StationLookup {
     bool operator==(const StationLookup& other) const = default;
 };
 
+// Kept as a row of sorted blocks of a few hundred records, so that a new station moves the
+// records of one block and a table of block starts, not every record after it: logging an
+// exchange costs the same in a log of a thousand stations and in one of millions.
 class StationList {
 public:
     StationLookup FindStation(std::string_view callsign) const;
 
-    int Size() const { return static_cast<int>(m_records.size()); }
-    bool IsEmpty() const { return m_records.empty(); }
+    int Size() const { return m_size; }
+    bool IsEmpty() const { return m_size == 0; }
     // An empty record for a position outside the list.
     const StationRecord& At(int position) const;
-    const std::vector<StationRecord>& Records() const { return m_records; }
+    // Every record, in order.
+    std::vector<StationRecord> Records() const;
 
     // Puts a new record at the position FindStation gave. A position that no longer fits (the
     // list has changed since, or the callsign has a record by now) is not trusted: the record is
@@ -42,12 +46,32 @@ public:
     // a record since before the list changed store it this way, since their positions are stale.
     void StoreStation(StationRecord record);
 
-    void Clear() { m_records.clear(); }
+    // Takes a whole list at once, as a rebuild makes it: one record per callsign, in any order;
+    // they are put in order here. Cheaper than storing a station at a time, which moves every
+    // record after it.
+    void Assign(std::vector<StationRecord> records);
+
+    void Clear();
 
 private:
-    bool BelongsAt(int position, std::string_view callsign) const;
+    struct Place {
+        std::size_t block;
+        std::size_t offset;
+    };
 
-    std::vector<StationRecord> m_records;
+    bool BelongsAt(int position, std::string_view callsign) const;
+    // The block and offset of a position inside the list.
+    Place PlaceOf(int position) const;
+    StationRecord& RecordAt(int position);
+    // Inserts without checks at a position where the record keeps the order.
+    void InsertAt(int position, StationRecord record);
+    void RenumberBlocksFrom(std::size_t block);
+
+    // Each block sorted and never empty, the blocks in order.
+    std::vector<std::vector<StationRecord>> m_blocks;
+    // The position of each block's first record.
+    std::vector<int> m_blockStarts;
+    int m_size = 0;
 };
 
 }  // namespace zelkor

@@ -65,9 +65,9 @@ void LogTableModel::ConnectLog()
     connect(&m_log, &LogList::rowAboutToBeInserted, this,
             [this](int row) { beginInsertRows({}, row, row); });
     connect(&m_log, &LogList::rowInserted, this, [this] { endInsertRows(); });
-    connect(&m_log, &LogList::rowAboutToBeRemoved, this,
-            [this](int row) { beginRemoveRows({}, row, row); });
-    connect(&m_log, &LogList::rowRemoved, this, [this] { endRemoveRows(); });
+    connect(&m_log, &LogList::rowsAboutToBeRemoved, this,
+            [this](int first, int last) { beginRemoveRows({}, first, last); });
+    connect(&m_log, &LogList::rowsRemoved, this, [this] { endRemoveRows(); });
     connect(&m_log, &LogList::cellChanged, this, [this](int row, int column) {
         const QModelIndex cell = index(row, column);
         emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::AccessibleTextRole});

@@ -23,7 +23,7 @@ LogTableView::LogTableView(LogList& log, QWidget* parent) : QTableView(parent), 
     const auto startChange = [this] { m_rowsChanging = true; };
     connect(&m_log, &LogList::rowsAboutToBeReset, this, startChange);
     connect(&m_log, &LogList::rowAboutToBeInserted, this, startChange);
-    connect(&m_log, &LogList::rowAboutToBeRemoved, this, startChange);
+    connect(&m_log, &LogList::rowsAboutToBeRemoved, this, startChange);
 
     // NOLINTNEXTLINE(cppcoreguidelines-prefer-member-initializer): must follow the guards.
     m_model = new LogTableModel(m_log, this);
@@ -77,7 +77,7 @@ void LogTableView::ConnectLog()
     };
     connect(&m_log, &LogList::rowsReset, this, endChange);
     connect(&m_log, &LogList::rowInserted, this, endChange);
-    connect(&m_log, &LogList::rowRemoved, this, endChange);
+    connect(&m_log, &LogList::rowsRemoved, this, endChange);
     connect(&m_log, &LogList::selectionChanged, this, [this] { CopySelectionFromLog(); });
     connect(&m_log, &LogList::layoutRebuilt, this, [this] { ApplyColumnWidths(); });
     connect(&m_log, &LogList::rowVisibleRequested, this,
@@ -99,9 +99,13 @@ void LogTableView::CopySelectionToLog()
     if (m_rowsChanging || m_copyingSelection) {
         return;
     }
+    // Read from the selection's ranges: whole rows are selected, and asking the model row by
+    // row would cost a pass over the ranges for every row.
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
     }
     m_copyingSelection = true;
     m_log.SetSelectedRows(std::move(rows));
@@ -113,10 +117,18 @@ void LogTableView::CopySelectionFromLog()
     if (m_rowsChanging || m_copyingSelection) {
         return;
     }
+    // One range per run of adjacent rows: a selection of every row is a single range.
     QItemSelection selection;
     const int lastColumn = m_model->columnCount() - 1;
-    for (int row : m_log.SelectedRows()) {
-        selection.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+    const std::vector<int>& rows = m_log.SelectedRows();
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) {
+            ++last;
+        }
+        selection.append(QItemSelectionRange(m_model->index(rows[first], 0),
+                                             m_model->index(rows[last], lastColumn)));
+        first = last + 1;
     }
     m_copyingSelection = true;
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);

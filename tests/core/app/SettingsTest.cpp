@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace zelkor {
 namespace {
 
@@ -107,6 +109,48 @@ TEST_F(SettingsTest, WritesReachTheFileAtOnceAndReadBack)
     const AppSettings s = ReadAppSettings(*other);
     EXPECT_EQ(s.claimedScore, 123456);
     EXPECT_EQ(s.openLogPath, QStringLiteral(u"/home/op/gara è.zelk"));
+}
+
+// Every rewrite puts a new file in place of the old one, which tells a write from a skipped one
+// while the old file is held open.
+TEST_F(SettingsTest, AValueTheFileHoldsIsNotWrittenAgainButAnotherInstancesChangeIs)
+{
+    QFile held;
+    auto hold = [&] {
+        held.close();
+        held.setFileName(StorePath());
+        ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    };
+    auto replaced = [&] {
+        struct stat atPath {};
+        struct stat open {};
+        EXPECT_EQ(::stat(StorePath().toLocal8Bit().constData(), &atPath), 0);
+        EXPECT_EQ(::fstat(held.handle(), &open), 0);
+        return atPath.st_ino != open.st_ino;
+    };
+    auto store = Open();
+    auto other = Open();
+    ASSERT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("7")));
+    ASSERT_TRUE(store->WriteSetting(keys::kScore, 42));
+    hold();
+
+    EXPECT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("7")));
+    EXPECT_TRUE(store->WriteSetting(keys::kScore, 42));
+    EXPECT_FALSE(replaced());
+
+    // Another store changed the band meanwhile: this one's earlier "7" is no reason to skip.
+    ASSERT_TRUE(other->WriteSetting(keys::kBand, QStringLiteral("3,5")));
+    hold();
+    EXPECT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("7")));
+    EXPECT_TRUE(replaced());
+    EXPECT_TRUE(m_folder.Read(QStringLiteral("zelkor.conf")).contains("Banda=7\n"));
+
+    // A text that only reads like the number is another value.
+    WriteRaw("[Parametri]\nPunteggio=042\n");
+    hold();
+    EXPECT_TRUE(store->WriteSetting(keys::kScore, 42));
+    EXPECT_TRUE(replaced());
+    EXPECT_TRUE(m_folder.Read(QStringLiteral("zelkor.conf")).contains("Punteggio=42\n"));
 }
 
 TEST_F(SettingsTest, KeysHaveTheirExactNames)

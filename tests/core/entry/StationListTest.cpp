@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,59 @@ TEST(StationListTest, KeepsUnsignedByteOrderAndFindsEveryStation)
     }
     EXPECT_EQ(list.FindStation("ZZ9ZZ"), (StationLookup{false, 4}));
     EXPECT_EQ(list.FindStation("\xFF"), (StationLookup{false, 5}));
+}
+
+TEST(StationListTest, AWholeListTakenAtOnceIsPutInByteOrder)
+{
+    StationList list;
+    InsertAll(list, {"I9OLD"});
+    list.Assign({Station("IK0ABC/P", "RM"), Station(kHighByteCall), Station("I2XYZ", "MI"),
+                 Station("IK0ABC"), Station("4X4AA")});
+
+    EXPECT_EQ(Callsigns(list),
+              (std::vector<std::string>{"4X4AA", "I2XYZ", "IK0ABC", "IK0ABC/P", kHighByteCall}));
+    EXPECT_EQ(list.At(list.FindStation("I2XYZ").position).province, "MI");
+    EXPECT_FALSE(list.FindStation("I9OLD").found);
+}
+
+// Thousands of stations, inserted in no order, taken whole, replaced and inserted again at
+// stale positions: the list must stay sorted and complete and find each at its position.
+TEST(StationListTest, ManyStationsStaySortedAndAreFoundWhereTheyStand)
+{
+    auto callsign = [](int n) { return "I" + std::to_string((n * 7919) % 10007) + "Z"; };
+    std::vector<std::string> expected;
+    StationList list;
+    for (int n = 0; n < 6000; ++n) {
+        const std::string call = callsign(n);
+        const StationLookup lookup = list.FindStation(call);
+        ASSERT_FALSE(lookup.found) << call;
+        // Every third one with a position from before the list changed.
+        list.InsertStation(n % 3 == 0 ? lookup.position + 1 : lookup.position,
+                           Station(call, std::to_string(n)));
+        expected.push_back(call);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Callsigns(list), expected);
+    ASSERT_EQ(list.Size(), 6000);
+    for (int position = 0; position < list.Size(); ++position) {
+        ASSERT_EQ(list.FindStation(list.At(position).callsign), (StationLookup{true, position}));
+    }
+
+    list.ReplaceStation(4321, Station(list.At(4321).callsign, "RM"));
+    EXPECT_EQ(list.At(4321).province, "RM");
+    list.StoreStation(Station(expected[17], "MI"));
+    EXPECT_EQ(list.At(17).province, "MI");
+    EXPECT_EQ(list.FindStation("I0"), (StationLookup{false, 0}));
+    EXPECT_EQ(list.FindStation("J"), (StationLookup{false, 6000}));
+
+    std::vector<StationRecord> taken = list.Records();
+    std::reverse(taken.begin(), taken.end());
+    StationList whole;
+    whole.Assign(taken);
+    EXPECT_EQ(whole.Records(), list.Records());
+    whole.StoreStation(Station("I5000ZZ"));
+    EXPECT_EQ(whole.Size(), 6001);
+    EXPECT_EQ(whole.At(whole.FindStation("I5000ZZ").position).callsign, "I5000ZZ");
 }
 
 TEST(StationListTest, StalePositionsAreNotTrusted)

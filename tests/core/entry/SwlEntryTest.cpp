@@ -43,7 +43,7 @@ protected:
         std::vector<std::string> cells;
         for (int column = SwlColumn::CallingCallsign; column <= SwlColumn::AnsweringCallsign;
              ++column) {
-            cells.push_back(m_log.Cell(row, column));
+            cells.emplace_back(m_log.Cell(row, column));
         }
         return cells;
     }

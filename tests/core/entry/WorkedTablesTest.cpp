@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -147,6 +149,77 @@ TEST(WorkedTablesTest, EqualCallsignsInARowMakeOneRecordWithBothChanges)
 
     ASSERT_EQ(tables.Stations().Size(), 1);
     EXPECT_EQ(tables.Stations().At(0), (StationRecord{"IK0AAA", {0, 0, 2}, {0, 1 << 4}, "RM"}));
+}
+
+// The rebuild makes the station list whole instead of a station at a time; it must still give
+// exactly what accounting the rows one after another gives, under both province rules, for logs
+// with repeated stations, a station answering itself, empty callsigns, bytes above 127 and rows
+// whose mode marks nothing.
+TEST(WorkedTablesTest, RebuildGivesWhatRowByRowAccountingGives)
+{
+    const std::string highByteCall = std::string("\xC9") + "A1ZZ";
+    const std::vector<std::string> calls = {"IK0AAA", "IK0AAA/P",   "I1B",   "",
+                                            "IZ2CCC", highByteCall, "IK0AA", "IW3DDD"};
+    const std::vector<std::string> bands = {"7", "3,5", "14"};
+    const std::vector<std::string> modes = {"SSB", "CW", "RTTY", "PSK31", "AM", ""};
+    const std::vector<std::string> provinces = {"RM", "MI", "", "RMX", "m1"};
+    std::uint32_t state = 7;
+    auto below = [&state](std::size_t bound) {
+        state = state * 1664525U + 1013904223U;
+        return static_cast<std::size_t>((state >> 8) % bound);
+    };
+    for (int rowCount : {0, 1, 2, 5, 40, 400}) {
+        LogList log;
+        log.SetSwlColumns();
+        for (int row = 0; row < rowCount; ++row) {
+            AddHrd(log, bands[below(bands.size())], modes[below(modes.size())],
+                   calls[below(calls.size())], provinces[below(provinces.size())],
+                   calls[below(calls.size())]);
+        }
+        for (CallerProvinceRule rule :
+             {CallerProvinceRule::Replace, CallerProvinceRule::KeepExisting}) {
+            WorkedTables oneByOne;
+            for (int row = 0; row < log.RowCount(); ++row) {
+                oneByOne.AddRowToWorkedTables(log, row, rule);
+            }
+            WorkedTables rebuilt;
+            rebuilt.Stations().StoreStation(StationRecord{"I9OLD", {}, {}, ""});
+            rebuilt.RebuildWorkedTables(log, rule);
+            EXPECT_EQ(rebuilt.Stations().Records(), oneByOne.Stations().Records()) << rowCount;
+            for (int index = 0; index < kProvinceSlotCount; ++index) {
+                ASSERT_EQ(rebuilt.Provinces().Entries(index), oneByOne.Provinces().Entries(index))
+                    << rowCount << " slot " << index;
+            }
+        }
+    }
+}
+
+// A log in which every row brings two stations never heard before, in no alphabetical order.
+TEST(WorkedTablesTest, NewStationsOnEveryRowGiveASortedCompleteList)
+{
+    LogList log;
+    std::vector<std::string> expected;
+    for (int row = 0; row < 3000; ++row) {
+        const int scrambled = (row * 7919) % 3000;
+        const std::string caller =
+            "IK" + std::to_string(scrambled % 10) + "C" + std::to_string(scrambled);
+        const std::string answerer =
+            "IZ" + std::to_string(scrambled % 7) + "A" + std::to_string(scrambled);
+        AddHrd(log, "7", "CW", caller, "RM", answerer);
+        expected.push_back(caller);
+        expected.push_back(answerer);
+    }
+    std::sort(expected.begin(), expected.end());
+    WorkedTables tables;
+    tables.RebuildWorkedTables(log);
+
+    std::vector<std::string> listed;
+    for (const StationRecord& record : tables.Stations().Records()) {
+        listed.push_back(record.callsign);
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(Record(tables, "IK0C0").callerBits, (std::array<std::uint8_t, 3>{0, 2, 0}));
+    EXPECT_EQ(Record(tables, "IZ0A0").AnswerCount(1, 1), 1);
 }
 
 }  // namespace

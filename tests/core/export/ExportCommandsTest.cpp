@@ -61,8 +61,8 @@ protected:
     {
         std::vector<std::string> rows;
         for (int row = 0; row < m_log.RowCount(); ++row) {
-            rows.push_back(m_log.Cell(row, SwlColumn::Number) + " " +
-                           m_log.Cell(row, SwlColumn::CallingCallsign));
+            rows.push_back(std::string(m_log.Cell(row, SwlColumn::Number)) + " " +
+                           std::string(m_log.Cell(row, SwlColumn::CallingCallsign)));
         }
         return rows;
     }

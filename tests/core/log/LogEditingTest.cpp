@@ -105,7 +105,7 @@ protected:
     {
         Cells cells;
         for (int column = 0; column < m_log.ColumnCount(); ++column) {
-            cells.push_back(m_log.Cell(row, column));
+            cells.emplace_back(m_log.Cell(row, column));
         }
         return cells;
     }
@@ -168,6 +168,59 @@ TEST_F(LogEditingTest, DeletingRowsTwoAndFourOfFiveRenumbersAndRewrites)
     EXPECT_TRUE(Worked("RM"));
     EXPECT_TRUE(m_context.settings.logModified);
     EXPECT_EQ(StoredModified().toInt(), 1);
+}
+
+// Large selections go in one pass; what stays must be exactly the unselected rows, in order,
+// renumbered and on disk, whatever the shape of the selection.
+TEST_F(LogEditingTest, DeletingALargeSelectionKeepsExactlyTheOtherRows)
+{
+    constexpr int kRows = 3000;
+    struct Case {
+        const char* name;
+        bool (*selected)(int row);
+    };
+    const Case cases[] = {
+        {"every row", [](int) { return true; }},
+        {"a block in the middle", [](int row) { return row >= 1000 && row < 2500; }},
+        {"two rows of every three", [](int row) { return row % 3 != 1; }},
+        {"every row but the last", [](int row) { return row != kRows - 1; }},
+    };
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        std::vector<int> selection;
+        QByteArray expectedFile = "zelk100;qso\r\n" + kHeaderLines;
+        std::vector<std::string> expectedCalls;
+        for (int row = 0; row < kRows; ++row) {
+            const std::string callsign =
+                "IK" + std::to_string(row % 10) + "A" + std::to_string(row);
+            m_log.AppendLogRow({"05.02.2006", "1432", "7", "CW", callsign, "599", "599",
+                                row == 2999 ? "MI" : "RM", "Roma"});
+            if (c.selected(row)) {
+                selection.push_back(row);
+            } else {
+                expectedCalls.push_back(callsign);
+                expectedFile +=
+                    QByteArray::fromStdString("05.02.2006^1432^7^CW^" + callsign + "^599^MI^599^" +
+                                              (row == 2999 ? "MI" : "RM") + "^\r\n");
+            }
+        }
+        m_tables.RebuildWorkedTables(m_log);
+        m_log.SetSelectedRows(selection);
+        m_prompter.answers = {Answer::Yes};
+
+        EXPECT_TRUE(Delete()) << c.name;
+
+        ASSERT_EQ(m_log.RowCount(), static_cast<int>(expectedCalls.size())) << c.name;
+        for (int row = 0; row < m_log.RowCount(); ++row) {
+            ASSERT_EQ(m_log.Cell(row, QsoColumn::Callsign), expectedCalls[row]) << c.name;
+            ASSERT_EQ(m_log.Cell(row, QsoColumn::Number), LogList::RowNumberText(row + 1))
+                << c.name;
+        }
+        EXPECT_TRUE(m_log.SelectedRows().empty()) << c.name;
+        EXPECT_EQ(Working(), expectedFile) << c.name;
+        EXPECT_EQ(Worked("MI"), !c.selected(2999)) << c.name;
+        EXPECT_EQ(Worked("RM"), m_log.RowCount() > (c.selected(2999) ? 0 : 1)) << c.name;
+    }
 }
 
 TEST_F(LogEditingTest, NoToTheDeleteQuestionChangesNothing)

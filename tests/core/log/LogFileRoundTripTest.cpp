@@ -120,7 +120,7 @@ std::vector<Cells> Rows(const LogList& log)
     for (int row = 0; row < log.RowCount(); ++row) {
         Cells cells;
         for (int column = 0; column < log.ColumnCount(); ++column) {
-            cells.push_back(log.Cell(row, column));
+            cells.emplace_back(log.Cell(row, column));
         }
         rows.push_back(cells);
     }

@@ -79,7 +79,7 @@ std::vector<Cells> Rows(const LogList& log)
     for (int row = 0; row < log.RowCount(); ++row) {
         Cells cells;
         for (int column = 0; column < log.ColumnCount(); ++column) {
-            cells.push_back(log.Cell(row, column));
+            cells.emplace_back(log.Cell(row, column));
         }
         rows.push_back(cells);
     }
@@ -452,6 +452,33 @@ TEST(LogFileTest, SwlCallingStationKeepsTheProvinceItWasFirstReadWith)
         {"IK0AAA", {2, 2, 0}, {0x01, 0}, "RM"},
     };
     EXPECT_EQ(read.tables.Stations().Records(), expected);
+}
+
+// The rows reach the views as one change, however many there are, and a reader of the rows
+// alone gets the same rows and leaves any tables as they were.
+TEST(LogFileTest, RowsArriveAsOneChangeAndReadTheSameWithoutTables)
+{
+    const QByteArray bytes = test::ReadTestData("log-swl.zelk");
+    const ReadLog withTables(bytes);
+
+    LogList log;
+    log.SetSwlColumns();
+    std::vector<std::string> events;
+    QObject::connect(&log, &LogList::rowsAboutToBeReset, [&] { events.push_back("aboutToReset"); });
+    QObject::connect(&log, &LogList::rowsReset,
+                     [&] { events.push_back("reset " + std::to_string(log.RowCount())); });
+    QObject::connect(&log, &LogList::rowInserted, [&] { events.push_back("inserted"); });
+    SummaryData summary;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ReadLogFile(buffer, Provinces(), log, summary);
+
+    ASSERT_GT(withTables.log.RowCount(), 1);
+    EXPECT_EQ(Rows(log), Rows(withTables.log));
+    EXPECT_EQ(summary, withTables.summary);
+    EXPECT_EQ(events, (std::vector<std::string>{"aboutToReset",
+                                                "reset " + std::to_string(log.RowCount())}));
 }
 
 }  // namespace

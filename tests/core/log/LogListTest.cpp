@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ std::vector<std::string> Column(const LogList& log, int column)
 {
     std::vector<std::string> texts;
     for (int row = 0; row < log.RowCount(); ++row) {
-        texts.push_back(log.Cell(row, column));
+        texts.emplace_back(log.Cell(row, column));
     }
     return texts;
 }
@@ -37,6 +38,12 @@ public:
                          [=](int row) { note("aboutToInsert " + std::to_string(row)); });
         QObject::connect(&log, &LogList::rowInserted,
                          [=](int row) { note("inserted " + std::to_string(row)); });
+        QObject::connect(&log, &LogList::rowsAboutToBeRemoved, [=](int first, int last) {
+            note("aboutToRemove " + std::to_string(first) + "-" + std::to_string(last));
+        });
+        QObject::connect(&log, &LogList::rowsRemoved, [=](int first, int last) {
+            note("removed " + std::to_string(first) + "-" + std::to_string(last));
+        });
         QObject::connect(&log, &LogList::cellChanged, [=](int row, int column) {
             note("cell " + std::to_string(row) + "," + std::to_string(column));
         });
@@ -158,6 +165,80 @@ TEST(LogListTest, DeletingFromTheHighestIndexThenRenumberingClosesTheGaps)
     EXPECT_EQ(Column(log, QsoColumn::Callsign),
               (std::vector<std::string>{"I1AAA", "I3CCC", "I5EEE"}));
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"rows 0-2"}));
+}
+
+// Deleting a selection in one pass must leave exactly the rows a deletion one by one leaves, keep
+// their numbers for the renumbering that follows, and move the rest of the selection with them.
+TEST(LogListTest, DeletingManyRowsKeepsExactlyTheOthers)
+{
+    constexpr int kRows = 120;
+    auto every = [](int step, int offset) {
+        std::vector<int> rows;
+        for (int row = offset; row < kRows; row += step) {
+            rows.push_back(row);
+        }
+        return rows;
+    };
+    auto runs = [](int count) {
+        std::vector<int> rows;
+        for (int run = 0; run < count; ++run) {
+            rows.push_back(run * 5);
+            rows.push_back(run * 5 + 1);
+        }
+        return rows;
+    };
+    struct Case {
+        const char* name;
+        std::vector<int> deleted;
+        // The signals the views get: the runs from the last one up, or one reset.
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", {}, {}},
+        {"only indices outside", {-1, kRows, kRows + 7}, {}},
+        {"one row", {7}, {"aboutToRemove 7-7", "removed 7-7", "selection"}},
+        {"repeats and disorder",
+         {9, 3, 9, -2, 4, 500, 3},
+         {"aboutToRemove 9-9", "removed 9-9", "selection", "aboutToRemove 3-4", "removed 3-4",
+          "selection"}},
+        {"every row", every(1, 0), {"aboutToRemove 0-119", "removed 0-119", "selection"}},
+        {"sixteen runs", runs(16), {}},
+        {"seventeen runs", runs(17), {"aboutToReset", "reset", "selection"}},
+        {"every third row", every(3, 1), {"aboutToReset", "reset", "selection"}},
+    };
+    for (const Case& c : cases) {
+        LogList log;
+        for (int row = 0; row < kRows; ++row) {
+            log.AppendLogRow(QsoCells("C" + std::to_string(row)));
+        }
+        log.SetSelectedRows(every(2, 0));
+        std::vector<std::string> keptCalls;
+        std::vector<std::string> keptNumbers;
+        std::vector<int> keptSelection;
+        for (int row = 0; row < kRows; ++row) {
+            if (std::find(c.deleted.begin(), c.deleted.end(), row) == c.deleted.end()) {
+                if (row % 2 == 0) {
+                    keptSelection.push_back(static_cast<int>(keptCalls.size()));
+                }
+                keptCalls.push_back("C" + std::to_string(row));
+                keptNumbers.push_back(LogList::RowNumberText(row + 1));
+            }
+        }
+        SignalRecorder recorder(log);
+
+        log.DeleteRows(c.deleted);
+
+        EXPECT_EQ(Column(log, QsoColumn::Callsign), keptCalls) << c.name;
+        EXPECT_EQ(Column(log, QsoColumn::Number), keptNumbers) << c.name;
+        EXPECT_EQ(log.SelectedRows(), keptSelection) << c.name;
+        if (std::string(c.name) == "sixteen runs") {
+            ASSERT_EQ(recorder.events.size(), 16U * 3U) << c.name;
+            EXPECT_EQ(recorder.events.front(), "aboutToRemove 75-76") << c.name;
+            EXPECT_EQ(recorder.events.back(), "selection") << c.name;
+        } else {
+            EXPECT_EQ(recorder.events, c.events) << c.name;
+        }
+    }
 }
 
 TEST(LogListTest, HeadingsOfBothLayouts)

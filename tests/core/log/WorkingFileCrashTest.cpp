@@ -79,11 +79,10 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
         LogList log;
         log.BuildStartColumns(800);
         SummaryData summary;
-        WorkedTables tables;
         const ProvinceTable provinces;
         test::ScriptedPrompter prompter;
         WorkingFile workingFile(workingPath);
-        ASSERT_TRUE(workingFile.LoadWorkingFile(log, summary, tables, provinces, prompter));
+        ASSERT_TRUE(workingFile.LoadWorkingFile(log, summary, provinces, prompter));
         // Only a torn round may warn, and only if the child died before its own load did.
         EXPECT_LE(prompter.boxes.size(), torn ? 1u : 0u);
         for (const MessageBox& box : prompter.boxes) {
@@ -92,10 +91,10 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
 
         std::set<std::string> loaded;
         for (int row = 0; row < log.RowCount(); ++row) {
-            const std::string& key = log.Cell(row, QsoColumn::Callsign);
+            const std::string key(log.Cell(row, QsoColumn::Callsign));
             std::vector<std::string> cells;
             for (int column = QsoColumn::Date; column <= QsoColumn::ProvinceCode; ++column) {
-                cells.push_back(log.Cell(row, column));
+                cells.emplace_back(log.Cell(row, column));
             }
             ASSERT_EQ(cells, crash::RowCells(key)) << "row " << row << " came through damaged";
             EXPECT_TRUE(loaded.insert(key).second) << key << " loaded twice";

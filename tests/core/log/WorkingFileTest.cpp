@@ -3,7 +3,6 @@
 #include "core/platform/FileCalls.h"
 #include "core/provinces/ProvinceTable.h"
 #include "core/settings/SummaryData.h"
-#include "core/worked/WorkedTables.h"
 #include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
@@ -65,10 +64,7 @@ protected:
         m_provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
     }
 
-    bool Load()
-    {
-        return m_file.LoadWorkingFile(m_log, m_summary, m_tables, m_provinces, m_prompter);
-    }
+    bool Load() { return m_file.LoadWorkingFile(m_log, m_summary, m_provinces, m_prompter); }
     void WriteWorking(const QByteArray& bytes) const
     {
         m_folder.Write(QStringLiteral("_ult.zelk"), bytes);
@@ -86,7 +82,6 @@ protected:
     WorkingFile m_file;
     LogList m_log;
     SummaryData m_summary;
-    WorkedTables m_tables;
     ProvinceTable m_provinces;
     test::ScriptedPrompter m_prompter;
 };
@@ -115,7 +110,7 @@ TEST_F(WorkingFileTest, FileThatCannotBeCreatedGetsTheFixedMessage)
                                 m_folder.File(QStringLiteral("missing/_ult.zelk"))}) {
         m_prompter.boxes.clear();
         WorkingFile file(path);
-        EXPECT_FALSE(file.LoadWorkingFile(m_log, m_summary, m_tables, m_provinces, m_prompter));
+        EXPECT_FALSE(file.LoadWorkingFile(m_log, m_summary, m_provinces, m_prompter));
         ASSERT_EQ(m_prompter.boxes.size(), 1u);
         EXPECT_EQ(Text(m_prompter.boxes[0].text),
                   Text(QStringLiteral("Impossibile creare file log corrente:\n") + path +
