@@ -19,7 +19,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS zelkor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/_prov.cod DESTINATION ${CMAKE_INSTALL_DATADIR}/zelkor)
+install(FILES ${PROJECT_SOURCE_DIR}/data/_prov.cod ${PROJECT_SOURCE_DIR}/data/_prov_pos.cod
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/zelkor)
 
 # Menu entry, icon and software-centre metadata, all named by the application id.
 install(FILES ${_packaging}/${ZELKOR_APP_ID}.desktop
