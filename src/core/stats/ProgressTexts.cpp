@@ -33,9 +33,10 @@ QString SignedThousands(std::int64_t n)
     return QStringLiteral("0");
 }
 
+// The year goes without saying during a contest.
 QString Moment(std::int64_t minute)
 {
-    return Text(ClockText(minute)) + QStringLiteral(" del ") + Text(DateText(minute));
+    return Text(ClockText(minute)) + QStringLiteral(" del ") + Text(DateText(minute).substr(0, 5));
 }
 
 QString RateText(const std::optional<RecentRate>& rate, int wanted, const QString& word)
@@ -90,12 +91,11 @@ std::vector<FigureLine> RateLines(const RateFigures& rates, int untimedRows, Log
                                              Text(ClockText(rates.currentHourStart + 59)))
                                   : QStringLiteral("Ora in corso"),
                      count(rates.currentHour)});
-    QString best = count(rates.bestSixtyMinutes);
+    QString best = QStringLiteral("Migliori 60 minuti");
     if (rates.bestSixtyMinutes > 0) {
         best += QStringLiteral(" (dalle ") + Moment(rates.bestSixtyStart) + QStringLiteral(")");
     }
-    lines.push_back(
-        {QStringLiteral("bestSixtyMinutes"), QStringLiteral("Migliori 60 minuti"), best});
+    lines.push_back({QStringLiteral("bestSixtyMinutes"), best, count(rates.bestSixtyMinutes)});
     lines.push_back({QStringLiteral("onTime"), QStringLiteral("Tempo in aria"),
                      Text(DurationText(rates.onMinutes))});
     lines.push_back({QStringLiteral("offTime"),
@@ -143,7 +143,7 @@ QString RaceText(const std::optional<RaceStanding>& standing, const QString& tar
     if (!standing) {
         return text + QStringLiteral("Il confronto parte con il primo %1 del log.").arg(word);
     }
-    text += QStringLiteral("A %1 dall'inizio aveva %2 %3 e %4 punti\n")
+    text += QStringLiteral("Alla stessa ora di gara (%1 dall'inizio): %2 %3 e %4 punti\n")
                 .arg(Text(DurationText(standing->elapsedMinutes)))
                 .arg(standing->theirs.contacts)
                 .arg(word, Thousands(standing->theirs.score));

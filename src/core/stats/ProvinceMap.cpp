@@ -124,7 +124,7 @@ ProvinceMapData BuildProvinceMap(const ProvincePositions& positions, const Provi
         const std::optional<GeoPosition> position = positions.PositionOf(slot);
         if (position) {
             map.provinces.push_back(
-                {slot, ProvinceCodeAt(slot), ProjectPosition(*position), worked});
+                {slot, ProvinceCodeAt(slot), table.Name(slot), ProjectPosition(*position), worked});
         } else if (isWorked) {
             map.workedWithoutPosition.push_back(ProvinceCodeAt(slot));
         }
@@ -133,7 +133,7 @@ ProvinceMapData BuildProvinceMap(const ProvincePositions& positions, const Provi
 }
 
 std::vector<PlacedProvince> LayOutProvinceMap(const std::vector<QPointF>& projected,
-                                              const QRectF& area, double dotRadius,
+                                              const QRectF& area, double dotRadius, double gap,
                                               const QSizeF& labelSize)
 {
     if (projected.empty()) {
@@ -144,20 +144,17 @@ std::vector<PlacedProvince> LayOutProvinceMap(const std::vector<QPointF>& projec
     const double topRoom = dotRadius + 2 + labelSize.height();
     const QRectF dotsArea = area.adjusted(sideRoom, topRoom, -sideRoom, -topRoom);
     std::vector<QPointF> centres = FitIntoArea(projected, dotsArea);
-    SpreadDots(centres, 2 * dotRadius + 1, dotsArea);
+    SpreadDots(centres, 2 * dotRadius + gap, dotsArea);
 
-    const double gap = dotRadius + 2;
+    const double away = dotRadius + 2;
     const double w = labelSize.width();
     const double h = labelSize.height();
     // Right, left, above, below, then the four corners.
-    const std::array<QPointF, 8> offsets = {QPointF(gap, -h / 2),
-                                            QPointF(-gap - w, -h / 2),
-                                            QPointF(-w / 2, -gap - h),
-                                            QPointF(-w / 2, gap),
-                                            QPointF(gap - 2, -gap - h + 2),
-                                            QPointF(gap - 2, gap - 2),
-                                            QPointF(-gap - w + 2, -gap - h + 2),
-                                            QPointF(-gap - w + 2, gap - 2)};
+    const std::array<QPointF, 8> offsets = {
+        QPointF(away, -h / 2),          QPointF(-away - w, -h / 2),
+        QPointF(-w / 2, -away - h),     QPointF(-w / 2, away),
+        QPointF(away - 2, -away - h + 2), QPointF(away - 2, away - 2),
+        QPointF(-away - w + 2, -away - h + 2), QPointF(-away - w + 2, away - 2)};
 
     std::vector<PlacedProvince> placed;
     placed.reserve(centres.size());

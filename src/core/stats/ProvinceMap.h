@@ -19,9 +19,13 @@ namespace zelkor {
 struct MapProvince {
     int slot = 0;
     std::string code;
+    // As the province table has it; empty for a code it doesn't know.
+    std::string name;
     // ProjectPosition of the capital.
     QPointF projected;
     WorkedEntry worked{};
+
+    bool operator==(const MapProvince&) const = default;
 };
 
 struct ProvinceMapData {
@@ -36,6 +40,8 @@ struct ProvinceMapData {
     [[nodiscard]] int MissingIn(int group) const;
     // Worked in at least one group.
     [[nodiscard]] int WorkedAtAll() const;
+
+    bool operator==(const ProvinceMapData&) const = default;
 };
 
 // Group 0..5 as in ScoreTable: band = group / 3, mode group = group % 3.
@@ -50,10 +56,10 @@ struct PlacedProvince {
 };
 
 // Places the dots of the projected points in the area, as large as the area allows with north
-// up and the shape kept, then moves dots apart until no two are closer than two radii and a
-// pixel, and puts each label where it covers the fewest other dots and labels.
+// up and the shape kept, then moves dots apart until at least gap lies between any two, and puts
+// each label where it covers the fewest other dots and labels.
 std::vector<PlacedProvince> LayOutProvinceMap(const std::vector<QPointF>& projected,
-                                              const QRectF& area, double dotRadius,
+                                              const QRectF& area, double dotRadius, double gap,
                                               const QSizeF& labelSize);
 
 }  // namespace zelkor

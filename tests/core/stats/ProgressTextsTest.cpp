@@ -29,13 +29,13 @@ TEST(ProgressTextsTest, RateLinesOfAQsoLog)
     const auto lines = RateLines(ComputeRateFigures(timeline.Minutes()), 2, LogLayout::Qso);
 
     const std::vector<std::pair<QString, QString>> expected = {
-        {"Ultimo QSO", "14:06 del 09.03.2024"},
+        {"Ultimo QSO", "14:06 del 09.03"},
         {"Ultimi 10 minuti", "2 QSO"},
         {"Ultimi 60 minuti", "3 QSO"},
         {"Ritmo ultimi 10 QSO", "4 QSO/ora (su 5 QSO)"},
         {"Ritmo ultimi 100 QSO", "4 QSO/ora (su 5 QSO)"},
         {"Ora in corso (14:00-14:59)", "2 QSO"},
-        {"Migliori 60 minuti", "3 QSO (dalle 13:00 del 09.03.2024)"},
+        {"Migliori 60 minuti (dalle 13:00 del 09.03)", "3 QSO"},
         {"Tempo in aria", "27m"},
         {"Pause di 30 minuti o più", "39m"},
         {"Righe senza data o ora valide", "2"},
@@ -86,7 +86,7 @@ TEST(ProgressTextsTest, RaceLines)
     behind.theirs = {433, 36520};
     EXPECT_EQ(RaceText(behind, QStringLiteral("2023.zelk"), LogLayout::Qso),
               QStringLiteral("Confronto con 2023.zelk\n"
-                             "A 5h 12m dall'inizio aveva 433 QSO e 36.520 punti\n"
+                             "Alla stessa ora di gara (5h 12m dall'inizio): 433 QSO e 36.520 punti\n"
                              "Differenza: -23 QSO, -1.520 punti"));
     RaceStanding ahead = behind;
     ahead.theirs = {410, 1000};

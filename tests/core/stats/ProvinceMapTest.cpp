@@ -189,14 +189,15 @@ TEST(ProvinceMapTest, DotsFitTheAreaAndNeverTouch)
     for (const QRectF area : {QRectF(0, 0, 500, 600), QRectF(10, 20, 300, 320)}) {
         SCOPED_TRACE(area.width());
         constexpr double kRadius = 6.0;
+        constexpr double kGap = 3.0;
         const std::vector<PlacedProvince> placed =
-            LayOutProvinceMap(projected, area, kRadius, QSizeF(16, 12));
+            LayOutProvinceMap(projected, area, kRadius, kGap, QSizeF(16, 12));
         ASSERT_EQ(placed.size(), projected.size());
         for (std::size_t i = 0; i < placed.size(); ++i) {
             EXPECT_TRUE(area.contains(placed[i].centre));
             for (std::size_t j = i + 1; j < placed.size(); ++j) {
                 const QPointF between = placed[i].centre - placed[j].centre;
-                EXPECT_GE(std::hypot(between.x(), between.y()), 2 * kRadius + 1 - 1e-6)
+                EXPECT_GE(std::hypot(between.x(), between.y()), 2 * kRadius + kGap - 1e-6)
                     << map.provinces[i].code << " " << map.provinces[j].code;
             }
         }
@@ -212,7 +213,7 @@ TEST(ProvinceMapTest, DotsFitTheAreaAndNeverTouch)
         EXPECT_LT(placed[index("BZ")].centre.y(), placed[index("PA")].centre.y());
         EXPECT_GT(placed[index("LE")].centre.x(), placed[index("CA")].centre.x());
     }
-    EXPECT_TRUE(LayOutProvinceMap({}, QRectF(0, 0, 100, 100), 6, QSizeF(16, 12)).empty());
+    EXPECT_TRUE(LayOutProvinceMap({}, QRectF(0, 0, 100, 100), 6, 3, QSizeF(16, 12)).empty());
 }
 
 }  // namespace
