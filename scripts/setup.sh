@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     # the program's SVG pictures (icon, splash, about) are drawn by Qt's SVG plugins at run time
     libqt6svg6
+    # the chart of the "Andamento" window; Qt Charts' CMake files need Qt's OpenGL ones
+    qt6-charts-dev libqt6opengl6-dev
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # a display for trying the real window, and reading printed PDFs back

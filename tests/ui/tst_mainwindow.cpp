@@ -209,6 +209,7 @@ private slots:
             "Log",
             "Dati riassuntivi\tF5|32776",
             "Mostra punteggio\tF6|32774",
+            "Andamento\tF11|32797",
             "Riordina per data ed ora|32795",
             "Cancella campi input\tF9|1103",
             "-",
@@ -246,6 +247,7 @@ private slots:
             {"57665", Qt::Key_Escape}, {"57601", Qt::Key_F2}, {"57603", Qt::Key_F4},
             {"32776", Qt::Key_F5},     {"32774", Qt::Key_F6}, {"32796", Qt::Key_F7},
             {"32775", Qt::Key_F8},     {"1103", Qt::Key_F9},  {"57670", Qt::Key_F1},
+            {"32797", Qt::Key_F11},
         };
         for (const auto& [id, key] : keys) {
             QTest::newRow(id) << QString::fromLatin1(id) << QKeySequence(key);
