@@ -150,11 +150,14 @@ std::vector<PlacedProvince> LayOutProvinceMap(const std::vector<QPointF>& projec
     const double w = labelSize.width();
     const double h = labelSize.height();
     // Right, left, above, below, then the four corners.
-    const std::array<QPointF, 8> offsets = {
-        QPointF(away, -h / 2),          QPointF(-away - w, -h / 2),
-        QPointF(-w / 2, -away - h),     QPointF(-w / 2, away),
-        QPointF(away - 2, -away - h + 2), QPointF(away - 2, away - 2),
-        QPointF(-away - w + 2, -away - h + 2), QPointF(-away - w + 2, away - 2)};
+    const std::array<QPointF, 8> offsets = {QPointF(away, -h / 2),
+                                            QPointF(-away - w, -h / 2),
+                                            QPointF(-w / 2, -away - h),
+                                            QPointF(-w / 2, away),
+                                            QPointF(away - 2, -away - h + 2),
+                                            QPointF(away - 2, away - 2),
+                                            QPointF(-away - w + 2, -away - h + 2),
+                                            QPointF(-away - w + 2, away - 2)};
 
     std::vector<PlacedProvince> placed;
     placed.reserve(centres.size());

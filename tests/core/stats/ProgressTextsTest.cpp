@@ -84,10 +84,11 @@ TEST(ProgressTextsTest, RaceLines)
     behind.elapsedMinutes = 312;
     behind.ours = {410, 35000};
     behind.theirs = {433, 36520};
-    EXPECT_EQ(RaceText(behind, QStringLiteral("2023.zelk"), LogLayout::Qso),
-              QStringLiteral("Confronto con 2023.zelk\n"
-                             "Alla stessa ora di gara (5h 12m dall'inizio): 433 QSO e 36.520 punti\n"
-                             "Differenza: -23 QSO, -1.520 punti"));
+    EXPECT_EQ(
+        RaceText(behind, QStringLiteral("2023.zelk"), LogLayout::Qso),
+        QStringLiteral("Confronto con 2023.zelk\n"
+                       "Alla stessa ora di gara (5h 12m dall'inizio): 433 QSO e 36.520 punti\n"
+                       "Differenza: -23 QSO, -1.520 punti"));
     RaceStanding ahead = behind;
     ahead.theirs = {410, 1000};
     EXPECT_EQ(RaceText(ahead, QStringLiteral("x"), LogLayout::Swl).section('\n', 2),
