@@ -3,6 +3,7 @@
 
 #include "StatsTestLog.h"
 
+#include "app/BuildInfo.h"
 #include "platform/FileIO.h"
 #include "provinces/ProvinceFile.h"
 #include "scoring/ComputeScore.h"
@@ -107,6 +108,15 @@ TEST(ProvincePositionsTest, FindsTheShippedFileBesideTheProgramOrInstalled)
                                             "(_prov_pos.cod): la mappa non si può disegnare."));
     EXPECT_EQ(missing.positions.Count(), 0);
 
+    // Installed: in the shared data folder beside bin/.
+    ASSERT_TRUE(QDir().mkpath(folder.Path() + "bin/" + kInstalledDataFolder));
+    folder.Write(QStringLiteral("bin/") + kInstalledDataFolder + "/_prov_pos.cod",
+                 "RM 41.8931 12.4828\r\nMI 45.4642 9.1900\r\n");
+    const PositionsLoad installed = LoadShippedProvincePositions(folder.Path() + "bin");
+    EXPECT_TRUE(installed.error.isEmpty());
+    EXPECT_EQ(installed.positions.Count(), 2);
+
+    // Beside the program, as built: that one first.
     folder.Write(QStringLiteral("bin/_prov_pos.cod"), "RM 41.8931 12.4828\r\n");
     const PositionsLoad found = LoadShippedProvincePositions(folder.Path() + "bin");
     EXPECT_TRUE(found.error.isEmpty());
