@@ -158,7 +158,11 @@ QString MapSummaryText(const ProvinceMapData& map, int group)
     const int total = static_cast<int>(map.provinces.size());
     QString text;
     if (group < 0) {
-        text = QStringLiteral("Province collegate: %1 su %2").arg(map.WorkedAtAll()).arg(total);
+        text = QStringLiteral("Province collegate: %1 su %2, moltiplicatori: %3 su %4")
+                   .arg(map.WorkedAtAll())
+                   .arg(total)
+                   .arg(map.GroupsWorked())
+                   .arg(total * kBandModeGroupCount);
     } else {
         text = QStringLiteral("%1: %2 province collegate, %3 mancanti")
                    .arg(GroupLabel(group))

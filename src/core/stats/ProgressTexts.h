@@ -44,8 +44,8 @@ QString IgnoredRowsText(const std::vector<IgnoredRow>& ignored);
 QString RaceText(const std::optional<RaceStanding>& standing, const QString& targetName,
                  LogLayout layout);
 
-// Under the map: provinces worked and missing in the group shown, or overall for -1, and the
-// worked codes that have no place on the map.
+// Under the map: provinces worked and missing in the group shown, or for -1 the provinces worked
+// at all and the multipliers of all groups; then the worked codes that have no place on the map.
 QString MapSummaryText(const ProvinceMapData& map, int group);
 
 }  // namespace zelkor

@@ -111,6 +111,15 @@ int ProvinceMapData::WorkedAtAll() const
                       [](const MapProvince& p) { return p.worked != WorkedEntry{}; }));
 }
 
+int ProvinceMapData::GroupsWorked() const
+{
+    int worked = 0;
+    for (int group = 0; group < kBandModeGroupCount; ++group) {
+        worked += WorkedIn(group);
+    }
+    return worked;
+}
+
 ProvinceMapData BuildProvinceMap(const ProvincePositions& positions, const ProvinceTable& table,
                                  const ProvinceWorkedTable& multipliers)
 {

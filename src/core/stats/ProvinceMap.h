@@ -40,6 +40,8 @@ struct ProvinceMapData {
     [[nodiscard]] int MissingIn(int group) const;
     // Worked in at least one group.
     [[nodiscard]] int WorkedAtAll() const;
+    // Band/mode groups worked, summed over the provinces on the map.
+    [[nodiscard]] int GroupsWorked() const;
 
     bool operator==(const ProvinceMapData&) const = default;
 };

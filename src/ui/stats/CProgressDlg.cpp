@@ -104,8 +104,8 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
     m_chart = new ProgressChartView(m_pages);
-    m_pages->addTab(m_chart, QStringLiteral("Grafico"));
-    m_pages->addTab(CreateMapPage(), QStringLiteral("Mappa"));
+    m_pages->addTab(m_chart, QStringLiteral("&Grafico"));
+    m_pages->addTab(CreateMapPage(), QStringLiteral("M&appa"));
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -188,11 +188,11 @@ QWidget* CProgressDlg::CreateRaceBox()
     m_raceText->setWordWrap(true);
     layout->addWidget(m_raceText);
     auto* buttons = new QHBoxLayout;
-    auto* choose = new QPushButton(QStringLiteral("Confronta con..."), box);
+    auto* choose = new QPushButton(QStringLiteral("&Confronta con..."), box);
     choose->setObjectName(QStringLiteral("compareWith"));
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &CProgressDlg::ChooseRaceTarget);
-    m_clearRace = new QPushButton(QStringLiteral("Togli confronto"), box);
+    m_clearRace = new QPushButton(QStringLiteral("&Togli confronto"), box);
     m_clearRace->setObjectName(QStringLiteral("clearComparison"));
     m_clearRace->setAutoDefault(false);
     m_clearRace->setEnabled(false);
@@ -240,8 +240,8 @@ QLayout* CProgressDlg::CreateButtons()
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     };
-    add(QStringLiteral("Salva immagine..."), "saveImage", &CProgressDlg::SaveImage);
-    add(QStringLiteral("Stampa..."), "printImage", &CProgressDlg::PrintImage);
+    add(QStringLiteral("Salva &immagine..."), "saveImage", &CProgressDlg::SaveImage);
+    add(QStringLiteral("&Stampa..."), "printImage", &CProgressDlg::PrintImage);
     buttons->addStretch();
     add(QStringLiteral("Chiudi"), "close", &QDialog::reject);
     return buttons;

@@ -153,11 +153,19 @@ void ProvinceMapView::Paint(QPainter& painter)
     for (std::size_t i = 0; i < placed.size(); ++i) {
         PaintDot(painter, placed[i].centre, DotRadius(), m_map.provinces[i].worked);
     }
-    // Labels over every dot, so that no dot hides a label.
-    painter.setPen(Qt::black);
+    // Labels over every dot, so that no dot hides a label, each with a rim of the background
+    // that keeps it readable where it crosses a neighbour's dot.
+    const QFontMetricsF metrics(painter.font());
+    QPainterPath labels;
     for (std::size_t i = 0; i < placed.size(); ++i) {
-        painter.drawText(placed[i].label, Qt::AlignCenter, ToQString(m_map.provinces[i].code));
+        const QString code = ToQString(m_map.provinces[i].code);
+        const QRectF& box = placed[i].label;
+        labels.addText(box.center().x() - metrics.horizontalAdvance(code) / 2,
+                       box.center().y() + (metrics.ascent() - metrics.descent()) / 2,
+                       painter.font(), code);
     }
+    painter.strokePath(labels, QPen(kBackground, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(labels, Qt::black);
     painter.setFont(font());
     PaintLegend(painter,
                 QRectF(whole.width() - kLegendWidth - kMargin, kMargin, kLegendWidth, 160));

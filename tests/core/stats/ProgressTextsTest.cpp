@@ -104,7 +104,8 @@ TEST(ProgressTextsTest, MapSummary)
     map.provinces.resize(3);
     map.provinces[0].worked = {1, 0, 0};
     map.provinces[1].worked = {0, 2, 0};
-    EXPECT_EQ(MapSummaryText(map, -1), QStringLiteral("Province collegate: 2 su 3"));
+    EXPECT_EQ(MapSummaryText(map, -1),
+              QStringLiteral("Province collegate: 2 su 3, moltiplicatori: 2 su 18"));
     EXPECT_EQ(MapSummaryText(map, 0), QStringLiteral("80m ssb: 1 province collegate, 2 mancanti"));
     EXPECT_EQ(MapSummaryText(map, 5),
               QStringLiteral("40m rtty/psk: 0 province collegate, 3 mancanti"));
@@ -112,6 +113,9 @@ TEST(ProgressTextsTest, MapSummary)
     EXPECT_EQ(MapSummaryText(map, 4),
               QStringLiteral("40m cw: 1 province collegate, 2 mancanti\n"
                              "Collegate ma non sulla mappa: sigla vuota o non valida, XX"));
+    map.provinces[1].worked = {3, 2, 1};
+    EXPECT_EQ(MapSummaryText(map, -1).section('\n', 0, 0),
+              QStringLiteral("Province collegate: 2 su 3, moltiplicatori: 5 su 18"));
 }
 
 }  // namespace
