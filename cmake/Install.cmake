@@ -64,7 +64,9 @@ endforeach()
 add_custom_target(zelkor_compressed_docs ALL DEPENDS ${_compressed})
 install(FILES ${_generated}/man/zelkor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_generated}/man/it/zelkor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1)
+# The manual (a text inside the program) points to the pictures of the "Andamento" window here.
 install(FILES ${_packaging}/debian/copyright ${_generated}/changelog.gz
+    ${PROJECT_SOURCE_DIR}/docs/andamento-grafico.png ${PROJECT_SOURCE_DIR}/docs/andamento-mappa.png
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package: zelkor_VERSION_ARCH.deb in the build folder.

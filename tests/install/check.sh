@@ -52,6 +52,8 @@ check_tree() {
     expected=$(sort <<EOF
 755 usr/bin/zelkor
 644 usr/share/applications/$app_id.desktop
+644 usr/share/doc/zelkor/andamento-grafico.png
+644 usr/share/doc/zelkor/andamento-mappa.png
 644 usr/share/doc/zelkor/changelog.gz
 644 usr/share/doc/zelkor/copyright
 644 usr/share/icons/hicolor/128x128/apps/$app_id.png
