@@ -33,7 +33,6 @@ public:
     }
     [[nodiscard]] QLineSeries* RaceLine() const { return m_race; }
     [[nodiscard]] QBarCategoryAxis* HourAxis() const { return m_hours; }
-    [[nodiscard]] QValueAxis* CountAxis() const { return m_counts; }
 
 private:
     void ShowValues(QBarSet* set, const QList<qreal>& values);

@@ -63,7 +63,6 @@ ProvinceMapView::ProvinceMapView(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("provinceMap"));
     setAccessibleName(QStringLiteral("Mappa delle province collegate"));
     setMinimumSize(420, 420);
-    setMouseTracking(false);
 }
 
 QSize ProvinceMapView::sizeHint() const
