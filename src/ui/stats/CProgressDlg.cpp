@@ -152,14 +152,17 @@ QWidget* CProgressDlg::CreateScoreBox()
         heading->setText(headings[column]);
         grid->addWidget(heading, 0, column + 2);
     }
+    const QString columnNames[] = {QStringLiteral("numero"), headings[0], headings[1],
+                                   headings[2]};
     for (int row = 0; row < ScoreTable::kRowCount; ++row) {
         const bool total = row == ScoreTable::kTotalRow;
-        grid->addWidget(new QLabel(total ? QStringLiteral("TOT.") : GroupLabel(row), box), row + 1,
-                        0);
+        const QString rowName = total ? QStringLiteral("TOT.") : GroupLabel(row);
+        grid->addWidget(new QLabel(rowName, box), row + 1, 0);
         std::vector<QLabel*> cells;
         for (int column = 0; column < (total ? 3 : 4); ++column) {
             QLabel* cell = RightAligned(box);
             cell->setObjectName(QStringLiteral("score%1_%2").arg(row).arg(column));
+            cell->setAccessibleName(rowName + QLatin1Char(' ') + columnNames[column]);
             grid->addWidget(cell, row + 1, column + 1);
             cells.push_back(cell);
         }
