@@ -152,8 +152,7 @@ QWidget* CProgressDlg::CreateScoreBox()
         heading->setText(headings[column]);
         grid->addWidget(heading, 0, column + 2);
     }
-    const QString columnNames[] = {QStringLiteral("numero"), headings[0], headings[1],
-                                   headings[2]};
+    const QString columnNames[] = {QStringLiteral("numero"), headings[0], headings[1], headings[2]};
     for (int row = 0; row < ScoreTable::kRowCount; ++row) {
         const bool total = row == ScoreTable::kTotalRow;
         const QString rowName = total ? QStringLiteral("TOT.") : GroupLabel(row);
