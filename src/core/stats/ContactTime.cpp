@@ -22,18 +22,11 @@ std::optional<int> Digits(std::string_view text)
     return value;
 }
 
+// Every minute of the count is positive: the earliest readable date, 01.01.0001, is Julian day
+// 1721426.
 QDate DateOf(std::int64_t minute)
 {
-    // Floor division: the count is positive for every year after 4713 BC anyway.
-    const std::int64_t day =
-        minute >= 0 ? minute / kMinutesPerDay : -((-minute + kMinutesPerDay - 1) / kMinutesPerDay);
-    return QDate::fromJulianDay(day);
-}
-
-std::int64_t MinuteOfDay(std::int64_t minute)
-{
-    const std::int64_t rest = minute % kMinutesPerDay;
-    return rest < 0 ? rest + kMinutesPerDay : rest;
+    return QDate::fromJulianDay(minute / kMinutesPerDay);
 }
 
 }  // namespace
@@ -60,7 +53,7 @@ std::optional<std::int64_t> ContactMinute(std::string_view date, std::string_vie
 
 std::string ClockText(std::int64_t minute)
 {
-    const auto ofDay = static_cast<int>(MinuteOfDay(minute));
+    const auto ofDay = static_cast<int>(minute % kMinutesPerDay);
     return Format("%02d:%02d", ofDay / 60, ofDay % 60);
 }
 
