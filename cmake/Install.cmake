@@ -19,7 +19,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS zelkor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/_prov.cod DESTINATION ${CMAKE_INSTALL_DATADIR}/zelkor)
+install(FILES ${PROJECT_SOURCE_DIR}/data/_prov.cod ${PROJECT_SOURCE_DIR}/data/_prov_pos.cod
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/zelkor)
 
 # Menu entry, icon and software-centre metadata, all named by the application id.
 install(FILES ${_packaging}/${ZELKOR_APP_ID}.desktop
@@ -63,7 +64,9 @@ endforeach()
 add_custom_target(zelkor_compressed_docs ALL DEPENDS ${_compressed})
 install(FILES ${_generated}/man/zelkor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_generated}/man/it/zelkor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/it/man1)
+# The manual (a text inside the program) points to the pictures of the "Andamento" window here.
 install(FILES ${_packaging}/debian/copyright ${_generated}/changelog.gz
+    ${PROJECT_SOURCE_DIR}/docs/andamento-grafico.png ${PROJECT_SOURCE_DIR}/docs/andamento-mappa.png
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package: zelkor_VERSION_ARCH.deb in the build folder.

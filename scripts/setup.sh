@@ -12,6 +12,8 @@ packages=(
     qt6-l10n-tools qt6-tools-dev
     # the program's SVG pictures (icon, splash, about) are drawn by Qt's SVG plugins at run time
     libqt6svg6
+    # the chart of the "Andamento" window; Qt Charts' CMake files need Qt's OpenGL ones
+    qt6-charts-dev libqt6opengl6-dev
     # tests and benchmarks; bench/compare.sh times the program against mawk with GNU time
     googletest libgtest-dev libgmock-dev libbenchmark-dev mawk time
     # a display for trying the real window, and reading printed PDFs back

@@ -52,6 +52,8 @@ check_tree() {
     expected=$(sort <<EOF
 755 usr/bin/zelkor
 644 usr/share/applications/$app_id.desktop
+644 usr/share/doc/zelkor/andamento-grafico.png
+644 usr/share/doc/zelkor/andamento-mappa.png
 644 usr/share/doc/zelkor/changelog.gz
 644 usr/share/doc/zelkor/copyright
 644 usr/share/icons/hicolor/128x128/apps/$app_id.png
@@ -62,6 +64,7 @@ check_tree() {
 644 usr/share/man/man1/zelkor.1.gz
 644 usr/share/metainfo/$app_id.metainfo.xml
 644 usr/share/zelkor/_prov.cod
+644 usr/share/zelkor/_prov_pos.cod
 EOF
 )
     local actual
@@ -74,6 +77,8 @@ $(diff <(echo "$expected") <(echo "$actual") || true)"
 
     cmp -s "$source/data/_prov.cod" "$root/usr/share/zelkor/_prov.cod" ||
         fail "the installed province list differs from data/_prov.cod"
+    cmp -s "$source/data/_prov_pos.cod" "$root/usr/share/zelkor/_prov_pos.cod" ||
+        fail "the installed capitals' positions differ from data/_prov_pos.cod"
     cmp -s "$source/src/ui/resources/artwork/zelkor-icon.svg" \
         "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" || fail "the SVG icon differs"
     local size

@@ -225,6 +225,7 @@ private slots:
             "Log",
             item("Dati riassuntivi\tF5", Command::SummaryData),
             item("Mostra punteggio\tF6", Command::ShowScore),
+            item("Andamento\tF11", Command::Progress),
             item("Riordina per data ed ora", Command::SortByDateTime),
             item("Cancella campi input\tF9", Command::ClearEntryRow),
             "-",
@@ -263,7 +264,7 @@ private slots:
             {Command::Save, Qt::Key_F4},         {Command::SummaryData, Qt::Key_F5},
             {Command::ShowScore, Qt::Key_F6},    {Command::Options, Qt::Key_F7},
             {Command::ProvinceList, Qt::Key_F8}, {Command::ClearEntryRow, Qt::Key_F9},
-            {Command::Instructions, Qt::Key_F1},
+            {Command::Instructions, Qt::Key_F1}, {Command::Progress, Qt::Key_F11},
         };
         for (const auto& [command, key] : keys) {
             QTest::newRow(qPrintable(ControlName(command))) << command << QKeySequence(key);

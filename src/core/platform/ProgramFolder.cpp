@@ -50,10 +50,15 @@ bool IsFolderWritable(const QString& folder)
 
 QString ShippedProvinceFile(const QString& executableFolder)
 {
+    return ShippedDataFile(executableFolder, kProvinceFileName);
+}
+
+QString ShippedDataFile(const QString& executableFolder, const char* fileName)
+{
     const QString own = WithSeparator(executableFolder);
-    for (const QString& candidate : {own + QLatin1String(kProvinceFileName),
-                                     own + QLatin1String(kInstalledDataFolder) + QLatin1Char('/') +
-                                         QLatin1String(kProvinceFileName)}) {
+    for (const QString& candidate :
+         {own + QLatin1String(fileName),
+          own + QLatin1String(kInstalledDataFolder) + QLatin1Char('/') + QLatin1String(fileName)}) {
         const QFileInfo file(candidate);
         if (file.isFile()) {
             return file.canonicalFilePath();

@@ -13,6 +13,8 @@ inline constexpr const char* kProvinceFileName = "_prov.cod";
 // The province list that comes with the program: "_prov.cod" beside the executable, otherwise
 // the installed one in the shared data folder. Empty when there is neither.
 QString ShippedProvinceFile(const QString& executableFolder);
+// Any file that ships with the program, looked for in the same two places.
+QString ShippedDataFile(const QString& executableFolder, const char* fileName);
 
 // The program folder, decided without creating or copying anything. Both folders are given with
 // or without a trailing '/'; the result has one.

@@ -20,8 +20,45 @@ namespace {
 // Points per contact by mode group: SSB, CW, RTTY/PSK31.
 constexpr std::array<std::int32_t, kModeRowCount> kPointsPerMode = {1, 3, 2};
 
-// Stricter than the worked tables' band rule: a band that is neither contest band is an error
-// here, not 80 m, so that a mistyped row can't score on the wrong band unnoticed.
+// The province slot's byte per mode group holds a bit per band, so that each row is a lookup and
+// the pass stays linear.
+void ScoreRow(const LogList& log, int row, int provinceColumn, ScoreDetail& detail)
+{
+    const int position = row + 1;
+    const std::optional<int> band = ScoringBandIndex(log.Cell(row, QsoColumn::Band));
+    if (!band) {
+        detail.ignored.push_back({position, IgnoredReason::WrongBand});
+        return;
+    }
+    const std::optional<int> mode = ModeRowFromText(log.Cell(row, QsoColumn::Mode));
+    if (!mode) {
+        detail.ignored.push_back({position, IgnoredReason::WrongMode});
+        return;
+    }
+    // Unknown codes keep their own slot; anything that is not two capitals shares slot 0.
+    const int slot = ProvinceIndexOf(log.Cell(row, provinceColumn));
+    const bool newMultiplier = !detail.multipliers.IsWorked(slot, *mode, *band);
+    detail.multipliers.MarkProvinceWorked(slot, *mode, BandBit(*band));
+    detail.result.table.AddContact(ScoreTable::RowOf(*band, *mode), kPointsPerMode[*mode],
+                                   newMultiplier);
+}
+
+int ProvinceColumnOf(const LogList& log)
+{
+    // Band and mode sit in the same columns in both layouts.
+    static_assert(int{QsoColumn::Band} == int{SwlColumn::Band} &&
+                  int{QsoColumn::Mode} == int{SwlColumn::Mode});
+    return log.IsSwl() ? int{SwlColumn::ProvinceCode} : int{QsoColumn::ProvinceCode};
+}
+
+void FinishScore(ScoreDetail& detail)
+{
+    detail.result.table.SumTotals();
+    detail.result.score = ClaimedScoreOf(detail.result.table.Score());
+}
+
+}  // namespace
+
 std::optional<int> ScoringBandIndex(std::string_view band)
 {
     if (band == "7") {
@@ -33,57 +70,44 @@ std::optional<int> ScoringBandIndex(std::string_view band)
     return std::nullopt;
 }
 
-// One byte per (province slot, mode group) holding a bit per band: a fixed array, so that each
-// row is a lookup and the pass stays linear.
-class MultiplierMemory {
-public:
-    // Marks the combination and returns whether it was new.
-    bool Mark(int slot, int modeRow, int bandIndex)
-    {
-        std::uint8_t& flags = m_flags[slot * kModeRowCount + modeRow];
-        const std::uint8_t bit = BandBit(bandIndex);
-        const bool isNew = (flags & bit) == 0;
-        flags |= bit;
-        return isNew;
+ScoreDetail ComputeScoreSilently(const LogList& log)
+{
+    ScoreDetail detail;
+    const int provinceColumn = ProvinceColumnOf(log);
+    for (int row = 0; row < log.RowCount(); ++row) {
+        ScoreRow(log, row, provinceColumn, detail);
     }
+    FinishScore(detail);
+    return detail;
+}
 
-private:
-    std::array<std::uint8_t, kProvinceSlotCount * kModeRowCount> m_flags{};
-};
-
-}  // namespace
+ScoreDetail ComputeScoreSilently(const LogList& log, std::span<const int> rows)
+{
+    ScoreDetail detail;
+    const int provinceColumn = ProvinceColumnOf(log);
+    for (const int row : rows) {
+        if (row >= 0 && row < log.RowCount()) {
+            ScoreRow(log, row, provinceColumn, detail);
+        }
+    }
+    FinishScore(detail);
+    return detail;
+}
 
 ScoreResult ComputeScore(const LogList& log, Prompter& prompter)
 {
-    const int provinceColumn =
-        log.IsSwl() ? int{SwlColumn::ProvinceCode} : int{QsoColumn::ProvinceCode};
-    // Band and mode sit in the same columns in both layouts.
-    static_assert(int{QsoColumn::Band} == int{SwlColumn::Band} &&
-                  int{QsoColumn::Mode} == int{SwlColumn::Mode});
-
-    ScoreResult result;
-    MultiplierMemory memory;
-    for (int row = 0; row < log.RowCount(); ++row) {
-        const int position = row + 1;
-        const std::optional<int> band = ScoringBandIndex(log.Cell(row, QsoColumn::Band));
-        if (!band) {
-            prompter.Error(QStringLiteral("Ignorato QSO n. %1 per BANDA errata.").arg(position));
-            continue;
-        }
-        const std::optional<int> mode = ModeRowFromText(log.Cell(row, QsoColumn::Mode));
-        if (!mode) {
-            prompter.Error(QStringLiteral("Ignorato QSO n. %1 per MODO errato.").arg(position));
-            continue;
-        }
-        // Unknown codes keep their own slot; anything that is not two capitals shares slot 0.
-        const int slot = ProvinceIndexOf(log.Cell(row, provinceColumn));
-        const bool newMultiplier = memory.Mark(slot, *mode, *band);
-        result.table.AddContact(ScoreTable::RowOf(*band, *mode), kPointsPerMode[*mode],
-                                newMultiplier);
+    ScoreDetail detail = ComputeScoreSilently(log);
+    for (const IgnoredRow& row : detail.ignored) {
+        prompter.Error(IgnoredRowText(row));
     }
-    result.table.SumTotals();
-    result.score = ClaimedScoreOf(result.table.Score());
-    return result;
+    return detail.result;
+}
+
+QString IgnoredRowText(const IgnoredRow& row)
+{
+    return row.reason == IgnoredReason::WrongBand
+               ? QStringLiteral("Ignorato QSO n. %1 per BANDA errata.").arg(row.position)
+               : QStringLiteral("Ignorato QSO n. %1 per MODO errato.").arg(row.position);
 }
 
 int ClaimedScoreOf(std::int64_t exactScore)

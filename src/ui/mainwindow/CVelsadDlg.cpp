@@ -217,6 +217,9 @@ void CVelsadDlg::RunCommand(Command command)
         case Command::ShowScore:
             ShowScore();
             break;
+        case Command::Progress:
+            ShowProgress();
+            break;
         case Command::SortByDateTime:
             SortLog();
             break;

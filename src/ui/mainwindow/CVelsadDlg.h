@@ -17,6 +17,7 @@ namespace zelkor {
 
 struct AppContext;
 class Clock;
+class CProgressDlg;
 class EntryRow;
 class EntryRowBinding;
 class EntryRowWidgets;
@@ -59,6 +60,8 @@ public:
     LogCommands& Commands() { return *m_commands; }
     EntryRow& Entry() { return *m_entry; }
     bool MinuteTimerActive() const;
+    // The "Andamento" window once it has been opened; nothing before.
+    CProgressDlg* ProgressWindow() const { return m_progress; }
     // Set once the window has started; the score report reads it.
     bool ShowScoreReport() const { return m_showScoreReport; }
     void UpdateTitle();
@@ -94,6 +97,8 @@ private:
     void ImportProvinceList();
     // Commands of the "Log", "Qso", "Strumenti" and "Aiuto" menus (CVelsadDlgCommands.cpp).
     void ShowScore();
+    // F11: opens the "Andamento" window beside this one, creating it the first time.
+    void ShowProgress();
     void ModifyRows();
     void DeleteRows();
     void SortLog();
@@ -117,6 +122,7 @@ private:
     std::unique_ptr<EntryRowWidgets> m_entryWidgets;
     std::unique_ptr<IndicatorWidgets> m_indicators;
     EntryRowBinding* m_binding = nullptr;
+    CProgressDlg* m_progress = nullptr;
     SummaryEditor m_summaryEditor;
     bool m_showScoreReport = false;
 };

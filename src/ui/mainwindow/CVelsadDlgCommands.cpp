@@ -15,6 +15,7 @@
 #include "ui/log/QtRowEditor.h"
 #include "ui/provinces/CProvinceListDlg.h"
 #include "ui/scoring/ScoreReportDialog.h"
+#include "ui/stats/CProgressDlg.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -29,6 +30,19 @@ void CVelsadDlg::ShowScore()
         ScoreReportDialog report(result.table, m_log->Layout(), this);
         report.exec();
     }
+}
+
+void CVelsadDlg::ShowProgress()
+{
+    if (m_progress == nullptr) {
+        m_progress =
+            new CProgressDlg(*m_log, m_context.provinces,
+                             LoadShippedProvincePositions(QCoreApplication::applicationDirPath()),
+                             m_prompter, m_context.programFolder, this);
+    }
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
 }
 
 void CVelsadDlg::ConnectLogEditing()
@@ -88,6 +102,10 @@ void CVelsadDlg::OpenProvinceListDialog()
     // The names shown follow the new table; the codes stay as logged.
     RefreshProvinceNames(*m_log, m_context.provinces);
     m_entry->RefreshProvinceNames();
+    // The map shows the provinces of the table, which the log's signals don't tell about.
+    if (m_progress != nullptr) {
+        m_progress->ScheduleRefresh();
+    }
 }
 
 }  // namespace zelkor

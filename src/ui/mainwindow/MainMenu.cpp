@@ -23,6 +23,7 @@ const std::vector<MenuItem>& MainMenu::Items()
         {"File", "Esci\tEsc", Command::Exit, QKeySequence(Qt::Key_Escape)},
         {"Log", "Dati riassuntivi\tF5", Command::SummaryData, QKeySequence(Qt::Key_F5)},
         {"Log", "Mostra punteggio\tF6", Command::ShowScore, QKeySequence(Qt::Key_F6)},
+        {"Log", "Andamento\tF11", Command::Progress, QKeySequence(Qt::Key_F11)},
         {"Log", "Riordina per data ed ora", Command::SortByDateTime, {}},
         {"Log", "Cancella campi input\tF9", Command::ClearEntryRow, QKeySequence(Qt::Key_F9), true},
         {"Log", "Esporta -> Cabrillo", Command::ExportCabrillo, {}},

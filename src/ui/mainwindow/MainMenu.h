@@ -24,6 +24,7 @@ enum class Command : int {
     Exit = 57665,
     SummaryData = 32776,
     ShowScore = 32774,
+    Progress = 32797,
     SortByDateTime = 32795,
     ClearEntryRow = 1103,
     ExportCabrillo = 32773,

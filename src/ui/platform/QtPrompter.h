@@ -13,6 +13,7 @@ public:
     explicit QtPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
 
     void SetParent(QWidget* parent) { m_parent = parent; }
+    QWidget* Parent() const { return m_parent; }
 
     Answer Show(const MessageBox& box) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;

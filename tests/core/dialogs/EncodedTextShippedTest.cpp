@@ -54,7 +54,8 @@ TEST(ShippedManualTest, IsTheItalianManualInWindows1252WithLfLineEnds)
     EXPECT_EQ(manual.back(), '\n');
     for (const char* topic :
          {"8. MODALIT\xC0 SWL", "_ult.zelk.recupero", "zelkor --export cabrillo LOG.zelk",
-          "zelkor --score LOG.zelk", "   F9      ", "DUP", "MOLT", "Importa elenco province"}) {
+          "zelkor --score LOG.zelk", "   F9      ", "DUP", "MOLT", "Importa elenco province",
+          "17. ANDAMENTO DELLA GARA", "   F11     ", "andamento-grafico.png"}) {
         EXPECT_NE(manual.find(topic), std::string::npos) << topic;
     }
     // Fits the instructions window's fixed-pitch width without wrapping.

@@ -152,6 +152,57 @@ TEST(ComputeScoreTest, CountsContactsPointsAndMultipliers)
     }
 }
 
+// Without a prompter: the same table, the ignored rows as values, and a multiplier memory that
+// holds exactly the multipliers the table counts.
+TEST(ComputeScoreTest, SilentComputationReturnsWhatItIgnoredAndItsMultipliers)
+{
+    for (const ScoreCase& c : ScoreCases()) {
+        SCOPED_TRACE(c.name);
+        LogList log;
+        FillLog(log, c.layout, c.contacts);
+        test::ScriptedPrompter prompter;
+        const ScoreResult prompted = ComputeScore(log, prompter);
+
+        const ScoreDetail detail = ComputeScoreSilently(log);
+
+        EXPECT_EQ(detail.result.table, prompted.table);
+        EXPECT_EQ(detail.result.score, prompted.score);
+        std::vector<QString> texts;
+        for (const IgnoredRow& row : detail.ignored) {
+            texts.push_back(IgnoredRowText(row));
+        }
+        EXPECT_EQ(texts, c.errors);
+        for (int band = 0; band < 2; ++band) {
+            for (int mode = 0; mode < 3; ++mode) {
+                int workedSlots = 0;
+                for (int slot = 0; slot < kProvinceSlotCount; ++slot) {
+                    workedSlots += detail.multipliers.IsWorked(slot, mode, band) ? 1 : 0;
+                }
+                EXPECT_EQ(workedSlots,
+                          detail.result.table.Row(ScoreTable::RowOf(band, mode)).multipliers)
+                    << band << "/" << mode;
+            }
+        }
+    }
+}
+
+TEST(ComputeScoreTest, SilentComputationOverChosenRowsKeepsListPositions)
+{
+    LogList log;
+    FillLog(log, LogLayout::Qso,
+            {{"7", "SSB", "MI"}, {"14", "CW", "RM"}, {"7", "CW", "TO"}, {"7", "CW", "MI"}});
+    const std::vector<int> rows = {1, 3, 7};  // 7 is outside the log
+
+    const ScoreDetail detail = ComputeScoreSilently(log, rows);
+
+    EXPECT_EQ(detail.result.table.Total(), (ScoreCounts{1, 3, 1}));
+    EXPECT_EQ(detail.result.score, 3);
+    EXPECT_EQ(detail.ignored, (std::vector<IgnoredRow>{{2, IgnoredReason::WrongBand}}));
+    EXPECT_TRUE(detail.multipliers.IsWorked(ProvinceIndexOf("MI"), 1, 1));
+    EXPECT_FALSE(detail.multipliers.IsWorked(ProvinceIndexOf("MI"), 0, 1));
+    EXPECT_FALSE(detail.multipliers.IsWorked(ProvinceIndexOf("TO"), 1, 1));
+}
+
 TEST(ComputeScoreTest, CountsSaturateInsteadOfWrapping)
 {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();

@@ -1,0 +1,165 @@
+#include "ui/stats/ProgressChartView.h"
+
+#include "core/stats/ProgressTexts.h"
+#include "core/text/Cp1252.h"
+#include "ui/stats/GroupColours.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <utility>
+
+namespace zelkor {
+namespace {
+
+constexpr int kUprightLabelsUpTo = 20;
+
+// The value axis ends on a round number with at most eight steps, all whole numbers.
+std::pair<int, int> RoundAxis(int highest)
+{
+    static const int kSteps[] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
+    int step = 1000;
+    for (const int candidate : kSteps) {
+        if (highest <= candidate * 8) {
+            step = candidate;
+            break;
+        }
+    }
+    const int top = std::max(step, (highest + step - 1) / step * step);
+    return {top, top / step + 1};
+}
+
+}  // namespace
+
+ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("progressChart"));
+    setAccessibleName(QStringLiteral("Grafico dei collegamenti per ora"));
+    // No antialiasing on screen: the bars are upright rectangles, and smoothing them would
+    // double what a logged contact costs to paint. Saved and printed pictures are smoothed.
+    setMinimumSize(420, 320);
+
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    m_bars = new QStackedBarSeries(chart);
+    m_bars->setBarWidth(0.8);
+    for (int group = 0; group < kGroupCount; ++group) {
+        auto* set = new QBarSet(GroupLabel(group), m_bars);
+        set->setColor(GroupColour(group));
+        set->setBorderColor(GroupColour(group).darker(130));
+        m_sets[static_cast<std::size_t>(group)] = set;
+        m_bars->append(set);
+    }
+    chart->addSeries(m_bars);
+    m_race = new QLineSeries(chart);
+    m_race->setColor(RaceColour());
+    m_race->setPointsVisible(true);
+    QPen pen(RaceColour(), 2, Qt::DashLine);
+    m_race->setPen(pen);
+    chart->addSeries(m_race);
+
+    m_hours = new QBarCategoryAxis(chart);
+    m_counts = new QValueAxis(chart);
+    m_counts->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(m_hours, Qt::AlignBottom);
+    chart->addAxis(m_counts, Qt::AlignLeft);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(m_bars), static_cast<QAbstractSeries*>(m_race)}) {
+        series->attachAxis(m_hours);
+        series->attachAxis(m_counts);
+    }
+    setChart(chart);
+}
+
+void ProgressChartView::Show(const ProgressChartData& data, LogLayout layout,
+                             const QString& raceName)
+{
+    QString title = ContactWord(layout) + QStringLiteral(" per ora (UTC)");
+    if (data.leftOut > 0) {
+        title += QStringLiteral(", ultime %1 ore").arg(data.HourCount());
+    }
+    if (chart()->title() != title) {
+        chart()->setTitle(title);
+    }
+
+    QStringList labels;
+    for (const std::string& label : data.labels) {
+        labels << ToQString(label);
+    }
+    if (m_hours->categories() != labels) {
+        m_hours->setCategories(labels);
+    }
+    for (int group = 0; group < kGroupCount; ++group) {
+        QList<qreal> values;
+        values.reserve(data.HourCount());
+        for (const GroupCounts& counts : data.ours) {
+            values << counts[static_cast<std::size_t>(group)];
+        }
+        ShowValues(m_sets[static_cast<std::size_t>(group)], values);
+    }
+    // Rows on other bands or modes get a legend entry only when there are some.
+    bool anyOther = false;
+    for (const GroupCounts& counts : data.ours) {
+        anyOther = anyOther || counts[kOtherGroup] > 0;
+    }
+    for (QLegendMarker* marker : chart()->legend()->markers(m_bars)) {
+        if (marker->label() == GroupLabel(kOtherGroup)) {
+            marker->setVisible(anyOther);
+        }
+    }
+    ShowRace(data, raceName);
+
+    const auto [top, ticks] = RoundAxis(data.Highest());
+    if (m_counts->max() != top || m_counts->tickCount() != ticks) {
+        m_counts->setRange(0, top);
+        m_counts->setTickCount(ticks);
+    }
+    // Labels of a long chart stand on end, or Qt Charts cuts them short.
+    m_hours->setLabelsAngle(data.HourCount() > kUprightLabelsUpTo ? -90 : 0);
+}
+
+void ProgressChartView::ShowValues(QBarSet* set, const QList<qreal>& values)
+{
+    if (set->count() > values.size()) {
+        set->remove(static_cast<int>(values.size()),
+                    set->count() - static_cast<int>(values.size()));
+    }
+    for (int i = 0; i < set->count(); ++i) {
+        if (set->at(i) != values[i]) {
+            set->replace(i, values[i]);
+        }
+    }
+    if (set->count() < values.size()) {
+        set->append(values.mid(set->count()));
+    }
+}
+
+void ProgressChartView::ShowRace(const ProgressChartData& data, const QString& raceName)
+{
+    QList<QPointF> points;
+    for (int hour = 0; hour < static_cast<int>(data.theirs.size()); ++hour) {
+        if (data.theirs[static_cast<std::size_t>(hour)]) {
+            points << QPointF(hour, *data.theirs[static_cast<std::size_t>(hour)]);
+        }
+    }
+    if (m_race->points() != points) {
+        m_race->replace(points);
+    }
+    if (m_race->name() != raceName) {
+        m_race->setName(raceName);
+    }
+    const bool racing = !raceName.isEmpty();
+    m_race->setVisible(racing);
+    for (QLegendMarker* marker : chart()->legend()->markers(m_race)) {
+        marker->setVisible(racing);
+    }
+}
+
+}  // namespace zelkor

@@ -1,0 +1,48 @@
+#pragma once
+// The chart of contacts per hour: a stacked bar per clock hour, one colour per band/mode group,
+// and the log raced against as a line over the same hours. Drawn by Qt Charts; the numbers come
+// from the core's ProgressChartData.
+
+#include "core/log/LogColumns.h"
+#include "core/stats/ProgressChart.h"
+
+#include <QChartView>
+
+#include <array>
+
+class QBarCategoryAxis;
+class QBarSet;
+class QLineSeries;
+class QStackedBarSeries;
+class QValueAxis;
+
+namespace zelkor {
+
+class ProgressChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit ProgressChartView(QWidget* parent = nullptr);
+
+    // Changes only what differs from what is shown, so that a new contact moves one bar.
+    void Show(const ProgressChartData& data, LogLayout layout, const QString& raceName);
+
+    [[nodiscard]] QBarSet* GroupSet(int group) const
+    {
+        return m_sets[static_cast<std::size_t>(group)];
+    }
+    [[nodiscard]] QLineSeries* RaceLine() const { return m_race; }
+    [[nodiscard]] QBarCategoryAxis* HourAxis() const { return m_hours; }
+
+private:
+    void ShowValues(QBarSet* set, const QList<qreal>& values);
+    void ShowRace(const ProgressChartData& data, const QString& raceName);
+
+    QStackedBarSeries* m_bars = nullptr;
+    std::array<QBarSet*, kGroupCount> m_sets{};
+    QLineSeries* m_race = nullptr;
+    QBarCategoryAxis* m_hours = nullptr;
+    QValueAxis* m_counts = nullptr;
+};
+
+}  // namespace zelkor
