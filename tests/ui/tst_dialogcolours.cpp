@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -145,6 +146,16 @@ void TestDialogColours::ProgramWindowsWearTheColours()
     });
     MainWindowHarness::Press(Qt::Key_F8);
     QVERIFY(listChecked);
+
+    // The "Andamento" window is modeless; its tab titles stay readable.
+    h.Action(Command::Progress)->trigger();
+    auto* progress = h.window->findChild<QDialog*>(QStringLiteral("CProgressDlg"));
+    QVERIFY(progress != nullptr && progress->isVisible());
+    QVERIFY(ShowsColour(progress, kBackgroundColour));
+    auto* tabs = progress->findChild<QTabBar*>();
+    QVERIFY(tabs != nullptr);
+    QVERIFY(InProgramColours(tabs).isEmpty());
+    progress->close();
 
     bool checked = false;
     OnNextModal([&](QDialog* dialog) {

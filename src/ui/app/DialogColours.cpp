@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPalette>
+#include <QTabBar>
 #include <QWidget>
 
 namespace zelkor {
@@ -28,8 +29,12 @@ void DialogColours::Apply(QWidget* dialog)
     palette.setColor(QPalette::Window, ToQColor(s_background));
     palette.setColor(QPalette::WindowText, ToQColor(s_text));
     dialog->setPalette(palette);
-    // A menu bar is no static text: it keeps the desktop's colours, as its menus do.
+    // Menu bars and tab bars are no static text: they keep the desktop's colours, as menus
+    // and the tabs' own light backgrounds do, so that their words stay readable.
     for (QMenuBar* bar : dialog->findChildren<QMenuBar*>()) {
+        KeepDesktopColours(bar);
+    }
+    for (QTabBar* bar : dialog->findChildren<QTabBar*>()) {
         KeepDesktopColours(bar);
     }
 }

@@ -89,7 +89,6 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     setObjectName(QStringLiteral("CProgressDlg"));
     setWindowTitle(QStringLiteral("Andamento"));
     setModal(false);
-    DialogColours::Apply(this);
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
@@ -114,6 +113,7 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     whole->addLayout(columns, 1);
     whole->addLayout(CreateButtons());
     resize(1100, 720);
+    DialogColours::Apply(this);
 
     ConnectLog();
 }
@@ -127,6 +127,8 @@ QWidget* CProgressDlg::CreateRateBox()
     m_rateGrid = new QGridLayout(box);
     for (int line = 0; line < kRateLineCount; ++line) {
         auto* label = new QLabel(box);
+        // "Migliori 60 minuti (dalle ...)" is longer than the column.
+        label->setWordWrap(true);
         auto* value = RightAligned(box);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_rateGrid->addWidget(label, line, 0);

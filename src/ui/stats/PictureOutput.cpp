@@ -3,7 +3,6 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/Prompter.h"
-#include "ui/app/DialogColours.h"
 #include "ui/export/LogPrinter.h"
 
 #include <QBuffer>
@@ -187,7 +186,6 @@ void PrintPictureCommand(QWidget* parent, Prompter& prompter, const QString& pro
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Stampa"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    DialogColours::Apply(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
