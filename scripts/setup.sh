@@ -12,6 +12,8 @@ packages=(
     libqt6svg6
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' run time
+    clang libclang-rt-14-dev
     # a display for trying the real window, and reading printed PDFs back
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
     # Node.js runs the independent ADIF and Cabrillo readers of the export tests
