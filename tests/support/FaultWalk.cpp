@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <gtest/gtest.h>
+
 #include <cerrno>
 
 namespace zelkor::test {
@@ -46,6 +48,13 @@ void ForEveryFault(int count, const std::function<void(const FaultKind&, int num
         for (int number = 1; number <= count; ++number) {
             step(kind, number);
         }
+    }
+    // The figure for docs/reliability.md, in the test report (--gtest_output=xml).
+    if (const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info()) {
+        static std::map<std::string, int> cases;
+        int& total = cases[std::string(test->test_suite_name()) + "." + test->name()];
+        total += count * static_cast<int>(StandardFaultKinds().size());
+        ::testing::Test::RecordProperty("FaultCases", total);
     }
 }
 

@@ -31,7 +31,8 @@ FaultPlan PlanFor(const FaultKind& kind, int number);
 // How many file calls the operation makes when nothing fails.
 int CountFileCalls(const std::function<void()>& operation);
 
-// Runs the step for every fault kind at every call number from 1 to count.
+// Runs the step for every fault kind at every call number from 1 to count, and adds the cases
+// run to the current test's property "FaultCases".
 void ForEveryFault(int count, const std::function<void(const FaultKind&, int number)>& step);
 
 // "no space at call 7 (fsync)".
