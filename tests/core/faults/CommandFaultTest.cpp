@@ -358,6 +358,22 @@ TEST(CommandFaultTest, SaveAsOverAnExistingFile)
         [](Program& p) { return !p.context.settings.openLogPath.isEmpty(); });
 }
 
+TEST(CommandFaultTest, SaveAsUnderANewName)
+{
+    // Nothing was there: afterwards nothing is, or the whole log.
+    WalkCommand(
+        kQsoLog,
+        [](Program& p) {
+            p.prompter.files = {p.UserFile("nuovo.zelk")};
+            return Ends{{{p.WorkingPath(), kQsoLog, kQsoLog},
+                         {p.UserFile("nuovo.zelk"), "<missing>", kQsoLog}},
+                        RowsOf(p.log),
+                        {}};
+        },
+        [](Program& p) { p.commands.SaveAs(); },
+        [](Program& p) { return !p.context.settings.openLogPath.isEmpty(); });
+}
+
 TEST(CommandFaultTest, QsoAppendedFromTheEntryRow)
 {
     Rows after;
