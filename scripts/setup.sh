@@ -16,6 +16,8 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev
     # tests and benchmarks; bench/compare.sh times the program against mawk with GNU time
     googletest libgtest-dev libgmock-dev libbenchmark-dev mawk time
+    # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' run time
+    clang libclang-rt-14-dev
     # a display for trying the real window, and reading printed PDFs back
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
     # Node.js runs the independent ADIF and Cabrillo readers of the export tests

@@ -11,6 +11,7 @@ namespace zelkor::crash {
 inline constexpr const char* kAppendMode = "append";
 inline constexpr const char* kHoldLockMode = "hold-lock";
 inline constexpr const char* kLockedLine = "locked";
+inline constexpr const char* kContendMode = "contend";
 
 // The key doubles as the callsign: "S" seed "N" number.
 inline std::string RowKey(int seed, int number)

@@ -1,7 +1,10 @@
 // The process the crash test kills. "append <folder> <seed>" takes the instance lock, loads the
 // working file, then appends rows for ever, printing each row's key once its append has
 // returned, and rewrites the whole file every few rows. "hold-lock <folder>" takes the instance
-// lock, prints "locked" and holds it until its input closes.
+// lock, prints "locked" and holds it until its input closes. "contend <folder> <attempts>" tries
+// to start that many times: each start that gets the lock marks the folder as in use with a file
+// only one process can create, holds it a moment and lets it go; it prints how many starts got
+// the lock, how many were refused, and how many found the mark already there (two holders).
 
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
@@ -14,12 +17,14 @@
 #include "crash/CrashRows.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
 #include <random>
 #include <string>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace zelkor::crash {
@@ -54,6 +59,42 @@ int HoldLock(const QString& folder)
     char buffer[64];
     while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
     }
+    return 0;
+}
+
+int Contend(const QString& folder, int attempts)
+{
+    const QByteArray mark = QFile::encodeName(folder + QStringLiteral("in-use"));
+    int acquired = 0;
+    int refused = 0;
+    int overlaps = 0;
+    int unavailable = 0;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        InstanceLock lock(folder);
+        switch (lock.TryLock()) {
+            case LockOutcome::Acquired: {
+                ++acquired;
+                const int fd = ::open(mark.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+                if (fd < 0) {
+                    ++overlaps;
+                    break;
+                }
+                ::close(fd);
+                // Long enough for the others to try meanwhile.
+                ::usleep(50);
+                ::unlink(mark.constData());
+                break;
+            }
+            case LockOutcome::HeldElsewhere:
+                ++refused;
+                break;
+            case LockOutcome::Unavailable:
+                ++unavailable;
+                break;
+        }
+    }
+    PrintLine(std::to_string(acquired) + " " + std::to_string(refused) + " " +
+              std::to_string(overlaps) + " " + std::to_string(unavailable));
     return 0;
 }
 
@@ -110,9 +151,13 @@ int main(int argc, char** argv)
     if (arguments.size() == 3 && arguments[1] == QLatin1String(zelkor::crash::kHoldLockMode)) {
         return zelkor::crash::HoldLock(arguments[2]);
     }
+    if (arguments.size() == 4 && arguments[1] == QLatin1String(zelkor::crash::kContendMode)) {
+        return zelkor::crash::Contend(arguments[2], arguments[3].toInt());
+    }
     if (arguments.size() == 4 && arguments[1] == QLatin1String(zelkor::crash::kAppendMode)) {
         return zelkor::crash::AppendRows(arguments[2], arguments[3].toInt());
     }
-    std::fprintf(stderr, "usage: %s append FOLDER SEED | hold-lock FOLDER\n", argv[0]);
+    std::fprintf(stderr, "usage: %s append FOLDER SEED | hold-lock FOLDER | contend FOLDER N\n",
+                 argv[0]);
     return 64;
 }

@@ -49,7 +49,10 @@ ssize_t FaultyFileCalls::Write(int fd, const void* buffer, std::size_t size)
 
 int FaultyFileCalls::Fsync(int fd)
 {
-    return Fails(FileCall::Fsync) ? -1 : FileCalls::Fsync(fd);
+    if (Fails(FileCall::Fsync)) {
+        return -1;
+    }
+    return flushToDisk ? FileCalls::Fsync(fd) : 0;
 }
 
 int FaultyFileCalls::Ftruncate(int fd, off_t length)

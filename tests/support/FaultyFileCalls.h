@@ -63,6 +63,11 @@ public:
     int Link(const char* existing, const char* newName) override;
     int Unlink(const char* path) override;
 
+    // Whether a flush that does not fail reaches the disk. The tests look at the files in the
+    // same process, where the page cache is the file, so by default a flush is only recorded
+    // (and may fail): real ones would make every walk wait for the disk.
+    bool flushToDisk = false;
+
     // Every call in order, and which of them failed.
     const std::vector<FileCall>& Calls() const { return m_calls; }
     bool Failed() const { return m_failures > 0; }

@@ -1,6 +1,8 @@
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -11,6 +13,19 @@ TempFolder::TempFolder()
     if (!m_dir.isValid()) {
         throw std::runtime_error("no temporary folder");
     }
+}
+
+TempFolder::TempFolder(const QString& parent) : m_dir(parent + QStringLiteral("/zelkor-XXXXXX"))
+{
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("no temporary folder");
+    }
+}
+
+QString MemoryBackedFolder()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
 }
 
 QString TempFolder::Path() const

@@ -10,6 +10,8 @@ namespace zelkor::test {
 class TempFolder {
 public:
     TempFolder();
+    // A folder inside the given one.
+    explicit TempFolder(const QString& parent);
     // The folder path with a trailing '/'.
     QString Path() const;
     QString File(const QString& name) const;
@@ -19,6 +21,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A folder for tests that write and flush thousands of times: memory-backed where the system
+// has one (/dev/shm), the usual temporary folder elsewhere.
+QString MemoryBackedFolder();
 
 // Reads a file of tests/data.
 QByteArray ReadTestData(const QString& name);

@@ -3,6 +3,7 @@
 
 #include "core/log/LogList.h"
 #include "core/platform/FileCalls.h"
+#include "support/FaultWalk.h"
 #include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
@@ -164,6 +165,7 @@ private slots:
     void FailuresAreReported_data();
     void FailuresAreReported();
     void AFullDiskKeepsTheEarlierPdf();
+    void EveryFailingFileCallKeepsTheEarlierPdfOrWritesItWhole();
 };
 
 void TestPrintLog::DialogChoicePrintsToPdf_data()
@@ -421,6 +423,46 @@ void TestPrintLog::AFullDiskKeepsTheEarlierPdf()
     // Once the disk has room again the same printer writes the whole document.
     QVERIFY(LogPrinter(log, prompter, folder.Path()).Print(*printer, PrintPlan::AllPages(log)));
     QVERIFY(folder.Read(QStringLiteral("log.pdf")).startsWith("%PDF-"));
+}
+
+// The painting itself goes through Qt; every call of the program's own file work around it
+// (the temporary document read back, the chosen file replaced) fails in turn.
+void TestPrintLog::EveryFailingFileCallKeepsTheEarlierPdfOrWritesItWhole()
+{
+    LogList log;
+    FillQso(log, 3);
+    test::TempFolder folder(test::MemoryBackedFolder());
+    const QString path = folder.File(QStringLiteral("log.pdf"));
+    const QByteArray earlier = "an earlier PDF";
+    auto printer = PdfPrinter(path);
+    test::ScriptedPrompter quiet;
+    const int count = test::CountFileCalls([&] {
+        QVERIFY(LogPrinter(log, quiet, folder.Path()).Print(*printer, PrintPlan::AllPages(log)));
+    });
+    QVERIFY(count > 0);
+    test::ForEveryFault(count, [&](const test::FaultKind& kind, int number) {
+        folder.Write(QStringLiteral("log.pdf"), earlier);
+        test::ScriptedPrompter prompter;
+        test::FaultyFileCalls calls(test::PlanFor(kind, number));
+        bool printed = false;
+        {
+            const ScopedFileCalls scoped(calls);
+            printed =
+                LogPrinter(log, prompter, folder.Path()).Print(*printer, PrintPlan::AllPages(log));
+        }
+        const QByteArray now = folder.Read(QStringLiteral("log.pdf"));
+        const QByteArray where =
+            QByteArray::fromStdString(test::DescribeFault(kind, number, calls));
+        const bool whole = now.startsWith("%PDF-") && now.trimmed().endsWith("%%EOF");
+        if (printed) {
+            QVERIFY2(whole && prompter.boxes.empty(), where.constData());
+        } else {
+            QVERIFY2(now == earlier || whole, where.constData());
+            QVERIFY2(prompter.boxes.size() == 1 &&
+                         test::NamesTheReason(prompter.boxes[0].text, kind.error),
+                     where.constData());
+        }
+    });
 }
 
 void TestPrintLog::FailuresAreReported()

@@ -57,12 +57,10 @@ CommandOutcome LogCommands::New()
     if (!ConfirmDiscard(NewQuestionText())) {
         return CommandOutcome::Cancelled;
     }
-    // The working file is emptied first: if that fails, the rows stay on screen and on disk.
-    QString reason;
-    if (!WriteFileAtomically(m_workingFile.Path(), WriteLogHeader(m_log.IsSwl(), m_context.summary),
-                             &reason)) {
-        m_prompter.Error(QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
-                         m_workingFile.Path() + QStringLiteral("\n\n") + reason);
+    // The working file is emptied first: if that fails, the rows stay on screen.
+    const Result emptied = m_workingFile.WriteHeaderOnly(m_log.IsSwl(), m_context.summary);
+    if (!emptied) {
+        m_prompter.Error(emptied.message());
         return CommandOutcome::Failed;
     }
     m_log.DeleteAllRows();
@@ -110,13 +108,12 @@ CommandOutcome LogCommands::OpenPath(const QString& path)
         return CommandOutcome::Failed;
     }
     // Nothing changes before the chosen file has replaced the working file whole.
-    const Result copied = CopyWholeFile(path, m_workingFile.Path());
-    if (!copied) {
-        m_prompter.Error(copied.message());
+    if (!m_workingFile.ReplaceAndLoad(path, m_log, m_context.summary, m_context.provinces,
+                                      m_prompter)) {
         return CommandOutcome::Failed;
     }
-    m_log.DeleteAllRows();
-    LoadWorkingFile();
+    m_tables.Clear();
+    m_tables.RebuildWorkedTables(m_log, CallerProvinceRule::KeepExisting);
     SetOpenLog(path);
     m_context.recentFiles.Add(path);
     (void)m_context.recentFiles.Save(*m_context.store);

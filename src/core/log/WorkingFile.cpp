@@ -59,6 +59,17 @@ Result WorkingFile::WriteWorkingFile(const LogList& log, const SummaryData& summ
     return Result::Ok();
 }
 
+Result WorkingFile::WriteHeaderOnly(bool swl, const SummaryData& summary)
+{
+    QString reason;
+    if (!WriteFileAtomically(m_path, WriteLogHeader(swl, summary), &reason)) {
+        m_lacksRows = true;
+        return Result::Failure(RewriteFailedText(m_path, reason));
+    }
+    m_lacksRows = false;
+    return Result::Ok();
+}
+
 Result WorkingFile::CatchUp(const LogList& log, const SummaryData& summary)
 {
     return m_lacksRows ? WriteWorkingFile(log, summary) : Result::Ok();
@@ -100,8 +111,41 @@ bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
             QStringLiteral("\n\nIl file non è stato modificato."));
         return false;
     }
+    LoadBytes(*bytes, log, summary, provinces, prompter);
+    return true;
+}
+
+bool WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
+                                 const ProvinceTable& provinces, Prompter& prompter)
+{
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadWholeFile(sourcePath, &reason);
+    if (!bytes) {
+        prompter.Error(
+            WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
+        return false;
+    }
+    if (!WriteFileAtomically(m_path, *bytes, &reason)) {
+        // Rarely the new bytes stay although the write failed: the log on screen is the one
+        // the next copy must hold.
+        m_lacksRows = true;
+        prompter.Error(
+            WithReason(QStringLiteral("Impossibile scrivere il file:\n") + m_path, reason));
+        return false;
+    }
+    m_lacksRows = false;
+    // Loaded from the bytes just written rather than read back, so that no failing read can
+    // leave the screen without the rows the working file now holds.
+    log.DeleteAllRows();
+    LoadBytes(*bytes, log, summary, provinces, prompter);
+    return true;
+}
+
+void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
+                            const ProvinceTable& provinces, Prompter& prompter)
+{
     QBuffer buffer;
-    buffer.setData(*bytes);
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     const LogReadResult read = ReadLogFile(buffer, provinces, log, summary);
     bool complete = !read.headerIncomplete;
@@ -111,7 +155,7 @@ bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
             // The bytes exist nowhere else, so the working file keeps them; the next append
             // starts on a new line all the same.
             ShowLastRow(log);
-            return true;
+            return;
         }
     }
     // A short header or a torn last line must not stay: a row appended after either would be
@@ -123,7 +167,6 @@ bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
         }
     }
     ShowLastRow(log);
-    return true;
 }
 
 bool WorkingFile::SetAside(const QByteArray& bytes, Prompter& prompter)

@@ -30,6 +30,10 @@ public:
     // to disk. A missing file is a failure, never created here. On failure the file is cut back
     // to its length before the call, so that no part of the line stays behind.
     Result AppendToWorkingFile(const std::string& line);
+    // Replaces the file with a log that holds the header alone ("Nuovo log"). On failure the file
+    // is the old one or, when even putting the old one back failed, the new one; either way the
+    // next copy rewrites it from the log first.
+    Result WriteHeaderOnly(bool swl, const SummaryData& summary);
     // After a failed append or rewrite the file lacks rows of the log: rewrites it whole, so that a copy
     // of it (Save, Save As) holds every row. Does nothing while the file is complete.
     Result CatchUp(const LogList& log, const SummaryData& summary);
@@ -44,11 +48,22 @@ public:
     bool LoadWorkingFile(LogList& log, SummaryData& summary, const ProvinceTable& provinces,
                          Prompter& prompter);
 
+    // "Apri": reads the chosen log file whole, replaces the working file with its bytes, empties
+    // the log and loads the same bytes into it, so that what is on screen is what the working file
+    // holds; the caller rebuilds the worked tables. Returns false (the user told) when the file
+    // could not be read or the working file not written; the log is then as it was, and the next
+    // copy rewrites the working file from it.
+    bool ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
+                        const ProvinceTable& provinces, Prompter& prompter);
+
     // Where set-aside bytes go, beside the working file; when it exists already, the same name
     // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.
     QString RecoveryFilePath() const;
 
 private:
+    // The loading of LoadWorkingFile once the bytes are read: rows, set-aside and rewrite.
+    void LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
+                   const ProvinceTable& provinces, Prompter& prompter);
     // Keeps the bytes in a new recovery file and tells the user; false (the user told) when they
     // could not be kept.
     bool SetAside(const QByteArray& bytes, Prompter& prompter);

@@ -3,9 +3,12 @@
 #include "core/platform/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace zelkor {
 namespace {
+
+constexpr unsigned long kStartingHolderMs = 100;
 
 QString WithTrailingSeparator(QString folder)
 {
@@ -40,7 +43,13 @@ LockOutcome InstanceLock::TryLock()
     // behind when ids start again (a fresh boot, a container). A live holder keeps a system lock
     // on its file, so removing it fails whenever the holder is in fact running.
     qint64 holder = 0;
-    const bool readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+    bool readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+    if (!readable) {
+        // A holder starting at this very moment has created its file but not yet written it nor
+        // taken the system lock: give it the moment it needs before calling the file a leftover.
+        QThread::msleep(kStartingHolderMs);
+        readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+    }
     if ((!readable || holder == QCoreApplication::applicationPid()) &&
         m_lock.removeStaleLockFile() && m_lock.tryLock(0)) {
         return LockOutcome::Acquired;

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 #include <utility>
 
 namespace zelkor {
@@ -93,8 +92,10 @@ int ProvinceList::AppendRow(const ProvinceEntry& entry)
 
 void ProvinceList::DeleteSelectedRows()
 {
-    for (const int row : std::views::reverse(m_selectedRows)) {
-        m_rows.erase(m_rows.begin() + row);
+    // Reverse iterators rather than std::views::reverse, which clang 14 (the fuzz build) can't
+    // compile with this standard library.
+    for (auto row = m_selectedRows.rbegin(); row != m_selectedRows.rend(); ++row) {
+        m_rows.erase(m_rows.begin() + *row);
     }
     m_selectedRows.clear();
 }

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <sstream>
+#include <vector>
+
 #include <unistd.h>
 
 namespace zelkor {
@@ -43,6 +47,49 @@ TEST(InstanceLockTest, LiveHolderBlocksUntilItIsKilled)
     EXPECT_TRUE(lock.IsLocked());
     lock.Unlock();
     EXPECT_FALSE(QFileInfo::exists(lock.LockFilePath()));
+}
+
+// A quick run by default; ZELKOR_LOCK_ATTEMPTS asks for a longer one (the soak tests).
+int StartAttempts()
+{
+    bool ok = false;
+    const int attempts = qEnvironmentVariableIntValue("ZELKOR_LOCK_ATTEMPTS", &ok);
+    return ok && attempts > 0 ? attempts : 100;
+}
+
+TEST(InstanceLockTest, FourProcessesStartingAtOnceNeverHoldTheFolderTogether)
+{
+    test::TempFolder folder;
+    const int attempts = StartAttempts();
+    std::vector<std::unique_ptr<crash::ChildProcess>> children;
+    for (int i = 0; i < 4; ++i) {
+        children.push_back(std::make_unique<crash::ChildProcess>(QStringList{
+            QLatin1String(crash::kContendMode), folder.Path(), QString::number(attempts)}));
+        ASSERT_TRUE(children.back()->Started());
+    }
+    int acquired = 0;
+    int refused = 0;
+    for (auto& child : children) {
+        const std::optional<std::string> line = child->NextLine();
+        ASSERT_TRUE(line) << child->ErrorOutput();
+        std::istringstream counts(*line);
+        int got = -1;
+        int notGot = -1;
+        int overlaps = -1;
+        int unavailable = -1;
+        counts >> got >> notGot >> overlaps >> unavailable;
+        EXPECT_EQ(got + notGot, attempts) << *line;
+        EXPECT_EQ(overlaps, 0) << "two processes held the folder at once";
+        EXPECT_EQ(unavailable, 0) << *line;
+        acquired += got;
+        refused += notGot;
+    }
+    // Every process got its turn now and then, and the folder was free at the end.
+    EXPECT_GT(acquired, 0);
+    InstanceLock lock(folder.Path());
+    EXPECT_EQ(lock.TryLock(), LockOutcome::Acquired);
+    RecordProperty("Starts", acquired + refused);
+    RecordProperty("Refused", refused);
 }
 
 TEST(InstanceLockTest, SecondLockInTheSameProcessWaitsForTheFirst)

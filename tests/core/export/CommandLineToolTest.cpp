@@ -1,6 +1,7 @@
 #include "core/export/ExportTestSupport.h"
 
 #include "core/platform/FileCalls.h"
+#include "support/FaultWalk.h"
 #include "support/FaultyFileCalls.h"
 
 #include <QDir>
@@ -109,40 +110,50 @@ TEST_F(CommandLineToolTest, AFailingDiskNeverEndsWithSuccessAndKeepsTheEarlierEx
     // Without a province file every run warns alike, so that only the log and the export are
     // left to fail.
     QFile::remove(m_program.File("_prov.cod"));
-    const QString out = m_output.File("out.adi");
-    const QStringList arguments = {"--export", "adif", test::TestDataPath("export-qso.zelk"), out};
-    ASSERT_EQ(test::RunTool(arguments, m_setup).status, kToolSucceeded);
-    const QByteArray complete = m_output.Read("out.adi");
+    const QString out = m_output.File("out");
+    const QString log = test::TestDataPath("export-qso.zelk");
     const QByteArray earlier = "an earlier export\r\n";
-    test::FaultyFileCalls counting;
-    {
-        const ScopedFileCalls scoped(counting);
-        ASSERT_EQ(test::RunTool(arguments, m_setup).status, kToolSucceeded);
-    }
-    const int count = static_cast<int>(counting.Calls().size());
-    for (const int error : {ENOSPC, EIO}) {
-        for (int number = 1; number <= count; ++number) {
-            m_output.Write("out.adi", earlier);
-            test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Any, number, error});
+    const std::vector<QStringList> requests = {
+        {"--export", "cabrillo", log, out},
+        {"--export", "adif", log, out},
+        {"--export", "vantlog", log, out},
+        {"--score", log},
+    };
+    for (const QStringList& arguments : requests) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        m_output.Write("out", earlier);
+        const test::ToolRun plain = test::RunTool(arguments, m_setup);
+        ASSERT_EQ(plain.status, kToolSucceeded);
+        const QByteArray complete = m_output.Read("out");
+        const int count = test::CountFileCalls([&] {
+            m_output.Write("out", earlier);
+            ASSERT_EQ(test::RunTool(arguments, m_setup).status, kToolSucceeded);
+        });
+        test::ForEveryFault(count, [&](const test::FaultKind& kind, int number) {
+            m_output.Write("out", earlier);
+            test::FaultyFileCalls calls(test::PlanFor(kind, number));
             test::ToolRun run;
             {
                 const ScopedFileCalls scoped(calls);
                 run = test::RunTool(arguments, m_setup);
             }
-            const QByteArray now = m_output.Read("out.adi");
-            const std::string where = std::to_string(number) + " " +
-                                      test::FaultyFileCalls::Name(calls.FailedCall()).toStdString();
+            const QByteArray now = m_output.Read("out");
+            const std::string where = test::DescribeFault(kind, number, calls);
             if (run.status == kToolSucceeded) {
                 EXPECT_EQ(now, complete) << where;
+                EXPECT_EQ(run.out, plain.out) << where;
             } else {
                 EXPECT_EQ(run.status, kToolFailed) << where;
                 EXPECT_TRUE(now == earlier || now == complete) << where;
-                EXPECT_FALSE(run.err.isEmpty()) << where;
+                EXPECT_TRUE(test::NamesTheReason(QString::fromLocal8Bit(run.err), kind.error))
+                    << where << ": " << run.err.toStdString();
             }
-        }
+        });
     }
+
+    const QStringList arguments = {"--export", "adif", log, out};
     // The case seen on a full disk: the first write of the export fails.
-    m_output.Write("out.adi", earlier);
+    m_output.Write("out", earlier);
     test::FaultyFileCalls full(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
     test::ToolRun run;
     {
@@ -150,7 +161,7 @@ TEST_F(CommandLineToolTest, AFailingDiskNeverEndsWithSuccessAndKeepsTheEarlierEx
         run = test::RunTool(arguments, m_setup);
     }
     EXPECT_EQ(run.status, kToolFailed);
-    EXPECT_EQ(m_output.Read("out.adi"), earlier);
+    EXPECT_EQ(m_output.Read("out"), earlier);
     EXPECT_TRUE(run.err.endsWith("Errore scrittura file:\n" + out.toLocal8Bit() +
                                  "\n\nSpazio su disco esaurito.\n\nIl file non è stato scritto; "
                                  "un file già esistente con questo nome è rimasto com'era.\n"))
