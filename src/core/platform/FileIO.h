@@ -4,19 +4,14 @@
 // call goes through Files(), and every failure comes back as an Italian sentence for the user
 // naming the operating system's reason.
 
+#include "core/platform/IoErrorText.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 namespace zelkor {
-
-// What the program was doing with the path when the call failed: the same error reads
-// differently ("no such file" when reading is a missing folder when writing).
-enum class FileAction { Read, Write, Append };
-
-// The operating system's error as an Italian sentence, in one place for every file operation.
-QString IoErrorText(int error, FileAction action);
 
 // Writes the bytes to a temporary file in the destination's folder, flushes it to disk, renames
 // it over the destination and flushes the folder. A failed write, flush, close, rename or folder

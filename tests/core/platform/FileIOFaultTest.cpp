@@ -1,5 +1,6 @@
 #include "core/platform/FileCalls.h"
 #include "core/platform/FileIO.h"
+#include "support/FaultWalk.h"
 #include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 
@@ -25,40 +26,9 @@ using test::FileCall;
 const QByteArray kOld = "zelk100;qso\r\nI2ABC\r\nold contents\r\n";
 const QByteArray kNew = QByteArray("zelk100;qso\r\nI2ABC\r\n") + QByteArray(200000, 'n') + "\r\n";
 
-// The faults every walk tries at each call: the disk fills up, the disk fails, a write takes
-// only part of its bytes, and a disk that stays full from the chosen call on.
-struct FaultKind {
-    const char* name;
-    int error;
-    Fault fault;
-    FaultPersistence persistence;
-};
-constexpr FaultKind kFaultKinds[] = {
-    {"no space", ENOSPC, Fault::Error, FaultPersistence::Once},
-    {"I/O error", EIO, Fault::Error, FaultPersistence::Once},
-    {"short write", EIO, Fault::ShortWrite, FaultPersistence::Once},
-    {"stays full", ENOSPC, Fault::Error, FaultPersistence::FromThenOn},
-    {"permission", EACCES, Fault::Error, FaultPersistence::Once},
-};
-
-// How many file calls the operation makes when nothing fails.
-int CallCount(const std::function<void()>& operation)
-{
-    FaultyFileCalls counting;
-    const ScopedFileCalls scoped(counting);
-    operation();
-    return static_cast<int>(counting.Calls().size());
-}
-
 QStringList Entries(const test::TempFolder& folder)
 {
     return QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-std::string Where(const FaultKind& kind, int number, const FaultyFileCalls& calls)
-{
-    return std::string(kind.name) + " at call " + std::to_string(number) + " (" +
-           FaultyFileCalls::Name(calls.FailedCall()).toStdString() + ")";
 }
 
 TEST(FileIOFaultTest, AtomicWriteLeavesTheOldFileOrTheWholeNewOneAndReportsEveryFailure)
@@ -66,9 +36,9 @@ TEST(FileIOFaultTest, AtomicWriteLeavesTheOldFileOrTheWholeNewOneAndReportsEvery
     test::TempFolder folder;
     const QString path = folder.File(QStringLiteral("_ult.zelk"));
     folder.Write(QStringLiteral("_ult.zelk"), kOld);
-    const int count = CallCount([&] { ASSERT_TRUE(WriteFileAtomically(path, kNew)); });
+    const int count = test::CountFileCalls([&] { ASSERT_TRUE(WriteFileAtomically(path, kNew)); });
     ASSERT_GE(count, 7);
-    for (const FaultKind& kind : kFaultKinds) {
+    for (const test::FaultKind& kind : test::StandardFaultKinds()) {
         for (int number = 1; number <= count; ++number) {
             folder.Write(QStringLiteral("_ult.zelk"), kOld);
             FaultyFileCalls calls(
@@ -79,7 +49,7 @@ TEST(FileIOFaultTest, AtomicWriteLeavesTheOldFileOrTheWholeNewOneAndReportsEvery
                 const ScopedFileCalls scoped(calls);
                 written = WriteFileAtomically(path, kNew, &reason);
             }
-            const std::string where = Where(kind, number, calls);
+            const std::string where = test::DescribeFault(kind, number, calls);
             const QByteArray now = folder.Read(QStringLiteral("_ult.zelk"));
             // Calls that may fail without harm: the look before the write, the second name
             // kept of the old file, and its removal at the end.
@@ -168,8 +138,8 @@ TEST(FileIOFaultTest, DurableAppendAddsTheWholeLineOrNothing)
     const QString path = folder.File(QStringLiteral("_ult.zelk"));
     const QByteArray line = "05.02.2006^1500^7^CW^IW3ZZZ^599^MI^599^NA^\r\n";
     folder.Write(QStringLiteral("_ult.zelk"), kOld);
-    const int count = CallCount([&] { ASSERT_TRUE(AppendDurably(path, line)); });
-    for (const FaultKind& kind : kFaultKinds) {
+    const int count = test::CountFileCalls([&] { ASSERT_TRUE(AppendDurably(path, line)); });
+    for (const test::FaultKind& kind : test::StandardFaultKinds()) {
         for (int number = 1; number <= count; ++number) {
             folder.Write(QStringLiteral("_ult.zelk"), kOld);
             FaultyFileCalls calls(
@@ -180,7 +150,7 @@ TEST(FileIOFaultTest, DurableAppendAddsTheWholeLineOrNothing)
                 const ScopedFileCalls scoped(calls);
                 appended = AppendDurably(path, line, &reason);
             }
-            const std::string where = Where(kind, number, calls);
+            const std::string where = test::DescribeFault(kind, number, calls);
             const QByteArray now = folder.Read(QStringLiteral("_ult.zelk"));
             if (appended) {
                 EXPECT_EQ(now, kOld + line) << where;
@@ -198,11 +168,11 @@ TEST(FileIOFaultTest, NewFileIsCompleteOrAbsent)
 {
     test::TempFolder folder;
     const QString path = folder.File(QStringLiteral("_ult.zelk.recupero"));
-    const int count = CallCount([&] {
+    const int count = test::CountFileCalls([&] {
         ASSERT_TRUE(CreateFileDurably(path, kNew));
         QFile::remove(path);
     });
-    for (const FaultKind& kind : kFaultKinds) {
+    for (const test::FaultKind& kind : test::StandardFaultKinds()) {
         for (int number = 1; number <= count; ++number) {
             QFile::remove(path);
             FaultyFileCalls calls(
@@ -212,7 +182,7 @@ TEST(FileIOFaultTest, NewFileIsCompleteOrAbsent)
                 const ScopedFileCalls scoped(calls);
                 created = CreateFileDurably(path, kNew);
             }
-            const std::string where = Where(kind, number, calls);
+            const std::string where = test::DescribeFault(kind, number, calls);
             if (created) {
                 EXPECT_EQ(folder.Read(QStringLiteral("_ult.zelk.recupero")), kNew) << where;
             } else if (kind.persistence == FaultPersistence::Once) {
@@ -233,7 +203,7 @@ TEST(FileIOFaultTest, AFailedReadNeverGivesPartOfTheFile)
     const QByteArray big(300000, 'x');
     folder.Write(QStringLiteral("log.zelk"), big);
     const QString path = folder.File(QStringLiteral("log.zelk"));
-    const int count = CallCount([&] { ASSERT_TRUE(ReadWholeFile(path)); });
+    const int count = test::CountFileCalls([&] { ASSERT_TRUE(ReadWholeFile(path)); });
     for (int number = 1; number <= count; ++number) {
         FaultyFileCalls calls(FaultPlan{FileCall::Any, number, EIO});
         std::optional<QByteArray> bytes;
