@@ -4,12 +4,12 @@
 // when the operator types, moves between fields, presses Enter or chooses a band or mode. The
 // window copies widget texts in (SetFieldText, OnFocusMoved, ...) and shows what changed() says.
 
+#include "core/presenters/EntryValues.h"
 #include "core/worked/IndicatorMatrices.h"
 #include "core/worked/StationRecord.h"
 
 #include <QObject>
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,69 +22,6 @@ class LogList;
 class Prompter;
 class WorkedTables;
 class WorkingFile;
-
-// The fields of the entry row, in tab order; Other is any control that is not an entry field
-// (lists, check boxes, buttons).
-enum class EntryField {
-    Date,                   // 1000
-    Time,                   // 1001
-    Band,                   // 1015
-    Mode,                   // 1014
-    Callsign,               // 1004
-    ReportSent,             // 1005
-    ReportReceived,         // 1006
-    ProvinceCode,           // 1007
-    ProvinceName,           // 1008
-    AnsweringCallsign,      // 1009 (SWL)
-    AnsweringProvinceCode,  // 1011 (SWL)
-    AnsweringProvinceName,  // 1017 (SWL)
-    Other,
-};
-
-struct EntryValues {
-    std::string date;
-    std::string time;
-    std::string band;
-    std::string mode;
-    std::string callsign;
-    std::string reportSent;
-    std::string reportReceived;
-    std::string provinceCode;
-    std::string provinceName;
-    std::string answeringCallsign;
-    std::string answeringProvinceCode;
-    std::string answeringProvinceName;
-
-    bool operator==(const EntryValues&) const = default;
-};
-
-// One line of the previous-contacts list: day of the month, time, band, mode, reports.
-struct PreviousContact {
-    std::string day;
-    std::string time;
-    std::string band;
-    std::string mode;
-    std::string reportSent;
-    std::string reportReceived;
-
-    bool operator==(const PreviousContact&) const = default;
-};
-
-// The single-letter indicators of an SWL entry: CH (1083), RI (1084, 1086, 1088), MO (1089,
-// 1090). Each is shown or hidden, and enabled or disabled.
-struct SwlIndicators {
-    bool callerShown = false;
-    bool callerEnabled = false;
-    std::array<bool, 3> answerShown{};
-    std::array<bool, 3> answerEnabled{};
-    std::array<bool, 2> multiplierShown{};
-
-    bool operator==(const SwlIndicators&) const = default;
-};
-
-// What an Enter did, for the window: only NeedSummaryData asks it to act (run the summary data
-// command, after which the operator presses Enter again).
-enum class EnterOutcome { Nothing, FocusMoved, EntryDiscarded, Refused, Logged, NeedSummaryData };
 
 class EntryRow : public QObject {
     Q_OBJECT
@@ -144,19 +81,41 @@ public:
     void OnModeChosen(int position);
     void OnAutoDateTimeClicked(bool on);
     void OnPcShowsUtcClicked(bool on);
-    // The minute timer's tick (or a forced refresh). Returns the interval to the next full minute
-    // in milliseconds.
-    int AutoDateTimeTick(bool force);
+    // The minute timer's tick: date and time refreshed. Returns the interval to the next full
+    // minute in milliseconds.
+    int AutoDateTimeTick();
 
 signals:
     // Show the values: every field, sign, indicator, list and the focus may have changed.
     void changed();
 
 private:
+    // Marks the start and the end of a public event: the outermost one emits changed() once,
+    // if anything was shown.
+    class Event {
+    public:
+        explicit Event(EntryRow& row);
+        ~Event();
+        Event(const Event&) = delete;
+        Event& operator=(const Event&) = delete;
+
+    private:
+        EntryRow& m_row;
+    };
+
     void MoveFocus(EntryField to);
     void RunLeaveHandler(EntryField field);
     void RunGainHandler(EntryField field);
-    void ShowValues();
+    // Asks for the values to be shown when the current event ends.
+    void ShowValues() { m_valuesChanged = true; }
+    // Shows the values now, before a message box covers the window.
+    void ShowValuesNow();
+    // The program sets a province code: its change handler runs, as typing a new code does.
+    void SetProvinceCode(std::string code);
+    void SetAnsweringProvinceCode(std::string code);
+    // Empties the callsigns and the province fields of both stations, and in an SWL log hides
+    // the single-letter indicators.
+    void ClearStationFields();
 
     void OnCallsignLeave();
     void OnCallsignGain();
@@ -181,6 +140,7 @@ private:
     int EntryBandIndex() const;
     int EntryModeRow() const;
     EnterOutcome DiscardBlockedEntry();
+    EnterOutcome RefuseEntry(EntryField focus);
     void ResetReportsForMode();
     // Shows a province's table entry in a matrix with that matrix's new-multiplier sign.
     void ShowProvince(const std::string& code, IndicatorMatrix matrix);
@@ -209,8 +169,7 @@ private:
     IndicatorMatrices m_matrices;
     SwlIndicators m_swlIndicators;
     std::vector<PreviousContact> m_previousContacts;
-    // The province code as last shown: a change runs the code's change handler, as a changed
-    // field text does.
+    // The province codes their change handlers last ran for.
     std::string m_shownProvinceCode;
     std::string m_shownAnsweringProvinceCode;
     // The field whose leave handler is running, if any.
@@ -223,6 +182,8 @@ private:
     std::pair<std::string, std::string> m_blockedPair;
     // Counts focus moves, so that a move whose leave handler sent the focus elsewhere stops.
     int m_focusGeneration = 0;
+    int m_eventDepth = 0;
+    bool m_valuesChanged = false;
 };
 
 }  // namespace zelkor

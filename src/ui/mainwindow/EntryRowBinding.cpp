@@ -144,7 +144,7 @@ void EntryRowBinding::FollowAutoDateTime()
 void EntryRowBinding::OnMinuteTick()
 {
     if (m_entry.AutoDateTime()) {
-        m_minuteTimer.start(m_entry.AutoDateTimeTick(false));
+        m_minuteTimer.start(m_entry.AutoDateTimeTick());
     }
 }
 

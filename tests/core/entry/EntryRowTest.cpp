@@ -330,16 +330,16 @@ TEST_F(EntryRowTest, MinuteTimerFallsOnFullMinutesAndFollowsMidnight)
 {
     m_clock.now = LocalTime(2026, 2, 15, 0, 59, 40);  // 23:59:40 UTC
     Start();
-    EXPECT_EQ(m_row.AutoDateTimeTick(false), 20000);
+    EXPECT_EQ(m_row.AutoDateTimeTick(), 20000);
     EXPECT_EQ(m_row.Values().time, "2359");
     EXPECT_EQ(m_row.Values().date, "14.02.2026");
     m_clock.now = LocalTime(2026, 2, 15, 1, 0, 0);
-    EXPECT_EQ(m_row.AutoDateTimeTick(false), 60000);
+    EXPECT_EQ(m_row.AutoDateTimeTick(), 60000);
     EXPECT_EQ(m_row.Values().time, "0000");
     EXPECT_EQ(m_row.Values().date, "15.02.2026");
     // A computer that slept over midnight gets the right date at the first tick.
     m_clock.now = LocalTime(2026, 2, 16, 9, 12, 5);
-    m_row.AutoDateTimeTick(false);
+    m_row.AutoDateTimeTick();
     EXPECT_EQ(m_row.Values().date, "16.02.2026");
 }
 
