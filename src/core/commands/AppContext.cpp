@@ -1,6 +1,7 @@
 #include "core/commands/AppContext.h"
 
 #include "core/platform/ProgramFolder.h"
+#include "core/platform/Prompter.h"
 
 namespace zelkor {
 
@@ -12,6 +13,15 @@ QString AppContext::WorkingFilePath() const
 QString AppContext::ProvinceFilePath() const
 {
     return programFolder + QLatin1String(kProvinceFileName);
+}
+
+void AppContext::ReportSettingsWrite(bool written, Prompter& prompter)
+{
+    if (written || settingsFailureTold) {
+        return;
+    }
+    settingsFailureTold = true;
+    prompter.Error(SettingsWriteFailedText(store ? store->FileName() : QString()));
 }
 
 }  // namespace zelkor

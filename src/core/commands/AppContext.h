@@ -16,6 +16,8 @@
 
 namespace zelkor {
 
+class Prompter;
+
 struct AppContext {
     std::unique_ptr<SettingsStore> store;
     AppSettings settings;
@@ -33,6 +35,10 @@ struct AppContext {
 
     QString WorkingFilePath() const;
     QString ProvinceFilePath() const;
+    // After a settings setter: a failed write is told to the operator, once a run, so that a
+    // full disk does not bring a message at every band change.
+    void ReportSettingsWrite(bool written, Prompter& prompter);
+    bool settingsFailureTold = false;
 };
 
 }  // namespace zelkor

@@ -7,7 +7,6 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/Prompter.h"
-#include "core/settings/SettingKeys.h"
 #include "core/worked/WorkedTables.h"
 
 #include <QFileInfo>
@@ -116,7 +115,7 @@ CommandOutcome LogCommands::OpenPath(const QString& path)
     m_tables.RebuildWorkedTables(m_log, CallerProvinceRule::KeepExisting);
     SetOpenLog(path);
     m_context.recentFiles.Add(path);
-    (void)m_context.recentFiles.Save(*m_context.store);
+    m_context.ReportSettingsWrite(m_context.recentFiles.Save(*m_context.store), m_prompter);
     return CommandOutcome::Done;
 }
 
@@ -133,8 +132,8 @@ CommandOutcome LogCommands::Save()
         m_prompter.Error(copied.message());
         return CommandOutcome::Failed;
     }
-    m_context.settings.logModified = false;
-    (void)m_context.store->WriteSetting(keys::kModified, 0);
+    m_context.ReportSettingsWrite(m_context.settings.SetLogModified(m_context.store.get(), false),
+                                  m_prompter);
     m_prompter.Information(QStringLiteral("Log salvato con successo"));
     return CommandOutcome::Done;
 }
@@ -179,7 +178,7 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
     }
     const bool headerChanged = !(summary == m_context.summary);
     m_context.summary = summary;
-    (void)WriteSummaryData(*m_context.store, summary);
+    m_context.ReportSettingsWrite(WriteSummaryData(*m_context.store, summary), m_prompter);
 
     if (switching) {
         m_context.swlMode = swl;
@@ -189,15 +188,12 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
             m_log.SetQsoColumns();
         }
         m_tables.Clear();
-        m_context.settings.openLogPath.clear();
-        m_context.settings.openLogName.clear();
-        m_context.settings.logModified = false;
-        (void)m_context.store->WriteSetting(keys::kOpenLogPath, QString());
-        (void)m_context.store->WriteSetting(keys::kOpenLogName, QString());
-    } else if (headerChanged) {
-        m_context.settings.logModified = true;
+        m_context.ReportSettingsWrite(
+            m_context.settings.SetOpenLog(m_context.store.get(), QString(), QString()), m_prompter);
     }
-    (void)m_context.store->WriteSetting(keys::kModified, m_context.settings.logModified ? 1 : 0);
+    const bool modified = !switching && (headerChanged || m_context.settings.logModified);
+    m_context.ReportSettingsWrite(
+        m_context.settings.SetLogModified(m_context.store.get(), modified), m_prompter);
     const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
     if (!written) {
         m_prompter.Error(written.message());
@@ -241,12 +237,10 @@ bool LogCommands::LoadWorkingFile()
 
 void LogCommands::SetOpenLog(const QString& path)
 {
-    m_context.settings.openLogPath = path;
-    m_context.settings.openLogName = FileNamePart(path);
-    m_context.settings.logModified = false;
-    (void)m_context.store->WriteSetting(keys::kOpenLogPath, path);
-    (void)m_context.store->WriteSetting(keys::kOpenLogName, m_context.settings.openLogName);
-    (void)m_context.store->WriteSetting(keys::kModified, 0);
+    const bool openLogWritten =
+        m_context.settings.SetOpenLog(m_context.store.get(), path, FileNamePart(path));
+    const bool modifiedWritten = m_context.settings.SetLogModified(m_context.store.get(), false);
+    m_context.ReportSettingsWrite(openLogWritten && modifiedWritten, m_prompter);
 }
 
 }  // namespace zelkor

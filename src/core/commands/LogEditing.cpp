@@ -31,11 +31,11 @@ bool AcceptAfter(const std::optional<MessageBox>& failure, Prompter& prompter)
     return failure->buttons == MessageButtons::YesNo && answer == Answer::Yes;
 }
 
-void MarkLogModified(AppContext& context)
+void MarkLogModified(AppContext& context, Prompter& prompter)
 {
     if (!context.settings.logModified) {
-        context.settings.logModified = true;
-        (void)context.store->WriteSetting(keys::kModified, 1);
+        context.ReportSettingsWrite(context.settings.SetLogModified(context.store.get(), true),
+                                    prompter);
     }
 }
 
@@ -177,7 +177,7 @@ bool DeleteSelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
     if (!written) {
         prompter.Error(written.message());
     }
-    MarkLogModified(context);
+    MarkLogModified(context, prompter);
     return true;
 }
 
@@ -199,7 +199,7 @@ int ModifySelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
             prompter.Error(written.message());
         }
         tables.RebuildWorkedTables(log);
-        MarkLogModified(context);
+        MarkLogModified(context, prompter);
     }
     return saved;
 }

@@ -57,12 +57,12 @@ void EntryRow::ShowValuesNow()
 
 int EntryRow::BandPosition() const
 {
-    return FindListEntry(BandList(), m_values.band.empty() ? std::string("\x01") : m_values.band);
+    return ListPositionOf(BandList(), m_values.band.empty() ? std::string("\x01") : m_values.band);
 }
 
 int EntryRow::ModePosition() const
 {
-    return FindListEntry(ModeList(), m_values.mode.empty() ? std::string("\x01") : m_values.mode);
+    return ListPositionOf(ModeList(), m_values.mode.empty() ? std::string("\x01") : m_values.mode);
 }
 
 bool EntryRow::SwlFieldsShown() const
@@ -81,11 +81,11 @@ void EntryRow::Start()
     // The stored band and mode, unless the category presets of the loaded log chose them.
     const std::string& category = m_context.summary.category;
     if (category != "S40" && category != "S80") {
-        const int band = FindListEntry(BandList(), m_context.settings.currentBand);
+        const int band = ListPositionOf(BandList(), m_context.settings.currentBand);
         m_values.band = BandList()[band < 0 ? 1 : band];
     }
     if (category != "SPH" && category != "SCW" && category != "SDG") {
-        const int mode = FindListEntry(ModeList(), m_context.settings.currentMode);
+        const int mode = ListPositionOf(ModeList(), m_context.settings.currentMode);
         m_values.mode = ModeList()[mode < 0 ? 0 : mode];
     }
     // The reports follow the mode that is shown, which a preset may have chosen.

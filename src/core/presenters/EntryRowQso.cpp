@@ -8,8 +8,6 @@
 #include "core/log/LogList.h"
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/EntryRules.h"
-#include "core/settings/SettingKeys.h"
-#include "core/text/Cp1252.h"
 #include "core/text/Text.h"
 #include "core/worked/WorkedTables.h"
 
@@ -66,8 +64,8 @@ EnterOutcome EntryRow::LogQsoEntry()
 void EntryRow::MarkModified()
 {
     if (!m_context.settings.logModified) {
-        m_context.settings.logModified = true;
-        (void)m_context.store->WriteSetting(keys::kModified, 1);
+        m_context.ReportSettingsWrite(
+            m_context.settings.SetLogModified(m_context.store.get(), true), m_prompter);
     }
 }
 
@@ -80,8 +78,8 @@ void EntryRow::OnBandChosen(int position)
     }
     const Event event(*this);
     m_values.band = BandList()[position];
-    m_context.settings.currentBand = m_values.band;
-    (void)m_context.store->WriteSetting(keys::kBand, ToQString(m_values.band));
+    m_context.ReportSettingsWrite(
+        m_context.settings.SetCurrentBand(m_context.store.get(), m_values.band), m_prompter);
     AfterBandOrModeChange();
 }
 
@@ -95,8 +93,8 @@ void EntryRow::OnModeChosen(int position)
     if (m_context.summary.category == "SDG" && !IsDigitalMode(m_values.mode)) {
         m_values.mode = "RTTY";
     }
-    m_context.settings.currentMode = m_values.mode;
-    (void)m_context.store->WriteSetting(keys::kMode, ToQString(m_values.mode));
+    m_context.ReportSettingsWrite(
+        m_context.settings.SetCurrentMode(m_context.store.get(), m_values.mode), m_prompter);
     ResetReportsForMode();
     AfterBandOrModeChange();
 }

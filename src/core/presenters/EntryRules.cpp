@@ -7,7 +7,7 @@
 
 namespace zelkor {
 
-int FindListEntry(const std::vector<std::string>& list, const std::string& text)
+int ListPositionOf(const std::vector<std::string>& list, const std::string& text)
 {
     std::string wanted = text;
     ToUpperAscii(wanted);

@@ -16,8 +16,8 @@ namespace zelkor {
 class LogList;
 
 // First entry of a list that starts with the text, ignoring case, as a drop-down list selects
-// by text; -1 when none does.
-int FindListEntry(const std::vector<std::string>& list, const std::string& text);
+// by text (an empty text selects the first entry); -1 when none does.
+int ListPositionOf(const std::vector<std::string>& list, const std::string& text);
 
 // What the earlier contacts of a QSO log say about the callsign left in the entry row.
 struct QsoCallsignFindings {

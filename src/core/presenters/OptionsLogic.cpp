@@ -1,7 +1,6 @@
 #include "core/presenters/OptionsLogic.h"
 
 #include "core/platform/Prompter.h"
-#include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
 
 namespace zelkor {
@@ -13,30 +12,35 @@ OptionsLogic::OptionsLogic(AppSettings& settings, SettingsStore& store, Prompter
 
 bool OptionsLogic::ChooseBackgroundColour()
 {
-    return ChooseColour(m_settings.backgroundColour, keys::kBackgroundColour);
+    return ChooseColour(m_settings.backgroundColour, &AppSettings::SetBackgroundColour);
 }
 
 bool OptionsLogic::ChooseTextColour()
 {
-    return ChooseColour(m_settings.textColour, keys::kTextColour);
+    return ChooseColour(m_settings.textColour, &AppSettings::SetTextColour);
 }
 
-bool OptionsLogic::ChooseColour(int& colour, const SettingKey& key)
+bool OptionsLogic::ChooseColour(int colour, ColourSetter setter)
 {
     const std::optional<int> chosen = m_prompter.ChooseColour(colour);
     if (!chosen) {
         return false;
     }
-    colour = *chosen;
-    // A store that can't be written keeps the colour for this run only; nothing to tell.
-    (void)m_store.WriteSetting(key, colour);
+    // A store that can't be written keeps the colour for this run only.
+    TellIfNotWritten((m_settings.*setter)(&m_store, *chosen));
     return true;
 }
 
 void OptionsLogic::Save(bool swlExportByBand)
 {
-    m_settings.swlExportByBand = swlExportByBand;
-    (void)m_store.WriteSetting(keys::kSwlExportByBand, swlExportByBand ? 1 : 0);
+    TellIfNotWritten(m_settings.SetSwlExportByBand(&m_store, swlExportByBand));
+}
+
+void OptionsLogic::TellIfNotWritten(bool written)
+{
+    if (!written) {
+        m_prompter.Error(SettingsWriteFailedText(m_store.FileName()));
+    }
 }
 
 }  // namespace zelkor

@@ -9,7 +9,6 @@ namespace zelkor {
 
 class Prompter;
 class SettingsStore;
-struct SettingKey;
 
 class OptionsLogic {
 public:
@@ -28,7 +27,9 @@ public:
     void Save(bool swlExportByBand);
 
 private:
-    bool ChooseColour(int& colour, const SettingKey& key);
+    using ColourSetter = bool (AppSettings::*)(SettingsStore*, int);
+    bool ChooseColour(int colour, ColourSetter setter);
+    void TellIfNotWritten(bool written);
 
     AppSettings& m_settings;
     SettingsStore& m_store;

@@ -22,4 +22,77 @@ AppSettings ReadAppSettings(const SettingsStore& store)
     return s;
 }
 
+namespace {
+
+bool Write(SettingsStore* store, const SettingKey& key, const QString& value)
+{
+    return store == nullptr || store->WriteSetting(key, value);
+}
+
+bool Write(SettingsStore* store, const SettingKey& key, int value)
+{
+    return store == nullptr || store->WriteSetting(key, value);
+}
+
+}  // namespace
+
+bool AppSettings::SetCurrentBand(SettingsStore* store, const std::string& band)
+{
+    currentBand = band;
+    return Write(store, keys::kBand, ToQString(band));
+}
+
+bool AppSettings::SetCurrentMode(SettingsStore* store, const std::string& mode)
+{
+    currentMode = mode;
+    return Write(store, keys::kMode, ToQString(mode));
+}
+
+bool AppSettings::SetClaimedScore(SettingsStore* store, int score)
+{
+    claimedScore = score;
+    return Write(store, keys::kScore, score);
+}
+
+bool AppSettings::SetOpenLog(SettingsStore* store, const QString& path, const QString& name)
+{
+    openLogPath = path;
+    openLogName = name;
+    const bool pathWritten = Write(store, keys::kOpenLogPath, path);
+    return Write(store, keys::kOpenLogName, name) && pathWritten;
+}
+
+bool AppSettings::SetLogModified(SettingsStore* store, bool modified)
+{
+    logModified = modified;
+    return Write(store, keys::kModified, modified ? 1 : 0);
+}
+
+bool AppSettings::SetSwlExportByBand(SettingsStore* store, bool byBand)
+{
+    swlExportByBand = byBand;
+    return Write(store, keys::kSwlExportByBand, byBand ? 1 : 0);
+}
+
+bool AppSettings::SetBackgroundColour(SettingsStore* store, int colour)
+{
+    backgroundColour = colour;
+    return Write(store, keys::kBackgroundColour, colour);
+}
+
+bool AppSettings::SetTextColour(SettingsStore* store, int colour)
+{
+    textColour = colour;
+    return Write(store, keys::kTextColour, colour);
+}
+
+QString SettingsWriteFailedText(const QString& file)
+{
+    return QStringLiteral(
+               "Impossibile salvare le impostazioni nel file %1 (disco pieno o "
+               "cartella non scrivibile). Le scelte fatte restano valide fino alla "
+               "chiusura del programma.")
+        .arg(file);
+}
+
 }  // namespace zelkor

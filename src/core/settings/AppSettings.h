@@ -1,6 +1,8 @@
 #pragma once
-// The values of section "Parametri" held in memory for the whole run. Each command that changes
-// one writes it back at once through the store.
+// The values of section "Parametri" held in memory for the whole run. A command changes one
+// through its setter, which changes the value in memory and writes it to the store in one call;
+// the setter returns false when the store could not be written (the value in memory keeps the
+// change, and the run goes on with it). Without a store only the memory changes.
 
 #include <QString>
 
@@ -22,7 +24,19 @@ struct AppSettings {
     int textColour = 0xFFFFFF;
 
     bool operator==(const AppSettings&) const = default;
+
+    [[nodiscard]] bool SetCurrentBand(SettingsStore* store, const std::string& band);
+    [[nodiscard]] bool SetCurrentMode(SettingsStore* store, const std::string& mode);
+    [[nodiscard]] bool SetClaimedScore(SettingsStore* store, int score);
+    [[nodiscard]] bool SetOpenLog(SettingsStore* store, const QString& path, const QString& name);
+    [[nodiscard]] bool SetLogModified(SettingsStore* store, bool modified);
+    [[nodiscard]] bool SetSwlExportByBand(SettingsStore* store, bool byBand);
+    [[nodiscard]] bool SetBackgroundColour(SettingsStore* store, int colour);
+    [[nodiscard]] bool SetTextColour(SettingsStore* store, int colour);
 };
+
+// The message for a settings write that failed; the file is the store's.
+QString SettingsWriteFailedText(const QString& file);
 
 AppSettings ReadAppSettings(const SettingsStore& store);
 

@@ -90,6 +90,11 @@ bool SettingsStore::Holds(const SettingKey& key, const QString& text)
            stored.toString() == text;
 }
 
+QString SettingsStore::FileName() const
+{
+    return m_settings->fileName();
+}
+
 bool SettingsStore::RemoveSetting(const SettingKey& key)
 {
     m_settings->remove(KeyPath(key));

@@ -35,6 +35,9 @@ public:
     bool WriteSetting(const SettingKey& key, const QString& value);
     bool WriteSetting(const SettingKey& key, int value);
 
+    // The file the store is kept in, for messages.
+    QString FileName() const;
+
     // Removes a value; used only for the recent-file list, whose entries shift.
     bool RemoveSetting(const SettingKey& key);
 

@@ -47,7 +47,7 @@ int ZelkorApp::Run(int argc, char** argv)
     prompter.SetParent(&window);
     window.exec();
 
-    (void)context.recentFiles.Save(*context.store);
+    context.ReportSettingsWrite(context.recentFiles.Save(*context.store), prompter);
     return 0;
 }
 

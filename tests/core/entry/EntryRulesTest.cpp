@@ -2,6 +2,7 @@
 #include "core/log/LogList.h"
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/EntryRules.h"
+#include "core/settings/SettingKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -261,6 +262,57 @@ TEST_F(EntryRowTest, EveryEventIsShownOnce)
     Type(EntryField::Callsign, "I1XYZ");
     m_row.ClearEntryRow();
     shownOnce("entry row cleared");
+}
+
+}  // namespace
+}  // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+// A store whose folder is a plain file can never be written, whoever runs the test.
+class UnwritableSettingsTest : public EntryRowTest {
+protected:
+    void MakeStoreUnwritable()
+    {
+        m_folder.Write(QStringLiteral("blocked"), QByteArray("x"));
+        m_context.store =
+            SettingsStore::OpenFile(m_folder.File(QStringLiteral("blocked/zelkor.conf")));
+    }
+};
+
+TEST_F(UnwritableSettingsTest, AFailedSettingsWriteIsToldOnceAndTheChoiceStays)
+{
+    Start();
+    MakeStoreUnwritable();
+    m_row.OnBandChosen(0);
+    m_row.OnModeChosen(1);
+    m_row.OnBandChosen(1);
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_EQ(m_prompter.boxes[0].title, "Errore");
+    EXPECT_EQ(m_prompter.boxes[0].text,
+              "Impossibile salvare le impostazioni nel file " +
+                  m_folder.File(QStringLiteral("blocked/zelkor.conf")) +
+                  " (disco pieno o cartella non scrivibile). Le scelte fatte restano valide "
+                  "fino alla chiusura del programma.");
+    EXPECT_EQ(m_context.settings.currentBand, "7");
+    EXPECT_EQ(m_context.settings.currentMode, "CW");
+    EXPECT_EQ(m_row.Values().band, "7");
+}
+
+TEST_F(UnwritableSettingsTest, TheSetterWritesTheStoreOrSaysItCouldNot)
+{
+    AppSettings settings;
+    EXPECT_TRUE(settings.SetLogModified(m_context.store.get(), true));
+    EXPECT_EQ(m_context.store->ReadSetting(keys::kModified, 0), 1);
+    EXPECT_TRUE(settings.SetOpenLog(m_context.store.get(), "/a/gara.zelk", "gara.zelk"));
+    EXPECT_EQ(m_context.store->ReadSetting(keys::kOpenLogName, QString()), "gara.zelk");
+    MakeStoreUnwritable();
+    EXPECT_FALSE(settings.SetLogModified(m_context.store.get(), false));
+    EXPECT_FALSE(settings.logModified);
+    EXPECT_FALSE(settings.SetClaimedScore(m_context.store.get(), 1200));
+    EXPECT_EQ(settings.claimedScore, 1200);
+    EXPECT_TRUE(settings.SetCurrentBand(nullptr, "3,5"));
 }
 
 }  // namespace
