@@ -5,6 +5,7 @@
 #include "BenchLogs.h"
 
 #include "core/commands/AppContext.h"
+#include "core/document/LogDocument.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
 #include "core/platform/Clock.h"
@@ -25,13 +26,20 @@ namespace {
 using namespace zelkor;
 using namespace zelkor::bench;
 
+AppContext StoreIn(const QTemporaryDir& folder)
+{
+    AppContext context;
+    context.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
+    return context;
+}
+
 // A generated log behind a started entry row, in temporary folders.
 struct EntryFixture {
     EntryFixture(int rows, int shape)
-        : workingFile(folder.filePath(QStringLiteral("_ult.zelk"))),
-          row(context, log, tables, workingFile, prompter, clock)
+        : context(StoreIn(folder)),
+          document(context.store.get(), folder.filePath(QStringLiteral("_ult.zelk"))),
+          row(context, document, prompter, clock)
     {
-        context.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
         context.programFolder = folder.path() + QLatin1Char('/');
         context.summary = Entrant(shape != kQso);
         context.provinces = Provinces();
@@ -48,9 +56,10 @@ struct EntryFixture {
 
     QTemporaryDir folder;
     AppContext context;
-    LogList log;
-    WorkedTables tables;
-    WorkingFile workingFile;
+    LogDocument document;
+    LogList& log = document.Log();
+    WorkedTables& tables = document.Tables();
+    WorkingFile& workingFile = document.File();
     YesPrompter prompter;
     SystemClock clock;
     EntryRow row;

@@ -6,6 +6,7 @@
 
 #include "core/commands/AppContext.h"
 #include "core/commands/LogEditing.h"
+#include "core/document/LogDocument.h"
 #include "core/log/DateTimeSort.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogProvinceNames.h"
@@ -29,7 +30,8 @@ using namespace zelkor::bench;
 // A log whose rows can be put back between iterations, untimed.
 class RefillableLog {
 public:
-    RefillableLog(int rows, int shape)
+    RefillableLog(int rows, int shape, const QString& workingFilePath = QString())
+        : document(nullptr, workingFilePath)
     {
         log.BuildStartColumns(1000);
         if (shape != kQso) {
@@ -53,7 +55,8 @@ public:
         }
     }
 
-    LogList log;
+    LogDocument document;
+    LogList& log = document.Log();
 
 private:
     std::vector<std::vector<std::string>> m_rows;
@@ -79,13 +82,12 @@ bool LastHalf(int row, int rows)
 void DeleteSelection(benchmark::State& state, Selector selected)
 {
     const int rows = static_cast<int>(state.range(0));
-    RefillableLog fixture(rows, static_cast<int>(state.range(1)));
     QTemporaryDir folder;
+    RefillableLog fixture(rows, static_cast<int>(state.range(1)),
+                          folder.filePath(QStringLiteral("_ult.zelk")));
     AppContext context;
     context.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
     context.summary = Entrant(fixture.log.IsSwl());
-    WorkingFile workingFile(folder.filePath(QStringLiteral("_ult.zelk")));
-    WorkedTables tables;
     YesPrompter prompter;
     std::vector<int> selection;
     for (int row = 0; row < rows; ++row) {
@@ -98,7 +100,7 @@ void DeleteSelection(benchmark::State& state, Selector selected)
         fixture.Refill();
         fixture.log.SetSelectedRows(selection);
         state.ResumeTiming();
-        DeleteSelectedRows(context, fixture.log, tables, workingFile, prompter);
+        DeleteSelectedRows(context, fixture.document, prompter);
     }
     SetRows(state);
 }

@@ -8,6 +8,7 @@
 #include "core/app/Startup.h"
 #include "core/commands/AppContext.h"
 #include "core/commands/LogEditing.h"
+#include "core/document/LogDocument.h"
 #include "core/log/LogFile.h"
 #include "core/log/WorkingFile.h"
 #include "core/worked/WorkedTables.h"
@@ -37,7 +38,8 @@ void Settle(QWidget& widget)
 
 // A shown list over a log loaded from a generated file, with what "Elimina" needs.
 struct ViewFixture {
-    explicit ViewFixture(int shape) : view(log)
+    explicit ViewFixture(int shape)
+        : document(nullptr, folder.filePath(QStringLiteral("_ult.zelk"))), view(log)
     {
         context.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
         context.summary = Entrant(shape != kQso);
@@ -60,8 +62,9 @@ struct ViewFixture {
     QTemporaryDir folder;
     AppContext context;
     QByteArray bytes;
-    LogList log;
-    WorkedTables tables;
+    LogDocument document;
+    LogList& log = document.Log();
+    WorkedTables& tables = document.Tables();
     LogTableView view;
 };
 
@@ -71,7 +74,6 @@ void SelectionDelete(benchmark::State& state, bool everyOther)
     const int shape = static_cast<int>(state.range(1));
     ViewFixture fixture(shape);
     fixture.bytes = FileBytes(rows, shape);
-    WorkingFile workingFile(fixture.folder.filePath(QStringLiteral("_ult.zelk")));
     YesPrompter prompter;
     for (auto _ : state) {
         state.PauseTiming();
@@ -89,7 +91,7 @@ void SelectionDelete(benchmark::State& state, bool everyOther)
         } else {
             fixture.view.selectAll();
         }
-        DeleteSelectedRows(fixture.context, fixture.log, fixture.tables, workingFile, prompter);
+        DeleteSelectedRows(fixture.context, fixture.document, prompter);
         Settle(fixture.view);
     }
     SetRows(state);

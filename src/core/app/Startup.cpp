@@ -15,7 +15,6 @@ bool RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
     context.store = std::move(inputs.store);
     context.settings = ReadAppSettings(*context.store);
     context.summary = ReadSummaryData(*context.store);
-    context.swlMode = IsSwlCategory(context.summary.category);
 
     context.programFolder = ChooseProgramFolder(inputs.executableFolder, inputs.userDataFolder);
 

@@ -22,8 +22,6 @@ struct AppContext {
     std::unique_ptr<SettingsStore> store;
     AppSettings settings;
     SummaryData summary;
-    // Set from the category at start; the main window's log layout takes over from there.
-    bool swlMode = false;
     QString programFolder;
     ProvinceTable provinces;
     RecentFileList recentFiles;

@@ -1,6 +1,7 @@
 #include "core/commands/LogCommands.h"
 
 #include "core/commands/AppContext.h"
+#include "core/document/LogDocument.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
@@ -20,12 +21,12 @@ const QString kLogSuffix = QStringLiteral("zelk");
 
 }  // namespace
 
-LogCommands::LogCommands(AppContext& context, LogList& log, WorkedTables& tables,
-                         WorkingFile& workingFile, Prompter& prompter)
+LogCommands::LogCommands(AppContext& context, LogDocument& document, Prompter& prompter)
     : m_context(context),
-      m_log(log),
-      m_tables(tables),
-      m_workingFile(workingFile),
+      m_document(document),
+      m_log(document.Log()),
+      m_tables(document.Tables()),
+      m_workingFile(document.File()),
       m_prompter(prompter)
 {
 }
@@ -48,7 +49,7 @@ QString LogCommands::OpenQuestionText()
 
 bool LogCommands::ConfirmDiscard(const QString& question)
 {
-    return !m_context.settings.logModified || m_prompter.AskYesNo(kConfirmTitle, question);
+    return !m_document.IsModified() || m_prompter.AskYesNo(kConfirmTitle, question);
 }
 
 CommandOutcome LogCommands::New()
@@ -121,19 +122,18 @@ CommandOutcome LogCommands::OpenPath(const QString& path)
 
 CommandOutcome LogCommands::Save()
 {
-    if (m_context.settings.openLogPath.isEmpty()) {
+    if (m_document.OpenPath().isEmpty()) {
         return SaveAs();
     }
     if (!CatchUpWorkingFile()) {
         return CommandOutcome::Failed;
     }
-    const Result copied = CopyWholeFile(m_workingFile.Path(), m_context.settings.openLogPath);
+    const Result copied = CopyWholeFile(m_workingFile.Path(), m_document.OpenPath());
     if (!copied) {
         m_prompter.Error(copied.message());
         return CommandOutcome::Failed;
     }
-    m_context.ReportSettingsWrite(m_context.settings.SetLogModified(m_context.store.get(), false),
-                                  m_prompter);
+    m_context.ReportSettingsWrite(m_document.MarkClean(), m_prompter);
     m_prompter.Information(QStringLiteral("Log salvato con successo"));
     return CommandOutcome::Done;
 }
@@ -181,19 +181,16 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
     m_context.ReportSettingsWrite(WriteSummaryData(*m_context.store, summary), m_prompter);
 
     if (switching) {
-        m_context.swlMode = swl;
         if (swl) {
             m_log.SetSwlColumns();
         } else {
             m_log.SetQsoColumns();
         }
         m_tables.Clear();
-        m_context.ReportSettingsWrite(
-            m_context.settings.SetOpenLog(m_context.store.get(), QString(), QString()), m_prompter);
+        m_context.ReportSettingsWrite(m_document.ForgetOpenLog(), m_prompter);
+    } else if (headerChanged) {
+        m_context.ReportSettingsWrite(m_document.MarkModified(), m_prompter);
     }
-    const bool modified = !switching && (headerChanged || m_context.settings.logModified);
-    m_context.ReportSettingsWrite(
-        m_context.settings.SetLogModified(m_context.store.get(), modified), m_prompter);
     const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
     if (!written) {
         m_prompter.Error(written.message());
@@ -237,10 +234,7 @@ bool LogCommands::LoadWorkingFile()
 
 void LogCommands::SetOpenLog(const QString& path)
 {
-    const bool openLogWritten =
-        m_context.settings.SetOpenLog(m_context.store.get(), path, FileNamePart(path));
-    const bool modifiedWritten = m_context.settings.SetLogModified(m_context.store.get(), false);
-    m_context.ReportSettingsWrite(openLogWritten && modifiedWritten, m_prompter);
+    m_context.ReportSettingsWrite(m_document.SetOpenLog(path), m_prompter);
 }
 
 }  // namespace zelkor

@@ -9,6 +9,7 @@ namespace zelkor {
 
 struct AppContext;
 struct SummaryData;
+class LogDocument;
 class LogList;
 class Prompter;
 class WorkedTables;
@@ -19,8 +20,7 @@ enum class SummaryOutcome { Cancelled, Applied, LayoutSwitched };
 
 class LogCommands {
 public:
-    LogCommands(AppContext& context, LogList& log, WorkedTables& tables, WorkingFile& workingFile,
-                Prompter& prompter);
+    LogCommands(AppContext& context, LogDocument& document, Prompter& prompter);
 
     // "Nuovo log": empties the log and leaves a working file holding the header alone.
     CommandOutcome New();
@@ -56,6 +56,7 @@ private:
     bool CatchUpWorkingFile();
 
     AppContext& m_context;
+    LogDocument& m_document;
     LogList& m_log;
     WorkedTables& m_tables;
     WorkingFile& m_workingFile;

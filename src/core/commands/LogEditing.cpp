@@ -1,6 +1,7 @@
 #include "core/commands/LogEditing.h"
 
 #include "core/commands/AppContext.h"
+#include "core/document/LogDocument.h"
 #include "core/log/DateTimeSort.h"
 #include "core/log/LogColumns.h"
 #include "core/log/LogList.h"
@@ -31,12 +32,9 @@ bool AcceptAfter(const std::optional<MessageBox>& failure, Prompter& prompter)
     return failure->buttons == MessageButtons::YesNo && answer == Answer::Yes;
 }
 
-void MarkLogModified(AppContext& context, Prompter& prompter)
+void MarkLogModified(AppContext& context, LogDocument& document, Prompter& prompter)
 {
-    if (!context.settings.logModified) {
-        context.ReportSettingsWrite(context.settings.SetLogModified(context.store.get(), true),
-                                    prompter);
-    }
+    context.ReportSettingsWrite(document.MarkModified(), prompter);
 }
 
 bool IsSelected(const LogList& log, int row)
@@ -151,9 +149,10 @@ QString DeleteQuestionText(int count)
                "recuperarli.\n\nVuoi procedere?");
 }
 
-bool DeleteSelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
-                        WorkingFile& workingFile, Prompter& prompter, const BusyNotifier& busy)
+bool DeleteSelectedRows(AppContext& context, LogDocument& document, Prompter& prompter,
+                        const BusyNotifier& busy)
 {
+    LogList& log = document.Log();
     // A copy: deleting rows moves the selection.
     const std::vector<int> selected = log.SelectedRows();
     if (selected.empty()) {
@@ -168,22 +167,23 @@ bool DeleteSelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
     }
     // All in one pass: one by one, every deletion would move every row after it.
     log.DeleteRows(selected);
-    const Result written = workingFile.WriteWorkingFile(log, context.summary);
+    const Result written = document.File().WriteWorkingFile(log, context.summary);
     log.RenumberRows();
-    tables.RebuildWorkedTables(log);
+    document.Tables().RebuildWorkedTables(log);
     if (busy) {
         busy(false);
     }
     if (!written) {
         prompter.Error(written.message());
     }
-    MarkLogModified(context, prompter);
+    MarkLogModified(context, document, prompter);
     return true;
 }
 
-int ModifySelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
-                       WorkingFile& workingFile, Prompter& prompter, RowEditor& editor)
+int ModifySelectedRows(AppContext& context, LogDocument& document, Prompter& prompter,
+                       RowEditor& editor)
 {
+    LogList& log = document.Log();
     int saved = 0;
     for (int row = 0; row < log.RowCount(); ++row) {
         if (!IsSelected(log, row)) {
@@ -194,12 +194,12 @@ int ModifySelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
             continue;
         }
         ++saved;
-        const Result written = workingFile.WriteWorkingFile(log, context.summary);
+        const Result written = document.File().WriteWorkingFile(log, context.summary);
         if (!written) {
             prompter.Error(written.message());
         }
-        tables.RebuildWorkedTables(log);
-        MarkLogModified(context, prompter);
+        document.Tables().RebuildWorkedTables(log);
+        MarkLogModified(context, document, prompter);
     }
     return saved;
 }

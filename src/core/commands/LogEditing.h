@@ -17,6 +17,7 @@
 namespace zelkor {
 
 struct AppContext;
+class LogDocument;
 class LogList;
 class ProvinceTable;
 class Prompter;
@@ -71,16 +72,15 @@ using BusyNotifier = std::function<void(bool busy)>;
 // "Elimina": asks once, deletes the selected rows from the highest position down, rewrites the
 // working file, renumbers, rebuilds the worked tables and marks the log modified. A failed
 // rewrite is reported; the rows stay deleted. Returns whether rows were deleted.
-bool DeleteSelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
-                        WorkingFile& workingFile, Prompter& prompter,
+bool DeleteSelectedRows(AppContext& context, LogDocument& document, Prompter& prompter,
                         const BusyNotifier& busy = {});
 
 // "Modifica": from the first row to the last, each row selected when the walk reaches it goes
 // through the editor; every saved row is written back at once, with the working file rewritten,
 // the worked tables rebuilt and the log marked modified, so that a later failure or a cancelled
 // row loses nothing. Row numbers stay. Returns the number of rows saved.
-int ModifySelectedRows(AppContext& context, LogList& log, WorkedTables& tables,
-                       WorkingFile& workingFile, Prompter& prompter, RowEditor& editor);
+int ModifySelectedRows(AppContext& context, LogDocument& document, Prompter& prompter,
+                       RowEditor& editor);
 
 // "Riordina per data ed ora": the exchange-sort order of DateTimeSortOrder, then renumbered.
 // Neither the working file nor the modified flag changes: the new order reaches the disk with

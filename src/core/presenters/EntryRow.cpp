@@ -3,8 +3,8 @@
 #include "core/commands/AppContext.h"
 #include "core/contest/BandMode.h"
 #include "core/contest/FieldRules.h"
+#include "core/document/LogDocument.h"
 #include "core/log/LogList.h"
-#include "core/log/WorkingFile.h"
 #include "core/platform/Prompter.h"
 #include "core/presenters/EntryRules.h"
 
@@ -22,14 +22,13 @@ const std::vector<std::string>& EntryRow::ModeList()
     return kModes;
 }
 
-EntryRow::EntryRow(AppContext& context, LogList& log, WorkedTables& tables,
-                   WorkingFile& workingFile, Prompter& prompter, const Clock& clock,
-                   QObject* parent)
+EntryRow::EntryRow(AppContext& context, LogDocument& document, Prompter& prompter,
+                   const Clock& clock, QObject* parent)
     : QObject(parent),
       m_context(context),
-      m_log(log),
-      m_tables(tables),
-      m_workingFile(workingFile),
+      m_document(document),
+      m_log(document.Log()),
+      m_tables(document.Tables()),
       m_prompter(prompter),
       m_clock(clock)
 {
@@ -303,15 +302,14 @@ EnterOutcome EntryRow::RefuseEntry(EntryField focus)
     return EnterOutcome::Refused;
 }
 
-void EntryRow::AppendRows(const std::string& lines)
+void EntryRow::LogRows(const std::vector<std::vector<std::string>>& rows)
 {
-    const Result appended = m_workingFile.AppendToWorkingFile(lines);
-    // When the lines can't be appended, a whole rewrite may still get them to disk; only if
-    // that fails too must the operator know that the working file lacks them.
-    if (!appended && !m_workingFile.WriteWorkingFile(m_log, m_context.summary)) {
+    const Result appended = m_document.AppendRows(rows, m_context.summary);
+    if (!appended) {
         ShowValuesNow();
         m_prompter.Error(appended.message());
     }
+    m_context.ReportSettingsWrite(m_document.MarkModified(), m_prompter);
 }
 
 }  // namespace zelkor

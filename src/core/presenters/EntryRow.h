@@ -18,10 +18,10 @@ namespace zelkor {
 
 struct AppContext;
 class Clock;
+class LogDocument;
 class LogList;
 class Prompter;
 class WorkedTables;
-class WorkingFile;
 
 class EntryRow : public QObject {
     Q_OBJECT
@@ -30,8 +30,8 @@ public:
     static const std::vector<std::string>& BandList();  // "3,5", "7"
     static const std::vector<std::string>& ModeList();  // "SSB", "CW", "RTTY", "PSK31"
 
-    EntryRow(AppContext& context, LogList& log, WorkedTables& tables, WorkingFile& workingFile,
-             Prompter& prompter, const Clock& clock, QObject* parent = nullptr);
+    EntryRow(AppContext& context, LogDocument& document, Prompter& prompter, const Clock& clock,
+             QObject* parent = nullptr);
 
     // --- What the window shows ----------------------------------------------------------------
     const EntryValues& Values() const { return m_values; }
@@ -123,9 +123,9 @@ private:
     void OnTimeLeave();
     void AfterBandOrModeChange();
     EnterOutcome LogQsoEntry();
-    // Appends new rows' lines to the working file, or rewrites it when that fails.
-    void AppendRows(const std::string& lines);
-    void MarkModified();
+    // Logs the rows of one contact or exchange: in the log and the working file, the log marked
+    // modified; the operator is told when the working file lacks them.
+    void LogRows(const std::vector<std::vector<std::string>>& rows);
     // SWL entry.
     void OnCallingStationLeave();
     void OnAnsweringCallsignLeave();
@@ -150,9 +150,9 @@ private:
     std::string DefaultReport() const;
 
     AppContext& m_context;
+    LogDocument& m_document;
     LogList& m_log;
     WorkedTables& m_tables;
-    WorkingFile& m_workingFile;
     Prompter& m_prompter;
     const Clock& m_clock;
 

@@ -4,7 +4,6 @@
 #include "core/commands/AppContext.h"
 #include "core/contest/BandMode.h"
 #include "core/contest/FieldRules.h"
-#include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/EntryRules.h"
@@ -45,10 +44,8 @@ EnterOutcome EntryRow::LogQsoEntry()
         return EnterOutcome::NeedSummaryData;
     }
 
-    m_log.AppendLogRow({v.date, v.time, v.band, v.mode, v.callsign, v.reportSent, v.reportReceived,
-                        v.provinceCode, v.provinceName});
-    AppendRows(RowLine(m_log, m_log.RowCount() - 1, m_context.summary));
-    MarkModified();
+    LogRows({{v.date, v.time, v.band, v.mode, v.callsign, v.reportSent, v.reportReceived,
+              v.provinceCode, v.provinceName}});
     m_tables.Provinces().MarkProvinceWorked(ProvinceIndexOf(v.provinceCode),
                                             ModeRowFromPosition(ModePosition()),
                                             BandBit(BandIndexFromPosition(BandPosition())));
@@ -59,14 +56,6 @@ EnterOutcome EntryRow::LogQsoEntry()
     m_multiplierShown = false;
     MoveFocus(EntryField::Callsign);
     return EnterOutcome::Logged;
-}
-
-void EntryRow::MarkModified()
-{
-    if (!m_context.settings.logModified) {
-        m_context.ReportSettingsWrite(
-            m_context.settings.SetLogModified(m_context.store.get(), true), m_prompter);
-    }
 }
 
 // --- Band and mode ---------------------------------------------------------------------------

@@ -5,7 +5,6 @@
 #include "core/contest/BandMode.h"
 #include "core/contest/FieldRules.h"
 #include "core/log/LogColumns.h"
-#include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/EntryRules.h"
@@ -186,18 +185,14 @@ EnterOutcome EntryRow::LogSwlEntry()
         ShowValues();
         return EnterOutcome::Refused;
     }
-    std::string lines;
+    // Both rows of one exchange reach the file in one write.
+    LogRows(plan.rows);
     for (const std::vector<std::string>& row : plan.rows) {
-        m_log.AppendLogRow(row);
-        lines += RowLine(m_log, m_log.RowCount() - 1, m_context.summary);
         m_tables.Provinces().MarkProvinceWorked(ProvinceIndexOf(row[SwlColumn::ProvinceCode - 1]),
                                                 mode, BandBit(band));
     }
     m_tables.Stations().StoreStation(plan.calling);
     m_tables.Stations().StoreStation(plan.answering);
-    // Both rows of one exchange reach the file in one write.
-    AppendRows(lines);
-    MarkModified();
 
     ClearStationFields();
     ClearMatrixButtons(MatrixChoice::Both, m_matrices);

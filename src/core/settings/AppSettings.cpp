@@ -13,9 +13,6 @@ AppSettings ReadAppSettings(const SettingsStore& store)
     s.currentMode =
         FromQString(store.ReadSetting(keys::kMode, QString::fromLatin1(keys::kDefaultMode)));
     s.claimedScore = store.ReadSetting(keys::kScore, 0);
-    s.openLogPath = store.ReadSetting(keys::kOpenLogPath, QString());
-    s.openLogName = store.ReadSetting(keys::kOpenLogName, QString());
-    s.logModified = store.ReadSetting(keys::kModified, 0) != 0;
     s.swlExportByBand = store.ReadSetting(keys::kSwlExportByBand, 0) != 0;
     s.backgroundColour = store.ReadSetting(keys::kBackgroundColour, keys::kDefaultBackgroundColour);
     s.textColour = store.ReadSetting(keys::kTextColour, keys::kDefaultTextColour);
@@ -52,20 +49,6 @@ bool AppSettings::SetClaimedScore(SettingsStore* store, int score)
 {
     claimedScore = score;
     return Write(store, keys::kScore, score);
-}
-
-bool AppSettings::SetOpenLog(SettingsStore* store, const QString& path, const QString& name)
-{
-    openLogPath = path;
-    openLogName = name;
-    const bool pathWritten = Write(store, keys::kOpenLogPath, path);
-    return Write(store, keys::kOpenLogName, name) && pathWritten;
-}
-
-bool AppSettings::SetLogModified(SettingsStore* store, bool modified)
-{
-    logModified = modified;
-    return Write(store, keys::kModified, modified ? 1 : 0);
 }
 
 bool AppSettings::SetSwlExportByBand(SettingsStore* store, bool byBand)

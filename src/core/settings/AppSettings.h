@@ -1,5 +1,6 @@
 #pragma once
-// The values of section "Parametri" held in memory for the whole run. A command changes one
+// The values of section "Parametri" held in memory for the whole run (the open log and its
+// modified flag belong to the log document). A command changes one
 // through its setter, which changes the value in memory and writes it to the store in one call;
 // the setter returns false when the store could not be written (the value in memory keeps the
 // change, and the run goes on with it). Without a store only the memory changes.
@@ -16,9 +17,6 @@ struct AppSettings {
     std::string currentBand = "7";
     std::string currentMode = "SSB";
     int claimedScore = 0;
-    QString openLogPath;
-    QString openLogName;
-    bool logModified = false;
     bool swlExportByBand = false;
     int backgroundColour = 0x2060E0;  // 0x00BBGGRR
     int textColour = 0xFFFFFF;
@@ -28,8 +26,6 @@ struct AppSettings {
     [[nodiscard]] bool SetCurrentBand(SettingsStore* store, const std::string& band);
     [[nodiscard]] bool SetCurrentMode(SettingsStore* store, const std::string& mode);
     [[nodiscard]] bool SetClaimedScore(SettingsStore* store, int score);
-    [[nodiscard]] bool SetOpenLog(SettingsStore* store, const QString& path, const QString& name);
-    [[nodiscard]] bool SetLogModified(SettingsStore* store, bool modified);
     [[nodiscard]] bool SetSwlExportByBand(SettingsStore* store, bool byBand);
     [[nodiscard]] bool SetBackgroundColour(SettingsStore* store, int colour);
     [[nodiscard]] bool SetTextColour(SettingsStore* store, int colour);

@@ -5,8 +5,8 @@
 #include "core/commands/ExportCommands.h"
 #include "core/commands/LogCommands.h"
 #include "core/commands/ProvinceImport.h"
+#include "core/document/LogDocument.h"
 #include "core/log/LogList.h"
-#include "core/log/WorkingFile.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
 #include "core/presenters/EntryRow.h"
@@ -58,12 +58,11 @@ CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clo
                           Qt::WindowCloseButtonHint),
       m_context(context),
       m_prompter(prompter),
-      m_log(new LogList(this)),
-      m_tables(std::make_unique<WorkedTables>()),
-      m_workingFile(std::make_unique<WorkingFile>(context.WorkingFilePath())),
-      m_commands(
-          std::make_unique<LogCommands>(context, *m_log, *m_tables, *m_workingFile, prompter)),
-      m_entry(new EntryRow(context, *m_log, *m_tables, *m_workingFile, prompter, clock, this))
+      m_document(new LogDocument(context.store.get(), context.WorkingFilePath(), this)),
+      m_log(&m_document->Log()),
+      m_tables(&m_document->Tables()),
+      m_commands(std::make_unique<LogCommands>(context, *m_document, prompter)),
+      m_entry(new EntryRow(context, *m_document, prompter, clock, this))
 {
     setObjectName(QStringLiteral("CVelsadDlg"));
     setFixedSize(kWidth, kHeight + kMenuHeight);
@@ -147,7 +146,7 @@ void CVelsadDlg::StartWindow()
 {
     m_previousContacts->BuildColumns();
     m_log->BuildStartColumns(m_logView->ClientWidth());
-    if (m_context.swlMode) {
+    if (IsSwlCategory(m_context.summary.category)) {
         m_log->SetSwlColumns();
     }
     FollowLogLayout();
@@ -305,8 +304,8 @@ void CVelsadDlg::RunSummaryDataCommand()
 
 std::optional<CVelsadDlg::SummaryEdit> CVelsadDlg::RunSummaryDialog(const SummaryData& data)
 {
-    const SummaryLogState logState{m_log->Layout(), m_context.settings.openLogPath.isEmpty(),
-                                   m_context.settings.logModified};
+    const SummaryLogState logState{m_log->Layout(), m_document->OpenPath().isEmpty(),
+                                   m_document->IsModified()};
     CSummaryDataDlg dialog(data, m_context.provinces, logState, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -325,7 +324,7 @@ void CVelsadDlg::ImportProvinceList()
 
 void CVelsadDlg::UpdateTitle()
 {
-    setWindowTitle(WindowTitle(m_context.settings.openLogName));
+    setWindowTitle(WindowTitle(m_document->OpenName()));
 }
 
 // --- Keys and closing ------------------------------------------------------------------------
@@ -365,7 +364,7 @@ QString CVelsadDlg::CloseQuestionText()
 
 void CVelsadDlg::reject()
 {
-    if (m_context.settings.logModified &&
+    if (m_document->IsModified() &&
         !m_prompter.AskYesNo(QStringLiteral("Richiesta di conferma"), CloseQuestionText())) {
         return;
     }

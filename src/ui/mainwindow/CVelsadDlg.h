@@ -23,12 +23,12 @@ class EntryRowBinding;
 class EntryRowWidgets;
 class IndicatorWidgets;
 class LogCommands;
+class LogDocument;
 class LogList;
 class LogTableView;
 class PreviousContactsList;
 class Prompter;
 class WorkedTables;
-class WorkingFile;
 enum class Command : int;
 enum class CommandOutcome;
 
@@ -110,9 +110,9 @@ private:
 
     AppContext& m_context;
     Prompter& m_prompter;
+    LogDocument* m_document = nullptr;
     LogList* m_log = nullptr;
-    std::unique_ptr<WorkedTables> m_tables;
-    std::unique_ptr<WorkingFile> m_workingFile;
+    WorkedTables* m_tables = nullptr;
     std::unique_ptr<LogCommands> m_commands;
     EntryRow* m_entry = nullptr;
 

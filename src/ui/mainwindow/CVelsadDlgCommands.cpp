@@ -70,7 +70,7 @@ void CVelsadDlg::ConnectLogEditing()
 void CVelsadDlg::ModifyRows()
 {
     QtRowEditor editor(m_context.provinces, this);
-    ModifySelectedRows(m_context, *m_log, *m_tables, *m_workingFile, m_prompter, editor);
+    ModifySelectedRows(m_context, *m_document, m_prompter, editor);
 }
 
 void CVelsadDlg::DeleteRows()
@@ -82,7 +82,7 @@ void CVelsadDlg::DeleteRows()
             QApplication::restoreOverrideCursor();
         }
     };
-    DeleteSelectedRows(m_context, *m_log, *m_tables, *m_workingFile, m_prompter, busy);
+    DeleteSelectedRows(m_context, *m_document, m_prompter, busy);
 }
 
 void CVelsadDlg::SortLog()

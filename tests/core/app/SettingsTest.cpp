@@ -1,3 +1,4 @@
+#include "core/document/LogDocument.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/RecentFileList.h"
 #include "core/settings/SettingKeys.h"
@@ -31,9 +32,10 @@ TEST_F(SettingsTest, EmptyStoreGivesEveryDefault)
     EXPECT_EQ(s.currentBand, "7");
     EXPECT_EQ(s.currentMode, "SSB");
     EXPECT_EQ(s.claimedScore, 0);
-    EXPECT_TRUE(s.openLogPath.isEmpty());
-    EXPECT_TRUE(s.openLogName.isEmpty());
-    EXPECT_FALSE(s.logModified);
+    const LogDocument document(store.get(), QString());
+    EXPECT_TRUE(document.OpenPath().isEmpty());
+    EXPECT_TRUE(document.OpenName().isEmpty());
+    EXPECT_FALSE(document.IsModified());
     EXPECT_FALSE(s.swlExportByBand);
     EXPECT_EQ(s.backgroundColour, 2121952);
     EXPECT_EQ(s.textColour, 16777215);
@@ -72,7 +74,7 @@ TEST_F(SettingsTest, WrongKindValuesReadAsDefaults)
     EXPECT_EQ(s.currentBand, "7");
     EXPECT_EQ(s.currentMode, "CW");
     EXPECT_EQ(s.claimedScore, 0);
-    EXPECT_FALSE(s.logModified);
+    EXPECT_FALSE(LogDocument(store.get(), QString()).IsModified());
     EXPECT_EQ(s.backgroundColour, 0x2060E0);
     EXPECT_EQ(s.textColour, 0xFFFFFF);
     EXPECT_FALSE(s.swlExportByBand);
@@ -108,7 +110,8 @@ TEST_F(SettingsTest, WritesReachTheFileAtOnceAndReadBack)
     EXPECT_TRUE(IsSwlCategory(ReadSummaryData(*other).category));
     const AppSettings s = ReadAppSettings(*other);
     EXPECT_EQ(s.claimedScore, 123456);
-    EXPECT_EQ(s.openLogPath, QStringLiteral(u"/home/op/gara è.zelk"));
+    EXPECT_EQ(LogDocument(other.get(), QString()).OpenPath(),
+              QStringLiteral(u"/home/op/gara è.zelk"));
 }
 
 // Every rewrite puts a new file in place of the old one, which tells a write from a skipped one

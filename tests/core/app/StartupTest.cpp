@@ -149,7 +149,7 @@ TEST_F(StartupTest, FirstStartWithoutProvinceFileWarnsAndGoesOn)
 
     EXPECT_EQ(m_context.programFolder, m_exe.Path());
     EXPECT_EQ(m_context.WorkingFilePath(), m_exe.Path() + QStringLiteral("_ult.zelk"));
-    EXPECT_FALSE(m_context.swlMode);
+    EXPECT_FALSE(IsSwlCategory(m_context.summary.category));
     EXPECT_TRUE(m_context.startupLogPath.isEmpty());
     EXPECT_TRUE(m_context.automation);
     EXPECT_EQ(m_context.settings, AppSettings{});
@@ -215,7 +215,7 @@ TEST_F(StartupTest, ReadsStoreProvincesAndLogPath)
     }
     RunStartup(m_context, Inputs({QStringLiteral("/logs/gara.zelk")}), m_prompter);
     EXPECT_TRUE(m_prompter.boxes.empty());
-    EXPECT_TRUE(m_context.swlMode);
+    EXPECT_TRUE(IsSwlCategory(m_context.summary.category));
     EXPECT_EQ(m_context.settings.currentBand, "3,5");
     EXPECT_EQ(m_context.provinces.Name(ProvinceIndexOf("RM")), "ROMA");
     EXPECT_EQ(m_context.startupLogPath, QStringLiteral("/logs/gara.zelk"));

@@ -7,6 +7,7 @@
 #include "core/log/WorkingFile.h"
 #include "core/presenters/EntryRow.h"
 #include "core/worked/WorkedTables.h"
+#include "support/DocumentFixture.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
@@ -25,9 +26,8 @@ inline QDateTime LocalTime(int year, int month, int day, int hour, int minute, i
 
 class EntryRowTest : public ::testing::Test {
 protected:
-    EntryRowTest() : m_workingFile(m_folder.File(QStringLiteral("_ult.zelk")))
+    EntryRowTest()
     {
-        m_context.store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
         m_context.programFolder = m_folder.Path();
         m_context.summary.callsign = "I2ABC";
         m_context.summary.province = "MI";
@@ -59,13 +59,14 @@ protected:
 
     test::TempFolder m_folder;
     test::TempFolder m_config;
-    AppContext m_context;
-    LogList m_log;
-    WorkedTables m_tables;
-    WorkingFile m_workingFile;
+    AppContext m_context{test::ContextWithStore(m_config)};
+    LogDocument m_document{m_context.store.get(), m_folder.File(QStringLiteral("_ult.zelk"))};
+    LogList& m_log = m_document.Log();
+    WorkedTables& m_tables = m_document.Tables();
+    WorkingFile& m_workingFile = m_document.File();
     test::ScriptedPrompter m_prompter;
     test::FixedClock m_clock;
-    EntryRow m_row{m_context, m_log, m_tables, m_workingFile, m_prompter, m_clock};
+    EntryRow m_row{m_context, m_document, m_prompter, m_clock};
 };
 
 inline std::vector<std::string> Qso(const char* callsign, const char* band, const char* mode,

@@ -48,7 +48,7 @@ TEST_F(EntryRowTest, LogsAContactWithCallsignEnterProvinceEnter)
     EXPECT_TRUE(m_folder.Read(QStringLiteral("_ult.zelk"))
                     .endsWith("14.02.2026^1430^7^SSB^IK0ABC^59^MI^59^RM^\r\n"));
     EXPECT_TRUE(m_tables.Provinces().IsWorked(ProvinceIndexOf("RM"), 0, 1));
-    EXPECT_TRUE(m_context.settings.logModified);
+    EXPECT_TRUE(m_document.IsModified());
     EXPECT_EQ(m_context.store->ReadSetting(keys::kModified, 0), 1);
 
     const EntryValues& v = m_row.Values();

@@ -303,13 +303,17 @@ TEST_F(UnwritableSettingsTest, AFailedSettingsWriteIsToldOnceAndTheChoiceStays)
 TEST_F(UnwritableSettingsTest, TheSetterWritesTheStoreOrSaysItCouldNot)
 {
     AppSettings settings;
-    EXPECT_TRUE(settings.SetLogModified(m_context.store.get(), true));
-    EXPECT_EQ(m_context.store->ReadSetting(keys::kModified, 0), 1);
-    EXPECT_TRUE(settings.SetOpenLog(m_context.store.get(), "/a/gara.zelk", "gara.zelk"));
+    EXPECT_TRUE(settings.SetCurrentMode(m_context.store.get(), "CW"));
+    EXPECT_EQ(m_context.store->ReadSetting(keys::kMode, QString()), "CW");
+    LogDocument document(m_context.store.get(), QString());
+    EXPECT_TRUE(document.SetOpenLog(QStringLiteral("/a/gara.zelk")));
     EXPECT_EQ(m_context.store->ReadSetting(keys::kOpenLogName, QString()), "gara.zelk");
+    EXPECT_TRUE(document.MarkModified());
+    EXPECT_EQ(m_context.store->ReadSetting(keys::kModified, 0), 1);
     MakeStoreUnwritable();
-    EXPECT_FALSE(settings.SetLogModified(m_context.store.get(), false));
-    EXPECT_FALSE(settings.logModified);
+    LogDocument unwritable(m_context.store.get(), QString());
+    EXPECT_FALSE(unwritable.MarkModified());
+    EXPECT_TRUE(unwritable.IsModified());
     EXPECT_FALSE(settings.SetClaimedScore(m_context.store.get(), 1200));
     EXPECT_EQ(settings.claimedScore, 1200);
     EXPECT_TRUE(settings.SetCurrentBand(nullptr, "3,5"));

@@ -18,6 +18,7 @@
 #include "core/provinces/ProvinceFile.h"
 #include "core/worked/ProvinceWorkedTable.h"
 #include "core/worked/WorkedTables.h"
+#include "support/DocumentFixture.h"
 #include "support/FaultWalk.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompter.h"
@@ -60,11 +61,8 @@ const QByteArray kUserFileBefore = "a file the user had before\r\n";
 // A started program in temporary folders: the working file loaded, the entry row started, every
 // command at hand. Each fault gets a fresh one.
 struct Program {
-    explicit Program(const QByteArray& working)
-        : workingFile(folder.File(QStringLiteral("_ult.zelk"))),
-          commands(context, log, tables, workingFile, prompter)
+    explicit Program(const QByteArray& working) : commands(context, document, prompter)
     {
-        context.store = SettingsStore::OpenFile(config.File(QStringLiteral("zelkor.conf")));
         context.programFolder = folder.Path();
         context.summary.callsign = "I2ABC";
         context.summary.province = "MI";
@@ -77,7 +75,6 @@ struct Program {
         log.BuildStartColumns(800);
         folder.Write(QStringLiteral("_ult.zelk"), working);
         loaded = commands.LoadWorkingFile();
-        context.swlMode = log.IsSwl();
         if (log.IsSwl()) {
             context.settings.currentBand = "3,5";
             context.settings.currentMode = "CW";
@@ -94,14 +91,15 @@ struct Program {
     test::TempFolder folder{test::MemoryBackedFolder()};
     test::TempFolder config{test::MemoryBackedFolder()};
     test::TempFolder logs{test::MemoryBackedFolder()};
-    AppContext context;
-    LogList log;
-    WorkedTables tables;
-    WorkingFile workingFile;
+    AppContext context{test::ContextWithStore(config)};
+    LogDocument document{context.store.get(), folder.File(QStringLiteral("_ult.zelk"))};
+    LogList& log = document.Log();
+    WorkedTables& tables = document.Tables();
+    WorkingFile& workingFile = document.File();
     test::ScriptedPrompter prompter;
     test::FixedClock clock;
     LogCommands commands;
-    EntryRow row{context, log, tables, workingFile, prompter, clock};
+    EntryRow row{context, document, prompter, clock};
     bool loaded = false;
 };
 
@@ -316,7 +314,7 @@ TEST(CommandFaultTest, Open)
                         {RowsOf(p.log)}};
         },
         [](Program& p) { p.commands.Open(); },
-        [](Program& p) { return p.context.settings.openLogName == QStringLiteral("altro.zelk"); });
+        [](Program& p) { return p.document.OpenName() == QStringLiteral("altro.zelk"); });
 }
 
 TEST(CommandFaultTest, SaveOverTheOpenLog)
@@ -325,15 +323,14 @@ TEST(CommandFaultTest, SaveOverTheOpenLog)
         kQsoLog,
         [](Program& p) {
             p.logs.Write(QStringLiteral("gara.zelk"), kUserFileBefore);
-            p.context.settings.openLogPath = p.UserFile("gara.zelk");
-            p.context.settings.logModified = true;
+            (void)p.document.SetOpenLog(p.UserFile("gara.zelk"));
+            (void)p.document.MarkModified();
             return Ends{{{p.WorkingPath(), kQsoLog, kQsoLog},
                          {p.UserFile("gara.zelk"), kUserFileBefore, kQsoLog}},
                         RowsOf(p.log),
                         {}};
         },
-        [](Program& p) { p.commands.Save(); },
-        [](Program& p) { return !p.context.settings.logModified; });
+        [](Program& p) { p.commands.Save(); }, [](Program& p) { return !p.document.IsModified(); });
 }
 
 TEST(CommandFaultTest, SaveAsOverAnExistingFile)
@@ -349,7 +346,7 @@ TEST(CommandFaultTest, SaveAsOverAnExistingFile)
                         {}};
         },
         [](Program& p) { p.commands.SaveAs(); },
-        [](Program& p) { return !p.context.settings.openLogPath.isEmpty(); });
+        [](Program& p) { return !p.document.OpenPath().isEmpty(); });
 }
 
 TEST(CommandFaultTest, SaveAsUnderANewName)
@@ -365,7 +362,7 @@ TEST(CommandFaultTest, SaveAsUnderANewName)
                         {}};
         },
         [](Program& p) { p.commands.SaveAs(); },
-        [](Program& p) { return !p.context.settings.openLogPath.isEmpty(); });
+        [](Program& p) { return !p.document.OpenPath().isEmpty(); });
 }
 
 TEST(CommandFaultTest, QsoAppendedFromTheEntryRow)
@@ -453,7 +450,7 @@ TEST(CommandFaultTest, ModifiedRow)
         },
         [](Program& p) {
             RenamingEditor editor;
-            ModifySelectedRows(p.context, p.log, p.tables, p.workingFile, p.prompter, editor);
+            ModifySelectedRows(p.context, p.document, p.prompter, editor);
         },
         [](Program& p) { return p.log.Cell(1, QsoColumn::Callsign) == "IZ5NEW"; });
 }
@@ -472,9 +469,7 @@ TEST(CommandFaultTest, DeletedRows)
             // Deleted rows stay deleted (and renumbered) when the rewrite fails.
             return Ends{{{p.WorkingPath(), kQsoLog, remaining}}, after, {}};
         },
-        [](Program& p) {
-            DeleteSelectedRows(p.context, p.log, p.tables, p.workingFile, p.prompter);
-        },
+        [](Program& p) { DeleteSelectedRows(p.context, p.document, p.prompter); },
         [](Program& p) { return p.log.RowCount() == 1; });
 }
 
@@ -494,15 +489,14 @@ TEST(CommandFaultTest, SortedThenSaved)
             // A rewrite brings the new order to the working file before it is copied.
             EXPECT_TRUE(p.workingFile.WriteWorkingFile(p.log, p.context.summary).ok());
             p.logs.Write(QStringLiteral("gara.zelk"), kUserFileBefore);
-            p.context.settings.openLogPath = p.UserFile("gara.zelk");
-            p.context.settings.logModified = true;
+            (void)p.document.SetOpenLog(p.UserFile("gara.zelk"));
+            (void)p.document.MarkModified();
             return Ends{{{p.WorkingPath(), sorted, sorted},
                          {p.UserFile("gara.zelk"), kUserFileBefore, sorted}},
                         RowsOf(p.log),
                         {}};
         },
-        [](Program& p) { p.commands.Save(); },
-        [](Program& p) { return !p.context.settings.logModified; });
+        [](Program& p) { p.commands.Save(); }, [](Program& p) { return !p.document.IsModified(); });
 }
 
 TEST(CommandFaultTest, SummaryDataSaved)

@@ -13,6 +13,7 @@
 #include "core/platform/FileCalls.h"
 #include "core/worked/WorkedTables.h"
 #include "crash/CrashRows.h"
+#include "support/DocumentFixture.h"
 #include "support/PowerCutFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
@@ -43,11 +44,8 @@ std::string Key(int number)
 
 // A program at work in memory-backed folders: the working file, a log and the file commands.
 struct Program {
-    Program()
-        : workingFile(folder.File(QStringLiteral("_ult.zelk"))),
-          commands(context, log, tables, workingFile, prompter)
+    Program() : commands(context, document, prompter)
     {
-        context.store = SettingsStore::OpenFile(config.File(QStringLiteral("zelkor.conf")));
         context.programFolder = folder.Path();
         context.summary.callsign = "I2ABC";
         context.summary.province = "MI";
@@ -57,10 +55,11 @@ struct Program {
     test::TempFolder folder{test::MemoryBackedFolder()};
     test::TempFolder logs{test::MemoryBackedFolder()};
     test::TempFolder config{test::MemoryBackedFolder()};
-    AppContext context;
-    LogList log;
-    WorkedTables tables;
-    WorkingFile workingFile;
+    AppContext context{test::ContextWithStore(config)};
+    LogDocument document{context.store.get(), folder.File(QStringLiteral("_ult.zelk"))};
+    LogList& log = document.Log();
+    WorkedTables& tables = document.Tables();
+    WorkingFile& workingFile = document.File();
     test::ScriptedPrompter prompter;
     LogCommands commands;
 };

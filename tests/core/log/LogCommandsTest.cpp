@@ -4,6 +4,7 @@
 #include "core/log/WorkingFile.h"
 #include "core/settings/SettingKeys.h"
 #include "core/worked/WorkedTables.h"
+#include "support/DocumentFixture.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -25,11 +26,8 @@ const QByteArray kOtherLog = "zelk100;qso\r\n" + kHeaderLines +
 
 class LogCommandsTest : public ::testing::Test {
 protected:
-    LogCommandsTest()
-        : m_workingFile(m_folder.File(QStringLiteral("_ult.zelk"))),
-          m_commands(m_context, m_log, m_tables, m_workingFile, m_prompter)
+    LogCommandsTest() : m_commands(m_context, m_document, m_prompter)
     {
-        m_context.store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
         m_context.programFolder = m_folder.Path();
         m_context.provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
         m_log.BuildStartColumns(800);
@@ -51,18 +49,19 @@ protected:
     test::TempFolder m_folder;
     test::TempFolder m_config;
     test::TempFolder m_logs;
-    AppContext m_context;
-    LogList m_log;
-    WorkedTables m_tables;
+    AppContext m_context{test::ContextWithStore(m_config)};
+    LogDocument m_document{m_context.store.get(), m_folder.File(QStringLiteral("_ult.zelk"))};
+    LogList& m_log = m_document.Log();
+    WorkedTables& m_tables = m_document.Tables();
     test::ScriptedPrompter m_prompter;
-    WorkingFile m_workingFile;
+    WorkingFile& m_workingFile = m_document.File();
     LogCommands m_commands;
 };
 
 TEST_F(LogCommandsTest, NewAsksWhenModifiedAndNoKeepsEverything)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.logModified = true;
+    (void)m_document.MarkModified();
     m_prompter.answers = {Answer::No};
     EXPECT_EQ(m_commands.New(), CommandOutcome::Cancelled);
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
@@ -81,18 +80,17 @@ TEST_F(LogCommandsTest, NewAsksWhenModifiedAndNoKeepsEverything)
 TEST_F(LogCommandsTest, NewLeavesTheHeaderAloneAndForgetsTheOpenLog)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
-    m_context.settings.openLogName = QStringLiteral("gara.zelk");
-    m_context.settings.logModified = true;
+    (void)m_document.SetOpenLog(QStringLiteral("/logs/gara.zelk"));
+    (void)m_document.MarkModified();
     m_prompter.answers = {Answer::Yes};
     EXPECT_EQ(m_commands.New(), CommandOutcome::Done);
     EXPECT_EQ(m_log.RowCount(), 0);
     EXPECT_FALSE(m_log.IsSwl());
     EXPECT_TRUE(m_tables.Provinces().IsEmpty());
     EXPECT_EQ(Working(), "zelk100;qso\r\n" + kHeaderLines);
-    EXPECT_TRUE(m_context.settings.openLogPath.isEmpty());
-    EXPECT_TRUE(m_context.settings.openLogName.isEmpty());
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_TRUE(m_document.OpenPath().isEmpty());
+    EXPECT_TRUE(m_document.OpenName().isEmpty());
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(Stored("Path log aperto").toString(), QString());
     EXPECT_EQ(Stored("Nome log aperto").toString(), QString());
     EXPECT_EQ(Stored("Modificato").toInt(), 0);
@@ -129,8 +127,8 @@ TEST_F(LogCommandsTest, OpenCopiesTheChosenLogAndLoadsIt)
     EXPECT_EQ(Working(), kOtherLog);
     ASSERT_EQ(m_log.RowCount(), 1);
     EXPECT_EQ(m_log.Cell(0, QsoColumn::Callsign), "I5QQQ");
-    EXPECT_EQ(m_context.settings.openLogPath, chosen);
-    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("prova.zelk"));
+    EXPECT_EQ(m_document.OpenPath(), chosen);
+    EXPECT_EQ(m_document.OpenName(), QStringLiteral("prova.zelk"));
     EXPECT_EQ(Stored("Path log aperto").toString(), chosen);
     EXPECT_EQ(Stored("Nome log aperto").toString(), QStringLiteral("prova.zelk"));
     EXPECT_EQ(m_context.recentFiles.Entries().value(0), chosen);
@@ -139,8 +137,8 @@ TEST_F(LogCommandsTest, OpenCopiesTheChosenLogAndLoadsIt)
 TEST_F(LogCommandsTest, FailedOpenChangesNothing)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
-    m_context.settings.logModified = true;
+    (void)m_document.SetOpenLog(QStringLiteral("/logs/gara.zelk"));
+    (void)m_document.MarkModified();
     struct Case {
         const char* name;
         QString path;
@@ -160,15 +158,15 @@ TEST_F(LogCommandsTest, FailedOpenChangesNothing)
         EXPECT_TRUE(m_prompter.boxes[1].text.contains(c.path)) << c.name;
         EXPECT_EQ(Working(), kQsoLog) << c.name;
         EXPECT_EQ(m_log.RowCount(), 2) << c.name;
-        EXPECT_EQ(m_context.settings.openLogPath, QStringLiteral("/logs/gara.zelk")) << c.name;
-        EXPECT_TRUE(m_context.settings.logModified) << c.name;
+        EXPECT_EQ(m_document.OpenPath(), QStringLiteral("/logs/gara.zelk")) << c.name;
+        EXPECT_TRUE(m_document.IsModified()) << c.name;
     }
 }
 
 TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.logModified = true;
+    (void)m_document.MarkModified();
     m_prompter.answers = {Answer::No};
     EXPECT_EQ(m_commands.Open(), CommandOutcome::Cancelled);
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
@@ -180,7 +178,7 @@ TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
 TEST_F(LogCommandsTest, SaveWithoutOpenLogIsSaveAsWithoutTheSuccessBox)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.logModified = true;
+    (void)m_document.MarkModified();
     const QString chosen = m_logs.File(QStringLiteral("nuovo.zelk"));
     m_prompter.files = {chosen};
     EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
@@ -192,8 +190,8 @@ TEST_F(LogCommandsTest, SaveWithoutOpenLogIsSaveAsWithoutTheSuccessBox)
     EXPECT_EQ(dialog.defaultSuffix, QStringLiteral("zelk"));
     EXPECT_TRUE(m_prompter.boxes.empty());
     EXPECT_EQ(m_logs.Read(QStringLiteral("nuovo.zelk")), kQsoLog);
-    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("nuovo.zelk"));
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_EQ(m_document.OpenName(), QStringLiteral("nuovo.zelk"));
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(Stored("Modificato").toInt(), 0);
 }
 
@@ -201,15 +199,15 @@ TEST_F(LogCommandsTest, SaveReplacesTheOpenLogAndSaysSo)
 {
     LoadWorking(kQsoLog);
     m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
-    m_context.settings.openLogPath = m_logs.File(QStringLiteral("gara.zelk"));
-    m_context.settings.logModified = true;
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    (void)m_document.MarkModified();
     EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
     EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Informazione"));
     EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Log salvato con successo"));
     EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Information);
     EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_FALSE(m_document.IsModified());
 }
 
 TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)
@@ -217,7 +215,7 @@ TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)
     LoadWorking(kQsoLog);
     m_folder.Write(QStringLiteral("_prov.cod"), "RM ROMA\r\n");
     m_logs.Write(QStringLiteral("file"), "x");
-    m_context.settings.logModified = true;
+    (void)m_document.MarkModified();
     const QString cases[] = {
         m_folder.File(QStringLiteral("_ult.zelk")),
         m_folder.File(QStringLiteral("_prov.cod")),
@@ -232,8 +230,8 @@ TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)
         EXPECT_EQ(m_commands.SaveAs(), CommandOutcome::Failed) << path.toStdString();
         ASSERT_EQ(m_prompter.boxes.size(), 1U) << path.toStdString();
         EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
-        EXPECT_TRUE(m_context.settings.openLogPath.isEmpty());
-        EXPECT_TRUE(m_context.settings.logModified);
+        EXPECT_TRUE(m_document.OpenPath().isEmpty());
+        EXPECT_TRUE(m_document.IsModified());
     }
     EXPECT_EQ(Working(), kQsoLog);
     EXPECT_EQ(m_folder.Read(QStringLiteral("_prov.cod")), QByteArray("RM ROMA\r\n"));
@@ -248,7 +246,7 @@ TEST_F(LogCommandsTest, StartupLogIsOpenedOnceWithoutDialog)
     EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Done);
     EXPECT_TRUE(m_prompter.fileDialogs.empty());
     EXPECT_TRUE(m_context.startupLogPath.isEmpty());
-    EXPECT_EQ(m_context.settings.openLogName, QStringLiteral("riga.zelk"));
+    EXPECT_EQ(m_document.OpenName(), QStringLiteral("riga.zelk"));
     EXPECT_EQ(Working(), kOtherLog);
 }
 
@@ -265,7 +263,7 @@ TEST_F(LogCommandsTest, UnreadableStartupLogKeepsTheWorkingFile)
     // With unsaved rows the command line asks first, and No keeps the working file.
     m_logs.Write(QStringLiteral("riga.zelk"), kOtherLog);
     m_context.startupLogPath = m_logs.File(QStringLiteral("riga.zelk"));
-    m_context.settings.logModified = true;
+    (void)m_document.MarkModified();
     m_prompter.boxes.clear();
     m_prompter.answers = {Answer::No};
     EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Cancelled);
@@ -282,9 +280,8 @@ namespace {
 TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
 {
     LoadWorking(kQsoLog);
-    m_context.settings.openLogPath = QStringLiteral("/logs/gara.zelk");
-    m_context.settings.openLogName = QStringLiteral("gara.zelk");
-    m_context.settings.logModified = true;
+    (void)m_document.SetOpenLog(QStringLiteral("/logs/gara.zelk"));
+    (void)m_document.MarkModified();
     SummaryData summary = m_context.summary;
     summary.category = "SWL";
     // The two rows would go: the command asks, and No changes nothing at all.
@@ -305,8 +302,8 @@ TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
     EXPECT_TRUE(m_log.IsSwl());
     EXPECT_EQ(m_log.RowCount(), 0);
     EXPECT_TRUE(m_tables.Provinces().IsEmpty());
-    EXPECT_TRUE(m_context.settings.openLogName.isEmpty());
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_TRUE(m_document.OpenName().isEmpty());
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(Working(), "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
                          "20100 Milano\r\n\r\n\r\n\r\n");
     EXPECT_EQ(ReadSummaryData(*m_context.store).category, "SWL");
@@ -317,7 +314,7 @@ TEST_F(LogCommandsTest, UnchangedSummaryDataLeavesTheLogUnmodified)
 {
     LoadWorking(kQsoLog);
     EXPECT_EQ(m_commands.ApplySummaryData(m_context.summary), SummaryOutcome::Applied);
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_EQ(Working(), kQsoLog);
 }
 
@@ -329,7 +326,7 @@ TEST_F(LogCommandsTest, SummaryDataWithinTheSameModeKeepsTheRows)
     summary.category = "S40";
     EXPECT_EQ(m_commands.ApplySummaryData(summary), SummaryOutcome::Applied);
     EXPECT_EQ(m_log.RowCount(), 2);
-    EXPECT_TRUE(m_context.settings.logModified);  // the saved log has the old header
+    EXPECT_TRUE(m_document.IsModified());  // the saved log has the old header
     EXPECT_EQ(Stored("Modificato").toInt(), 1);
     EXPECT_TRUE(m_prompter.boxes.empty());
     // The new own province goes into every row of the rewritten working file.

@@ -3,6 +3,7 @@
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
 #include "core/worked/WorkedTables.h"
+#include "support/DocumentFixture.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -79,9 +80,8 @@ QsoRowEdit Qso(std::string callsign, std::string code, std::string date = "05.02
 
 class LogEditingTest : public ::testing::Test {
 protected:
-    LogEditingTest() : m_workingFile(m_folder.File(QStringLiteral("_ult.zelk")))
+    LogEditingTest()
     {
-        m_context.store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
         m_context.summary.callsign = "I2ABC";
         m_context.summary.province = "MI";
         m_context.provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
@@ -119,22 +119,20 @@ protected:
     {
         return m_tables.Provinces().Entries(ProvinceIndexOf(code)) != WorkedEntry{};
     }
-    int Modify()
-    {
-        return ModifySelectedRows(m_context, m_log, m_tables, m_workingFile, m_prompter, m_editor);
-    }
+    int Modify() { return ModifySelectedRows(m_context, m_document, m_prompter, m_editor); }
     bool Delete(const BusyNotifier& busy = {})
     {
-        return DeleteSelectedRows(m_context, m_log, m_tables, m_workingFile, m_prompter, busy);
+        return DeleteSelectedRows(m_context, m_document, m_prompter, busy);
     }
 
     test::TempFolder m_folder;
     test::TempFolder m_config;
-    AppContext m_context;
-    LogList m_log;
-    WorkedTables m_tables;
+    AppContext m_context{test::ContextWithStore(m_config)};
+    LogDocument m_document{m_context.store.get(), m_folder.File(QStringLiteral("_ult.zelk"))};
+    LogList& m_log = m_document.Log();
+    WorkedTables& m_tables = m_document.Tables();
     test::ScriptedPrompter m_prompter;
-    WorkingFile m_workingFile;
+    WorkingFile& m_workingFile = m_document.File();
     ScriptedRowEditor m_editor{m_context.provinces, m_prompter};
 };
 
@@ -166,7 +164,7 @@ TEST_F(LogEditingTest, DeletingRowsTwoAndFourOfFiveRenumbersAndRewrites)
                              "05.02.2006^1435^7^SSB^I5AAA^59^MI^55^RM^\r\n");
     EXPECT_FALSE(Worked("MI"));  // only the deleted row 2 had it
     EXPECT_TRUE(Worked("RM"));
-    EXPECT_TRUE(m_context.settings.logModified);
+    EXPECT_TRUE(m_document.IsModified());
     EXPECT_EQ(StoredModified().toInt(), 1);
 }
 
@@ -236,7 +234,7 @@ TEST_F(LogEditingTest, NoToTheDeleteQuestionChangesNothing)
     EXPECT_EQ(m_log.RowCount(), 3);
     EXPECT_EQ(Working(), before);
     EXPECT_TRUE(Worked("MI"));
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_FALSE(StoredModified().isValid());
 }
 
@@ -257,15 +255,20 @@ TEST_F(LogEditingTest, DeletingTwelveHeardRowsAsksWithTheSameWords)
 
 TEST_F(LogEditingTest, AFailedRewriteIsReportedAndTheRowsStayDeleted)
 {
-    AddQsoRows(2);
-    WorkingFile unreachable(m_folder.File(QStringLiteral("missing/_ult.zelk")));
-    m_log.SetSelectedRows({0});
+    LogDocument unreachable(m_context.store.get(),
+                            m_folder.File(QStringLiteral("missing/_ult.zelk")));
+    unreachable.Log().BuildStartColumns(800);
+    for (const char* callsign : {"I1AAA", "I2AAA"}) {
+        unreachable.Log().AppendLogRow(
+            {"05.02.2006", "1431", "7", "SSB", callsign, "59", "51", "RM", "Roma"});
+    }
+    unreachable.Log().SetSelectedRows({0});
     m_prompter.answers = {Answer::Yes};
-    EXPECT_TRUE(DeleteSelectedRows(m_context, m_log, m_tables, unreachable, m_prompter));
+    EXPECT_TRUE(DeleteSelectedRows(m_context, unreachable, m_prompter));
     ASSERT_EQ(m_prompter.boxes.size(), 2U);
     EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore"));
-    EXPECT_EQ(m_log.RowCount(), 1);
-    EXPECT_TRUE(m_context.settings.logModified);
+    EXPECT_EQ(unreachable.Log().RowCount(), 1);
+    EXPECT_TRUE(unreachable.IsModified());
 }
 
 TEST_F(LogEditingTest, ThreeSelectedRowsWithTheSecondCancelled)
@@ -305,7 +308,7 @@ TEST_F(LogEditingTest, ARefusedSaveThenCancelLeavesTheLogUnmodified)
     EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Data errata!"));
     EXPECT_EQ(Row(0)[5], "I1AAA");
     EXPECT_EQ(Working(), before);
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_FALSE(m_document.IsModified());
 }
 
 struct ProvinceCase {
@@ -400,7 +403,7 @@ TEST_P(SortByDateTimeTest, OrdersAndRenumbersButLeavesTheDiskAlone)
         EXPECT_EQ(Row(row)[5], GetParam().sortedCallsigns[row]) << "row " << row;
     }
     EXPECT_EQ(Working(), before);
-    EXPECT_FALSE(m_context.settings.logModified);
+    EXPECT_FALSE(m_document.IsModified());
     EXPECT_FALSE(StoredModified().isValid());
 }
 

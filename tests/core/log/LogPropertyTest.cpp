@@ -10,6 +10,7 @@
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
 #include "core/worked/WorkedTables.h"
+#include "support/DocumentFixture.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -200,10 +201,10 @@ public:
 // A program running on folders that outlive it, so that a restart finds what it left.
 struct Session {
     Session(const test::TempFolder& folder, const test::TempFolder& config)
-        : workingFile(folder.File(QStringLiteral("_ult.zelk"))),
-          commands(context, log, tables, workingFile, prompter)
+        : context(test::ContextWithStore(config)),
+          document(context.store.get(), folder.File(QStringLiteral("_ult.zelk"))),
+          commands(context, document, prompter)
     {
-        context.store = SettingsStore::OpenFile(config.File(QStringLiteral("zelkor.conf")));
         context.programFolder = folder.Path();
         context.summary.callsign = "I2ABC";
         context.summary.province = "MI";
@@ -211,9 +212,10 @@ struct Session {
     }
 
     AppContext context;
-    LogList log;
-    WorkedTables tables;
-    WorkingFile workingFile;
+    LogDocument document;
+    LogList& log = document.Log();
+    WorkedTables& tables = document.Tables();
+    WorkingFile& workingFile = document.File();
     test::ScriptedPrompter prompter;
     LogCommands commands;
 };
@@ -277,9 +279,7 @@ TEST(LogPropertyTest, RandomSessionsNeverLoseOrChangeAField)
                 ChosenValuesEditor editor;
                 editor.next = RandomRow(random, false);
                 s.log.SetSelectedRows({row});
-                ASSERT_EQ(ModifySelectedRows(s.context, s.log, s.tables, s.workingFile, s.prompter,
-                                             editor),
-                          1)
+                ASSERT_EQ(ModifySelectedRows(s.context, s.document, s.prompter, editor), 1)
                     << where;
                 model[static_cast<std::size_t>(row)] = editor.next;
                 diskInScreenOrder = true;
@@ -292,7 +292,7 @@ TEST(LogPropertyTest, RandomSessionsNeverLoseOrChangeAField)
                 }
                 s.log.SetSelectedRows(rows);
                 s.prompter.answers = {Answer::Yes};
-                DeleteSelectedRows(s.context, s.log, s.tables, s.workingFile, s.prompter);
+                DeleteSelectedRows(s.context, s.document, s.prompter);
                 for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
                     model.erase(model.begin() + *row);
                 }
@@ -314,9 +314,9 @@ TEST(LogPropertyTest, RandomSessionsNeverLoseOrChangeAField)
                 savedInScreenOrder = diskInScreenOrder;
             } else if (operation == 8) {
                 // A restart: a new program loads the working file.
-                const QString openLog = s.context.settings.openLogPath;
+                const QString openLog = s.document.OpenPath();
                 session = std::make_unique<Session>(folder, config);
-                session->context.settings.openLogPath = openLog;
+                (void)session->document.SetOpenLog(openLog);
                 ASSERT_TRUE(session->commands.LoadWorkingFile()) << where;
                 ASSERT_EQ(session->log.IsSwl(), swl) << where;
                 const std::vector<Cells> loaded = StoredRows(session->log);

@@ -1,0 +1,75 @@
+#include "core/document/LogDocument.h"
+
+#include "core/log/LogFile.h"
+#include "core/platform/FileIO.h"
+#include "core/settings/SettingKeys.h"
+#include "core/settings/SettingsStore.h"
+
+namespace zelkor {
+
+LogDocument::LogDocument(SettingsStore* store, const QString& workingFilePath, QObject* parent)
+    : QObject(parent), m_store(store), m_workingFile(workingFilePath)
+{
+    if (m_store != nullptr) {
+        m_openPath = m_store->ReadSetting(keys::kOpenLogPath, QString());
+        m_openName = m_store->ReadSetting(keys::kOpenLogName, QString());
+        m_modified = m_store->ReadSetting(keys::kModified, 0) != 0;
+    }
+}
+
+bool LogDocument::MarkModified()
+{
+    return SetModified(true);
+}
+
+bool LogDocument::MarkClean()
+{
+    return SetModified(false);
+}
+
+bool LogDocument::SetModified(bool modified)
+{
+    if (modified == m_modified) {
+        return true;
+    }
+    m_modified = modified;
+    const bool written =
+        m_store == nullptr || m_store->WriteSetting(keys::kModified, modified ? 1 : 0);
+    emit modifiedChanged(modified);
+    return written;
+}
+
+bool LogDocument::SetOpenLog(const QString& path)
+{
+    m_openPath = path;
+    m_openName = path.isEmpty() ? QString() : FileNamePart(path);
+    bool written = true;
+    if (m_store != nullptr) {
+        written = m_store->WriteSetting(keys::kOpenLogPath, m_openPath);
+        written = m_store->WriteSetting(keys::kOpenLogName, m_openName) && written;
+    }
+    emit openLogChanged();
+    return SetModified(false) && written;
+}
+
+bool LogDocument::ForgetOpenLog()
+{
+    return SetOpenLog(QString());
+}
+
+Result LogDocument::AppendRows(const std::vector<std::vector<std::string>>& rows,
+                               const SummaryData& summary)
+{
+    std::string lines;
+    for (const std::vector<std::string>& row : rows) {
+        m_log.AppendLogRow(row);
+        lines += RowLine(m_log, m_log.RowCount() - 1, summary);
+    }
+    Result appended = m_workingFile.AppendToWorkingFile(lines);
+    if (!appended && m_workingFile.WriteWorkingFile(m_log, summary)) {
+        return Result::Ok();
+    }
+    return appended;
+}
+
+}  // namespace zelkor

@@ -1,0 +1,73 @@
+#pragma once
+// The open log as one document: its rows (whose layout is the one source of "QSO or SWL"), the
+// worked tables built from them, the working file that mirrors them, the named log it was opened
+// from or saved as, and whether it changed since. Commands and the entry row work on the log
+// through it; the open log and the modified flag are kept in the settings store as they change.
+
+#include "core/log/LogList.h"
+#include "core/log/WorkingFile.h"
+#include "core/platform/Result.h"
+#include "core/worked/WorkedTables.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace zelkor {
+
+class SettingsStore;
+struct SummaryData;
+
+class LogDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // Takes the open log and the modified flag from the store (none without a store).
+    LogDocument(SettingsStore* store, const QString& workingFilePath, QObject* parent = nullptr);
+
+    LogList& Log() { return m_log; }
+    const LogList& Log() const { return m_log; }
+    WorkedTables& Tables() { return m_tables; }
+    const WorkedTables& Tables() const { return m_tables; }
+    WorkingFile& File() { return m_workingFile; }
+    bool IsSwl() const { return m_log.IsSwl(); }
+
+    // The named log the rows were opened from or last saved to; empty when there is none.
+    const QString& OpenPath() const { return m_openPath; }
+    const QString& OpenName() const { return m_openName; }
+    bool IsModified() const { return m_modified; }
+
+    // Each returns false when the store could not be written; the document has changed all the
+    // same, and the caller tells the operator.
+    [[nodiscard]] bool MarkModified();
+    [[nodiscard]] bool MarkClean();
+    // The rows now match the named log at path (Open, Save As): the log is clean.
+    [[nodiscard]] bool SetOpenLog(const QString& path);
+    // No named log any more (New, a switch between QSO and SWL): the log is clean.
+    [[nodiscard]] bool ForgetOpenLog();
+
+    // Adds rows at the end of the log and their lines at the end of the working file in one
+    // write; when the append fails, a whole rewrite may still get them to disk. The rows stay in
+    // the log either way; a failure says why the working file lacks them.
+    Result AppendRows(const std::vector<std::vector<std::string>>& rows,
+                      const SummaryData& summary);
+
+signals:
+    void modifiedChanged(bool modified);
+    void openLogChanged();
+
+private:
+    [[nodiscard]] bool SetModified(bool modified);
+
+    SettingsStore* m_store;
+    LogList m_log;
+    WorkedTables m_tables;
+    WorkingFile m_workingFile;
+    QString m_openPath;
+    QString m_openName;
+    bool m_modified = false;
+};
+
+}  // namespace zelkor
