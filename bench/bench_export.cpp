@@ -23,9 +23,8 @@ void BM_ComputeScore(benchmark::State& state)
 {
     LogList log;
     FillLog(log, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    YesPrompter prompter;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeScore(log, prompter).score);
+        benchmark::DoNotOptimize(ComputeScore(log).result.score);
     }
     SetRows(state);
 }

@@ -40,7 +40,7 @@ Exports ExportAll(const QByteArray& input)
     }
     fuzz::SilentPrompter prompter;
     Exports exports;
-    exports.score = ComputeScore(log, prompter).score;
+    exports.score = ComputeScore(log).result.score;
     fuzz::Check(exports.score >= 0, "the score is never negative");
     int i = 0;
     for (const ExportFormat format :

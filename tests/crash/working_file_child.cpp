@@ -30,18 +30,6 @@
 namespace zelkor::crash {
 namespace {
 
-// Nobody answers: boxes go to the error stream for whoever reads the test's output.
-class SilentPrompter : public Prompter {
-public:
-    Answer Show(const MessageBox& box) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(box.title), qPrintable(box.text));
-        return box.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-    }
-    std::optional<QString> ChooseFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<int> ChooseColour(int) override { return std::nullopt; }
-};
-
 // One write per line, so that the parent never reads half a key.
 bool PrintLine(const std::string& text)
 {
@@ -112,8 +100,12 @@ int AppendRows(const QString& folder, int seed)
     summary.callsign = "I2ABC";
     summary.province = "MI";
     const ProvinceTable provinces;
-    SilentPrompter prompter;
-    if (!workingFile.LoadWorkingFile(log, summary, provinces, prompter)) {
+    // Nobody answers: what the load would tell goes to the error stream for the test's output.
+    const LoadReport report = workingFile.LoadWorkingFile(log, summary, provinces);
+    for (const MessageBox& box : report.messages) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(box.title), qPrintable(box.text));
+    }
+    if (!report.loaded) {
         return 2;
     }
     std::mt19937 random(static_cast<unsigned>(seed));

@@ -236,9 +236,9 @@ private slots:
         w.log.AppendLogRow(QsoCells("09.03.2024", "1403", "7", "FM", "TO"));
         w.window->Refresh();
 
-        test::ScriptedPrompter scorePrompter;
-        const ScoreResult expected = ComputeScore(w.log, scorePrompter);
-        QCOMPARE(scorePrompter.boxes.size(), size_t(2));
+        const ScoreDetail detail = ComputeScore(w.log);
+        const ScoreResult& expected = detail.result;
+        QCOMPARE(detail.ignored.size(), size_t(2));
         QCOMPARE(Value(*w.window, "scoreTotal"), ScoreTotalText(expected.score));
         QCOMPARE(Value(*w.window, "score6_0"), QStringLiteral("2"));
         QCOMPARE(Value(*w.window, "score6_1"), QStringLiteral("4"));

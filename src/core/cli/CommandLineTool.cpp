@@ -1,6 +1,7 @@
 #include "core/cli/CommandLineTool.h"
 
 #include "core/commands/ExportCommands.h"
+#include "core/commands/ScoreCommand.h"
 #include "core/export/ExportFile.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
@@ -141,7 +142,7 @@ int RunExport(ExportFormat format, const QString& logPath, const QString& output
     }
     // The menu commands score first (their boxes come first); the Vantlog text needs no score.
     const int score =
-        format == ExportFormat::VantlogText ? 0 : ComputeScore(loaded.log, prompter).score;
+        format == ExportFormat::VantlogText ? 0 : ScoreAndReportIgnored(loaded.log, prompter).score;
     const std::optional<QByteArray> bytes =
         ExportBytes(format, loaded.log, loaded.summary, loaded.provinces, score);
     if (!bytes) {
@@ -163,7 +164,7 @@ int RunScore(const QString& logPath, const CommandLineToolSetup& setup, QIODevic
     if (!LoadLog(logPath, setup, loaded, prompter)) {
         return kToolFailed;
     }
-    const ScoreResult result = ComputeScore(loaded.log, prompter);
+    const ScoreResult result = ScoreAndReportIgnored(loaded.log, prompter);
     // The report's CR LF suit the window; a terminal and a pipe want plain line feeds.
     QString report = ToQString(ScoreReportText(result.table, loaded.log.Layout()));
     report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -108,12 +108,13 @@ CommandOutcome LogCommands::OpenPath(const QString& path)
         return CommandOutcome::Failed;
     }
     // Nothing changes before the chosen file has replaced the working file whole.
-    if (!m_workingFile.ReplaceAndLoad(path, m_log, m_context.summary, m_context.provinces,
-                                      m_prompter)) {
+    const LoadReport report =
+        m_workingFile.ReplaceAndLoad(path, m_log, m_context.summary, m_context.provinces);
+    m_prompter.ShowAll(report.messages);
+    if (!report.loaded) {
         return CommandOutcome::Failed;
     }
-    m_tables.Clear();
-    m_tables.RebuildWorkedTables(m_log, CallerProvinceRule::KeepExisting);
+    AfterLoad();
     SetOpenLog(path);
     m_context.recentFiles.Add(path);
     m_context.ReportSettingsWrite(m_context.recentFiles.Save(*m_context.store), m_prompter);
@@ -225,11 +226,20 @@ bool LogCommands::CatchUpWorkingFile()
 
 bool LogCommands::LoadWorkingFile()
 {
-    const bool loaded =
-        m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_context.provinces, m_prompter);
+    const LoadReport report =
+        m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_context.provinces);
+    m_prompter.ShowAll(report.messages);
+    AfterLoad();
+    return report.loaded;
+}
+
+void LogCommands::AfterLoad()
+{
     m_tables.Clear();
     m_tables.RebuildWorkedTables(m_log, CallerProvinceRule::KeepExisting);
-    return loaded;
+    if (m_log.RowCount() > 0) {
+        m_log.MakeRowVisible(m_log.RowCount() - 1);
+    }
 }
 
 void LogCommands::SetOpenLog(const QString& path)

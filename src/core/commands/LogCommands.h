@@ -52,6 +52,8 @@ private:
     bool ConfirmDiscard(const QString& question);
     CommandOutcome OpenPath(const QString& path);
     void SetOpenLog(const QString& path);
+    // After rows were loaded: the worked tables rebuilt and the last row shown.
+    void AfterLoad();
     // A copy of the working file must hold every row, also one whose append failed.
     bool CatchUpWorkingFile();
 

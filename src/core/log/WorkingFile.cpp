@@ -31,14 +31,17 @@ QString RewriteFailedText(const QString& path, const QString& reason)
 constexpr int kRecoveryFileAttempts = 1000;
 constexpr qsizetype kPreviewLength = 80;
 
-void ShowLastRow(LogList& log)
+}  // namespace
+
+void LoadReport::Error(const QString& text)
 {
-    if (log.RowCount() > 0) {
-        log.MakeRowVisible(log.RowCount() - 1);
-    }
+    messages.push_back({QStringLiteral("Errore"), text, MessageIcon::Stop});
 }
 
-}  // namespace
+void LoadReport::Warning(const QString& text)
+{
+    messages.push_back({QStringLiteral("Avviso"), text, MessageIcon::Exclamation});
+}
 
 WorkingFile::WorkingFile(QString path) : m_path(std::move(path)) {}
 
@@ -87,62 +90,65 @@ Result WorkingFile::AppendToWorkingFile(const std::string& line)
     return Result::Ok();
 }
 
-bool WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
-                                  const ProvinceTable& provinces, Prompter& prompter)
+LoadReport WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
+                                        const ProvinceTable& provinces)
 {
+    LoadReport report;
     // Only a file that is not there at all is created: anything else under that name (a file
     // without read permission, a folder) may hold a log and is left alone.
     if (PathIsFree(m_path)) {
         if (!WriteFileAtomically(m_path, WriteLogHeader(log.IsSwl(), summary))) {
-            prompter.Error(QStringLiteral("Impossibile creare file log corrente:\n") + m_path +
-                           QStringLiteral("\n"));
-            return false;
+            report.Error(QStringLiteral("Impossibile creare file log corrente:\n") + m_path +
+                         QStringLiteral("\n"));
+            return report;
         }
-        ShowLastRow(log);
-        return true;
+        report.loaded = true;
+        return report;
     }
 
     QString reason;
     const std::optional<QByteArray> bytes = ReadWholeFile(m_path, &reason);
     if (!bytes) {
-        prompter.Error(
-            WithReason(QStringLiteral("Impossibile leggere il file di lavoro:\n") + m_path,
-                       reason) +
-            QStringLiteral("\n\nIl file non è stato modificato."));
-        return false;
+        report.Error(WithReason(QStringLiteral("Impossibile leggere il file di lavoro:\n") + m_path,
+                                reason) +
+                     QStringLiteral("\n\nIl file non è stato modificato."));
+        return report;
     }
-    LoadBytes(*bytes, log, summary, provinces, prompter);
-    return true;
+    LoadBytes(*bytes, log, summary, provinces, report);
+    report.loaded = true;
+    return report;
 }
 
-bool WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
-                                 const ProvinceTable& provinces, Prompter& prompter)
+LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
+                                       SummaryData& summary, const ProvinceTable& provinces)
 {
+    LoadReport report;
     QString reason;
     const std::optional<QByteArray> bytes = ReadWholeFile(sourcePath, &reason);
     if (!bytes) {
-        prompter.Error(
+        report.Error(
             WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
-        return false;
+        return report;
     }
     if (!WriteFileAtomically(m_path, *bytes, &reason)) {
         // Rarely the new bytes stay although the write failed: the log on screen is the one
         // the next copy must hold.
         m_lacksRows = true;
-        prompter.Error(
+        report.Error(
             WithReason(QStringLiteral("Impossibile scrivere il file:\n") + m_path, reason));
-        return false;
+        return report;
     }
     m_lacksRows = false;
     // Loaded from the bytes just written rather than read back, so that no failing read can
     // leave the screen without the rows the working file now holds.
     log.DeleteAllRows();
-    LoadBytes(*bytes, log, summary, provinces, prompter);
-    return true;
+    LoadBytes(*bytes, log, summary, provinces, report);
+    report.loaded = true;
+    return report;
 }
 
 void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
-                            const ProvinceTable& provinces, Prompter& prompter)
+                            const ProvinceTable& provinces, LoadReport& report)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -151,10 +157,9 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
     bool complete = !read.headerIncomplete;
     if (read.incompleteLastLine) {
         complete = false;
-        if (!SetAside(read.incompleteLine, prompter)) {
+        if (!SetAside(read.incompleteLine, report)) {
             // The bytes exist nowhere else, so the working file keeps them; the next append
             // starts on a new line all the same.
-            ShowLastRow(log);
             return;
         }
     }
@@ -163,13 +168,12 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
     if (!complete) {
         const Result rewritten = WriteWorkingFile(log, summary);
         if (!rewritten) {
-            prompter.Error(rewritten.message());
+            report.Error(rewritten.message());
         }
     }
-    ShowLastRow(log);
 }
 
-bool WorkingFile::SetAside(const QByteArray& bytes, Prompter& prompter)
+bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report)
 {
     // Carriage returns alone hold nothing worth keeping or telling about.
     if (bytes.count('\r') == bytes.size()) {
@@ -183,18 +187,18 @@ bool WorkingFile::SetAside(const QByteArray& bytes, Prompter& prompter)
             path = RecoveryFilePath() + QLatin1Char('.') + QString::number(number);
             continue;
         }
-        prompter.Error(WithReason(QStringLiteral("La parte finale del file di lavoro è "
-                                                 "incompleta e non è stata caricata tra le "
-                                                 "righe del log, ma non è stato possibile "
-                                                 "conservarla nel file:\n") +
-                                      path,
-                                  reason) +
-                       QStringLiteral("\n\nLa parte resta nel file di lavoro.\n\nParte "
-                                      "incompleta: ") +
-                       SetAsideDescription(bytes));
+        report.Error(WithReason(QStringLiteral("La parte finale del file di lavoro è "
+                                               "incompleta e non è stata caricata tra le "
+                                               "righe del log, ma non è stato possibile "
+                                               "conservarla nel file:\n") +
+                                    path,
+                                reason) +
+                     QStringLiteral("\n\nLa parte resta nel file di lavoro.\n\nParte "
+                                    "incompleta: ") +
+                     SetAsideDescription(bytes));
         return false;
     }
-    prompter.Warning(
+    report.Warning(
         QStringLiteral(
             "La parte finale del file di lavoro è incompleta (manca il ritorno a "
             "capo finale, per esempio perché il programma è stato interrotto mentre "

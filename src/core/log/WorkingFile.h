@@ -3,18 +3,29 @@
 // through a temporary file renamed over the old one; every appended row is flushed to disk
 // before the call returns. Failures come back as Italian messages for the user.
 
+#include "core/platform/Prompter.h"
 #include "core/platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <string>
+#include <vector>
 
 namespace zelkor {
 
 class LogList;
 class ProvinceTable;
-class Prompter;
+
+// What loading the working file found and did: whether the log was loaded, and the messages for
+// the operator in the order they are to be shown.
+struct LoadReport {
+    bool loaded = false;
+    std::vector<MessageBox> messages;
+
+    void Error(const QString& text);
+    void Warning(const QString& text);
+};
 struct SummaryData;
 
 class WorkingFile {
@@ -42,19 +53,19 @@ public:
     // first and rebuilds the worked tables after. An absent file is created with the header of the
     // log's current layout and the summary data. A file that exists but can't be read (or is no
     // regular file) is reported and never written. Bytes after the last line end are kept, exactly
-    // as they are, in a new recovery file and the user is told; then, and also after a header cut
-    // short, the working file is rewritten whole, so that appended rows follow a complete header
-    // and a line end. Returns false when the log could not be loaded (the user has been told).
-    bool LoadWorkingFile(LogList& log, SummaryData& summary, const ProvinceTable& provinces,
-                         Prompter& prompter);
+    // as they are, in a new recovery file, with a warning saying where; then, and also after a
+    // header cut short, the working file is rewritten whole, so that appended rows follow a
+    // complete header and a line end. The report says whether the log was loaded and what to tell
+    // the operator.
+    LoadReport LoadWorkingFile(LogList& log, SummaryData& summary, const ProvinceTable& provinces);
 
     // "Apri": reads the chosen log file whole, replaces the working file with its bytes, empties
     // the log and loads the same bytes into it, so that what is on screen is what the working file
-    // holds; the caller rebuilds the worked tables. Returns false (the user told) when the file
-    // could not be read or the working file not written; the log is then as it was, and the next
-    // copy rewrites the working file from it.
-    bool ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
-                        const ProvinceTable& provinces, Prompter& prompter);
+    // holds; the caller rebuilds the worked tables. The report is not loaded, and says why, when
+    // the file could not be read or the working file not written; the log is then as it was, and
+    // the next copy rewrites the working file from it.
+    LoadReport ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
+                              const ProvinceTable& provinces);
 
     // Where set-aside bytes go, beside the working file; when it exists already, the same name
     // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.
@@ -63,10 +74,10 @@ public:
 private:
     // The loading of LoadWorkingFile once the bytes are read: rows, set-aside and rewrite.
     void LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
-                   const ProvinceTable& provinces, Prompter& prompter);
-    // Keeps the bytes in a new recovery file and tells the user; false (the user told) when they
-    // could not be kept.
-    bool SetAside(const QByteArray& bytes, Prompter& prompter);
+                   const ProvinceTable& provinces, LoadReport& report);
+    // Keeps the bytes in a new recovery file, with a message saying where; false (with a
+    // message saying why) when they could not be kept.
+    bool SetAside(const QByteArray& bytes, LoadReport& report);
 
     QString m_path;
     bool m_lacksRows = false;

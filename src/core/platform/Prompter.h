@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace zelkor {
 
@@ -54,6 +55,12 @@ public:
     void Warning(const QString& text)
     {
         Show({QStringLiteral("Avviso"), text, MessageIcon::Exclamation});
+    }
+    void ShowAll(const std::vector<MessageBox>& boxes)
+    {
+        for (const MessageBox& box : boxes) {
+            Show(box);
+        }
     }
     bool AskYesNo(const QString& title, const QString& text, MessageIcon icon = MessageIcon::Question)
     {

@@ -3,7 +3,6 @@
 #include "core/contest/BandMode.h"
 #include "core/log/LogColumns.h"
 #include "core/log/LogList.h"
-#include "core/platform/Prompter.h"
 #include "core/provinces/ProvinceTable.h"
 
 #include <algorithm>
@@ -70,7 +69,7 @@ std::optional<int> ScoringBandIndex(std::string_view band)
     return std::nullopt;
 }
 
-ScoreDetail ComputeScoreSilently(const LogList& log)
+ScoreDetail ComputeScore(const LogList& log)
 {
     ScoreDetail detail;
     const int provinceColumn = ProvinceColumnOf(log);
@@ -81,7 +80,7 @@ ScoreDetail ComputeScoreSilently(const LogList& log)
     return detail;
 }
 
-ScoreDetail ComputeScoreSilently(const LogList& log, std::span<const int> rows)
+ScoreDetail ComputeScore(const LogList& log, std::span<const int> rows)
 {
     ScoreDetail detail;
     const int provinceColumn = ProvinceColumnOf(log);
@@ -92,15 +91,6 @@ ScoreDetail ComputeScoreSilently(const LogList& log, std::span<const int> rows)
     }
     FinishScore(detail);
     return detail;
-}
-
-ScoreResult ComputeScore(const LogList& log, Prompter& prompter)
-{
-    ScoreDetail detail = ComputeScoreSilently(log);
-    for (const IgnoredRow& row : detail.ignored) {
-        prompter.Error(IgnoredRowText(row));
-    }
-    return detail.result;
 }
 
 QString IgnoredRowText(const IgnoredRow& row)

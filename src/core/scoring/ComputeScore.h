@@ -1,7 +1,7 @@
 #pragma once
 // The score of a log: one pass over the rows, counting contacts, points per mode group and
 // multipliers (distinct provinces per band and mode group). Rows with a band or mode the contest
-// doesn't know are left out, each with an error box giving its position.
+// doesn't know are left out and come back with their positions, for the caller to show.
 
 #include "core/scoring/ScoreTable.h"
 #include "core/worked/ProvinceWorkedTable.h"
@@ -17,7 +17,6 @@
 namespace zelkor {
 
 class LogList;
-class Prompter;
 
 struct ScoreResult {
     ScoreTable table;
@@ -45,15 +44,11 @@ struct ScoreDetail {
 };
 
 // Scores every row in list order. The province comes from the code column of the log's own
-// layout: "Sigla" in a QSO log, the calling station's "Prov" in an SWL log. Each ignored row gets
-// its error box, in list order.
-ScoreResult ComputeScore(const LogList& log, Prompter& prompter);
-
-// The same computation without asking anything: the ignored rows come back instead.
-ScoreDetail ComputeScoreSilently(const LogList& log);
+// layout: "Sigla" in a QSO log, the calling station's "Prov" in an SWL log.
+ScoreDetail ComputeScore(const LogList& log);
 // Only the rows given (0-based indices, ascending), as if the log held nothing else; positions
 // of ignored rows are still those of the whole list.
-ScoreDetail ComputeScoreSilently(const LogList& log, std::span<const int> rows);
+ScoreDetail ComputeScore(const LogList& log, std::span<const int> rows);
 
 // "Ignorato QSO n. %d per BANDA errata." or "... per MODO errato.".
 QString IgnoredRowText(const IgnoredRow& row);

@@ -11,7 +11,7 @@ LogProgress ComputeLogProgress(const LogList& log)
     progress.timeline = BuildTimeline(log);
     progress.rates = ComputeRateFigures(progress.timeline.Minutes());
     progress.hourly = CountPerHour(progress.timeline);
-    progress.score = ComputeScoreSilently(log);
+    progress.score = ComputeScore(log);
     return progress;
 }
 

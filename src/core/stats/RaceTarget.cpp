@@ -54,8 +54,7 @@ RaceSoFar RaceTarget::SoFar(std::int64_t elapsedMinutes) const
         rows.push_back(contact.row);
     }
     std::sort(rows.begin(), rows.end());
-    const RaceSoFar answer{static_cast<int>(rows.size()),
-                           ComputeScoreSilently(*m_log, rows).result.score};
+    const RaceSoFar answer{static_cast<int>(rows.size()), ComputeScore(*m_log, rows).result.score};
     m_lastAnswer = std::make_pair(elapsedMinutes, answer);
     return answer;
 }

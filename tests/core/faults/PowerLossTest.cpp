@@ -172,7 +172,9 @@ void ExpectTheRestartFindsEverything(const Program& p, const Acknowledged& ack,
     const ProvinceTable provinces;
     test::ScriptedPrompter prompter;
     WorkingFile workingFile(p.workingFile.Path());
-    ASSERT_TRUE(workingFile.LoadWorkingFile(log, summary, provinces, prompter)) << where;
+    const LoadReport report = workingFile.LoadWorkingFile(log, summary, provinces);
+    prompter.ShowAll(report.messages);
+    ASSERT_TRUE(report.loaded) << where;
     // At most the torn last line was set aside, which the user is warned about.
     EXPECT_LE(prompter.boxes.size(), 1u) << where;
     for (const MessageBox& box : prompter.boxes) {

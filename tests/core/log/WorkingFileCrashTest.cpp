@@ -102,7 +102,9 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
         const ProvinceTable provinces;
         test::ScriptedPrompter prompter;
         WorkingFile workingFile(workingPath);
-        ASSERT_TRUE(workingFile.LoadWorkingFile(log, summary, provinces, prompter));
+        const LoadReport report = workingFile.LoadWorkingFile(log, summary, provinces);
+        prompter.ShowAll(report.messages);
+        ASSERT_TRUE(report.loaded);
         // Only a torn round may warn, and only if the child died before its own load did.
         EXPECT_LE(prompter.boxes.size(), torn ? 1u : 0u);
         for (const MessageBox& box : prompter.boxes) {

@@ -64,7 +64,13 @@ protected:
         m_provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
     }
 
-    bool Load() { return m_file.LoadWorkingFile(m_log, m_summary, m_provinces, m_prompter); }
+    bool Load() { return Shown(m_file.LoadWorkingFile(m_log, m_summary, m_provinces)); }
+    // The report's messages go to the scripted prompter, as the file commands show them.
+    bool Shown(const LoadReport& report)
+    {
+        m_prompter.ShowAll(report.messages);
+        return report.loaded;
+    }
     void WriteWorking(const QByteArray& bytes) const
     {
         m_folder.Write(QStringLiteral("_ult.zelk"), bytes);
@@ -110,7 +116,7 @@ TEST_F(WorkingFileTest, FileThatCannotBeCreatedGetsTheFixedMessage)
                                 m_folder.File(QStringLiteral("missing/_ult.zelk"))}) {
         m_prompter.boxes.clear();
         WorkingFile file(path);
-        EXPECT_FALSE(file.LoadWorkingFile(m_log, m_summary, m_provinces, m_prompter));
+        EXPECT_FALSE(Shown(file.LoadWorkingFile(m_log, m_summary, m_provinces)));
         ASSERT_EQ(m_prompter.boxes.size(), 1u);
         EXPECT_EQ(Text(m_prompter.boxes[0].text),
                   Text(QStringLiteral("Impossibile creare file log corrente:\n") + path +

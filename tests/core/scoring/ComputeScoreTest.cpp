@@ -133,7 +133,7 @@ TEST(ComputeScoreTest, CountsContactsPointsAndMultipliers)
         FillLog(log, c.layout, c.contacts);
         test::ScriptedPrompter prompter;
 
-        const ScoreResult result = ComputeScore(log, prompter);
+        const ScoreResult result = ScoreAndReportIgnored(log, prompter);
 
         ScoreTable expected;
         for (const auto& [row, counts] : c.rows) {
@@ -161,9 +161,9 @@ TEST(ComputeScoreTest, SilentComputationReturnsWhatItIgnoredAndItsMultipliers)
         LogList log;
         FillLog(log, c.layout, c.contacts);
         test::ScriptedPrompter prompter;
-        const ScoreResult prompted = ComputeScore(log, prompter);
+        const ScoreResult prompted = ScoreAndReportIgnored(log, prompter);
 
-        const ScoreDetail detail = ComputeScoreSilently(log);
+        const ScoreDetail detail = ComputeScore(log);
 
         EXPECT_EQ(detail.result.table, prompted.table);
         EXPECT_EQ(detail.result.score, prompted.score);
@@ -193,7 +193,7 @@ TEST(ComputeScoreTest, SilentComputationOverChosenRowsKeepsListPositions)
             {{"7", "SSB", "MI"}, {"14", "CW", "RM"}, {"7", "CW", "TO"}, {"7", "CW", "MI"}});
     const std::vector<int> rows = {1, 3, 7};  // 7 is outside the log
 
-    const ScoreDetail detail = ComputeScoreSilently(log, rows);
+    const ScoreDetail detail = ComputeScore(log, rows);
 
     EXPECT_EQ(detail.result.table.Total(), (ScoreCounts{1, 3, 1}));
     EXPECT_EQ(detail.result.score, 3);

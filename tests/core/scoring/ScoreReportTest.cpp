@@ -67,7 +67,7 @@ TEST(ScoreReportTest, SwlReportOfAScoredLogMatchesTheGoldenFile)
                           provinces[i], "IK2AAA"});
     }
     test::ScriptedPrompter prompter;
-    const ScoreResult result = ComputeScore(log, prompter);
+    const ScoreResult result = ComputeScore(log).result;
 
     const std::string expected = Golden("score-report-swl.txt");
     const std::string actual = ScoreReportText(result.table, LogLayout::Swl);
@@ -85,7 +85,7 @@ TEST(ScoreReportTest, BandTotalsColumnIsNotWhatTheScoreIsMadeOf)
         log.AppendLogRow({"05.02.2006", "1432", band, mode, "I1XYZ", "59", "59", province, ""});
     }
     test::ScriptedPrompter prompter;
-    const std::string report = ScoreReportText(ComputeScore(log, prompter).table, LogLayout::Qso);
+    const std::string report = ScoreReportText(ComputeScore(log).result.table, LogLayout::Qso);
 
     // 1 + 12 = 13 in the column, 7 points x 3 multipliers = 21 below it.
     EXPECT_NE(report.find(" 80m ssb            1       1      1           1\r\n"),

@@ -136,7 +136,7 @@ TEST(ProvinceMapTest, WorkedStateIsTheScoresMultiplierTable)
                         {"09.03.2024", "1304", "7", "RTTY", "XX"},
                         {"09.03.2024", "1305", "7", "CW", ""},
                         {"09.03.2024", "1306", "3,5", "CW", "NA"}});
-    const ScoreDetail score = ComputeScoreSilently(log);
+    const ScoreDetail score = ComputeScore(log);
 
     const ProvinceMapData map =
         BuildProvinceMap(ShippedPositions(), ShippedProvinces(), score.multipliers);

@@ -64,7 +64,7 @@ TEST_F(RaceTargetTest, ScoresTheOtherLogUpToTheSameTimeOfItsContest)
         EXPECT_EQ(target.SoFar(elapsed), expected) << elapsed;
     }
     // The whole log scores as "Mostra punteggio" scores it.
-    EXPECT_EQ(target.SoFar(600).score, ComputeScoreSilently(target.Log()).result.score);
+    EXPECT_EQ(target.SoFar(600).score, ComputeScore(target.Log()).result.score);
 }
 
 TEST_F(RaceTargetTest, ComparesAtTheLatestContactFromTheStartOfEachFirstHour)
@@ -79,7 +79,7 @@ TEST_F(RaceTargetTest, ComparesAtTheLatestContactFromTheStartOfEachFirstHour)
     const LogTimeline timeline = BuildTimeline(log);
 
     const std::optional<RaceStanding> standing =
-        CompareRace(timeline, ComputeScoreSilently(log).result.score, *load.target);
+        CompareRace(timeline, ComputeScore(log).result.score, *load.target);
 
     ASSERT_TRUE(standing);
     EXPECT_EQ(standing->elapsedMinutes, 80);
