@@ -62,7 +62,7 @@ inline RowGenerator GeneratorFor(int rows, int shape)
 
 inline void FillLog(LogList& log, int rows, int shape)
 {
-    log.BuildStartColumns(1000);
+    log.BuildStartColumns();
     if (shape != kQso) {
         log.SetSwlColumns();
     }

@@ -33,7 +33,7 @@ public:
     RefillableLog(int rows, int shape, const QString& workingFilePath = QString())
         : document(nullptr, workingFilePath)
     {
-        log.BuildStartColumns(1000);
+        log.BuildStartColumns();
         if (shape != kQso) {
             log.SetSwlColumns();
         }
@@ -115,7 +115,7 @@ void BM_LoadLog(benchmark::State& state)
     const QByteArray bytes = FileBytes(static_cast<int>(state.range(0)), shape);
     const ProvinceTable provinces = Provinces();
     LogList log;
-    log.BuildStartColumns(1000);
+    log.BuildStartColumns();
     WorkedTables tables;
     for (auto _ : state) {
         state.PauseTiming();

@@ -17,7 +17,7 @@ const char* const kProvinces[] = {"RM", "MI", "TO", "NA", "PA", "BA", "FI", "BO"
 // A contact every 9 seconds or so from 13:00 on, across midnight into the next days.
 void FillContestLog(zelkor::LogList& log, int rowCount)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     for (int row = 0; row < rowCount; ++row) {
         const int minute = 13 * 60 + row * 3 / 20;
         const int day = 9 + minute / (24 * 60);

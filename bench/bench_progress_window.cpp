@@ -51,7 +51,7 @@ std::vector<std::string> ContactCells(int row)
 void BM_LoggedContactWithWindowOpen(benchmark::State& state)
 {
     zelkor::LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     const int rowCount = static_cast<int>(state.range(0));
     for (int row = 0; row < rowCount; ++row) {
         log.AppendLogRow(ContactCells(row));

@@ -46,7 +46,7 @@ struct ViewFixture {
         context.provinces = Provinces();
         view.resize(900, 500);
         view.show();
-        log.BuildStartColumns(view.ClientWidth());
+        log.BuildStartColumns();
     }
 
     void Load()

@@ -27,7 +27,7 @@ struct Exports {
 Exports ExportAll(const QByteArray& input)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     SummaryData summary;
     WorkedTables tables;
     QBuffer buffer;

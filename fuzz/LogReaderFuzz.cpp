@@ -22,7 +22,7 @@ struct ReadLog {
 
     explicit ReadLog(const QByteArray& bytes)
     {
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);

@@ -95,7 +95,7 @@ int AppendRows(const QString& folder, int seed)
     }
     WorkingFile workingFile(folder + QStringLiteral("_ult.zelk"));
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     SummaryData summary;
     summary.callsign = "I2ABC";
     summary.province = "MI";

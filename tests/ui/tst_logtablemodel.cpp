@@ -116,7 +116,10 @@ void TestLogTableModel::ColumnsComeFromTheLogWidthsClampedAtZero()
     // Other tests and screen readers find the list by these names.
     QCOMPARE(view.objectName(), ControlName(ControlId::LogList));
     QCOMPARE(view.accessibleName(), QStringLiteral("Log"));
-    log.BuildStartColumns(1022);
+    // A client width of 1022 leaves 1000 pixels to share out.
+    view.resize(1022 + 2 * view.frameWidth(), 400);
+    log.BuildStartColumns();
+    QCOMPARE(view.ClientWidth(), 1022);
     QCOMPARE(view.columnWidth(QsoColumn::Mode), 80);
     QCOMPARE(view.columnWidth(QsoColumn::Callsign), 180);
 
@@ -128,7 +131,8 @@ void TestLogTableModel::ColumnsComeFromTheLogWidthsClampedAtZero()
     QCOMPARE(view.columnWidth(SwlColumn::AnsweringCallsign), 190);
 
     log.SetQsoColumns();
-    log.BuildStartColumns(0);
+    view.resize(2 * view.frameWidth(), 400);
+    log.BuildStartColumns();
     QCOMPARE(view.columnWidth(QsoColumn::Callsign), 0);
     QCOMPARE(view.columnWidth(QsoColumn::Number), 0);
 }

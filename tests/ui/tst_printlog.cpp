@@ -40,7 +40,7 @@ const QString kSwlHeading =
 
 void FillQso(LogList& log, int rows)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     for (int i = 0; i < rows; ++i) {
         log.AppendLogRow({"03.12.2005", "1530", "3,5", "CW", "IK0ABC", "599", "579", "RE",
                           "Reggio nell'Emilia"});
@@ -49,7 +49,7 @@ void FillQso(LogList& log, int rows)
 
 void FillSwl(LogList& log, int rows)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     log.SetSwlColumns();
     for (int i = 0; i < rows; ++i) {
         log.AppendLogRow({"03.12.2005", "1530", "7", "SSB", "I1ABC", "59", "TO", "IZ2XYZ"});

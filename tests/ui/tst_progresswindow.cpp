@@ -102,7 +102,7 @@ class StandaloneWindow {
 public:
     StandaloneWindow()
     {
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
         LoadProvinceFile(QStringLiteral(ZELKOR_SHIPPED_PROVINCES), provinces);
         window = std::make_unique<CProgressDlg>(
             log, provinces, PositionsLoad{ShippedPositions(), {}}, prompter, folder.Path());
@@ -255,7 +255,7 @@ private slots:
         w.log.AppendLogRow(QsoCells("09.03.2024", "1300", "7", "CW", "MI"));
         w.log.AppendLogRow(QsoCells("09.03.2024", "1330", "7", "CW", "RM"));
         LogList lastYear;
-        lastYear.BuildStartColumns(800);
+        lastYear.BuildStartColumns();
         lastYear.AppendLogRow(QsoCells("11.03.2023", "1400", "7", "SSB", "MI"));
         lastYear.AppendLogRow(QsoCells("11.03.2023", "1420", "7", "SSB", "TO"));
         lastYear.AppendLogRow(QsoCells("11.03.2023", "1500", "7", "SSB", "NA"));

@@ -107,7 +107,7 @@ void TestTranslations::QtWordsAreItalian()
 void TestTranslations::PrintDialogSpeaksItalian()
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     log.AppendLogRow(
         {"03.12.2005", "1530", "3,5", "CW", "IK0ABC", "599", "579", "RE", "Reggio nell'Emilia"});
     QStringList shown;

@@ -28,7 +28,7 @@ const std::vector<int> kSwlPercentages = {8, 14, 8, 8, 8, 19, 8, 8, 19};
 
 LogList::LogList(QObject* parent) : QObject(parent)
 {
-    RebuildColumns(LogLayout::Qso, kQsoStartPercentages, kWidthMargin);
+    RebuildColumns(LogLayout::Qso, kQsoStartPercentages);
 }
 
 std::string LogList::RowNumberText(int number)
@@ -52,10 +52,21 @@ std::string LogList::RowNumberText(int number)
     return text;
 }
 
-void LogList::BuildStartColumns(int clientWidth)
+std::vector<int> ColumnPixelWidths(const std::vector<int>& percentages, int clientWidth)
 {
-    m_clientWidth = clientWidth;
-    RebuildColumns(LogLayout::Qso, kQsoStartPercentages, clientWidth);
+    const int usableWidth = clientWidth - kLogListWidthMargin;
+    std::vector<int> widths;
+    widths.reserve(percentages.size());
+    for (const int percentage : percentages) {
+        // Integer division truncates toward zero, negative widths included.
+        widths.push_back(usableWidth * percentage / 100);
+    }
+    return widths;
+}
+
+void LogList::BuildStartColumns()
+{
+    RebuildColumns(LogLayout::Qso, kQsoStartPercentages);
 }
 
 bool LogList::SetSwlColumns()
@@ -63,7 +74,7 @@ bool LogList::SetSwlColumns()
     if (IsSwl()) {
         return false;
     }
-    RebuildColumns(LogLayout::Swl, kSwlPercentages, m_clientWidth);
+    RebuildColumns(LogLayout::Swl, kSwlPercentages);
     return true;
 }
 
@@ -72,7 +83,7 @@ bool LogList::SetQsoColumns()
     if (!IsSwl()) {
         return false;
     }
-    RebuildColumns(LogLayout::Qso, kQsoSwitchPercentages, m_clientWidth);
+    RebuildColumns(LogLayout::Qso, kQsoSwitchPercentages);
     return true;
 }
 
@@ -296,16 +307,11 @@ void LogList::SetSelectedRows(std::vector<int> rows)
     }
 }
 
-void LogList::RebuildColumns(LogLayout layout, const std::vector<int>& percentages, int clientWidth)
+void LogList::RebuildColumns(LogLayout layout, const std::vector<int>& percentages)
 {
     emit rowsAboutToBeReset();
     m_layout = layout;
-    const int usableWidth = clientWidth - kWidthMargin;
-    m_columnWidths.clear();
-    for (int percentage : percentages) {
-        // Integer division truncates toward zero, negative widths included.
-        m_columnWidths.push_back(usableWidth * percentage / 100);
-    }
+    m_percentages = &percentages;
     m_rows.Reset(ColumnCount());
     const bool selectionCleared = AdoptSelection({});
     emit rowsReset();

@@ -14,14 +14,19 @@
 
 namespace zelkor {
 
+// Pixels of a list's client width that no column gets (room for the scroll bar).
+inline constexpr int kLogListWidthMargin = 22;
+
+// The columns' widths in a list of the given client width: (clientWidth - kLogListWidthMargin) *
+// percentage / 100 per column, truncated toward zero; zero or negative for a very narrow list,
+// left for the view to clamp.
+std::vector<int> ColumnPixelWidths(const std::vector<int>& percentages, int clientWidth);
+
 class LogList : public QObject {
     Q_OBJECT
 
 public:
-    // Pixels of the list's client width that no column gets (room for the scroll bar).
-    static constexpr int kWidthMargin = 22;
-
-    // Starts empty in the QSO layout with zero widths, until a layout is built for a real width.
+    // Starts empty in the QSO layout.
     explicit LogList(QObject* parent = nullptr);
 
     // "%5d": right-aligned in five characters, wider for six digits or more.
@@ -32,21 +37,19 @@ public:
     [[nodiscard]] LogLayout Layout() const { return m_layout; }
     [[nodiscard]] bool IsSwl() const { return m_layout == LogLayout::Swl; }
 
-    // The window start: always rebuilds, in the QSO layout with its start widths. The client
-    // width is kept for the later layout switches.
-    void BuildStartColumns(int clientWidth);
+    // The window start: always rebuilds, in the QSO layout with its start proportions.
+    void BuildStartColumns();
     // Each switch acts only on a real change of layout: it empties the log, rebuilds the
-    // columns for the client width given at the start and returns true. When the layout is
-    // already right, the rows stay and it returns false.
+    // columns and returns true. When the layout is already right, the rows stay and it returns
+    // false.
     bool SetSwlColumns();
     bool SetQsoColumns();
 
-    [[nodiscard]] int ColumnCount() const { return static_cast<int>(m_columnWidths.size()); }
+    [[nodiscard]] int ColumnCount() const { return static_cast<int>(m_percentages->size()); }
     // Empty for a column outside the layout.
     [[nodiscard]] std::string Heading(int column) const;
-    // (clientWidth - kWidthMargin) * percentage / 100 per column, truncated toward zero; zero
-    // or negative for a very narrow list, left for the view to clamp.
-    [[nodiscard]] const std::vector<int>& ColumnWidths() const { return m_columnWidths; }
+    // The share of the list's usable width each column gets, in percent (see ColumnPixelWidths).
+    [[nodiscard]] const std::vector<int>& ColumnPercentages() const { return *m_percentages; }
 
     // --- Rows ---------------------------------------------------------------------------------
 
@@ -149,7 +152,7 @@ signals:
     void selectionChanged();
 
 private:
-    void RebuildColumns(LogLayout layout, const std::vector<int>& percentages, int clientWidth);
+    void RebuildColumns(LogLayout layout, const std::vector<int>& percentages);
     // The texts of a whole row: the number, then the cells given, empty ones after them.
     void PrepareRow(int number, std::span<const std::string_view> cells);
     void RemoveRun(int first, int last);
@@ -158,8 +161,7 @@ private:
     bool AdoptSelection(std::vector<int> rows);
 
     LogLayout m_layout = LogLayout::Qso;
-    int m_clientWidth = kWidthMargin;
-    std::vector<int> m_columnWidths;
+    const std::vector<int>* m_percentages = nullptr;
     LogRowStore m_rows;
     std::vector<int> m_selectedRows;
     // Scratch of PrepareRow: the texts of the row being added and its number, kept to spare

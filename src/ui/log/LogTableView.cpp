@@ -88,7 +88,7 @@ void LogTableView::ConnectLog()
 
 void LogTableView::ApplyColumnWidths()
 {
-    const std::vector<int>& widths = m_log.ColumnWidths();
+    const std::vector<int> widths = ColumnPixelWidths(m_log.ColumnPercentages(), ClientWidth());
     for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
         setColumnWidth(column, std::max(0, widths[column]));
     }

@@ -145,7 +145,7 @@ void CVelsadDlg::CreatePreviousContactsBox()
 void CVelsadDlg::StartWindow()
 {
     m_previousContacts->BuildColumns();
-    m_log->BuildStartColumns(m_logView->ClientWidth());
+    m_log->BuildStartColumns();
     if (IsSwlCategory(m_context.summary.category)) {
         m_log->SetSwlColumns();
     }

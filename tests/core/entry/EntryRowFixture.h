@@ -36,7 +36,7 @@ protected:
             m_context.provinces.SetName(ProvinceIndexOf(code), name);
         }
         m_clock.now = LocalTime(2026, 2, 14, 15, 30, 0);
-        m_log.BuildStartColumns(800);
+        m_log.BuildStartColumns();
     }
 
     // Loads a log, then starts the entry row as the window does.

@@ -40,7 +40,7 @@ inline void LoadTestLog(const char* name, LogList& log, SummaryData& summary)
     QBuffer buffer;
     buffer.setData(ReadTestData(QString::fromLatin1(name)));
     buffer.open(QIODevice::ReadOnly);
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     WorkedTables tables;
     (void)ReadLogFile(buffer, ShippedProvinces(), log, summary, tables);
 }

@@ -26,7 +26,7 @@ std::string Joined(const std::vector<PrintPiece>& pieces)
 
 void FillLog(LogList& log, int rows, LogLayout layout = LogLayout::Qso)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     if (layout == LogLayout::Swl) {
         log.SetSwlColumns();
     }

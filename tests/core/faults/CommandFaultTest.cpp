@@ -72,7 +72,7 @@ struct Program {
         }
         folder.Write(QStringLiteral("_prov.cod"), ProvinceFileBytes(context.provinces));
         clock.now = QDateTime(QDate(2026, 2, 14), QTime(15, 30), QTimeZone(3600));
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
         folder.Write(QStringLiteral("_ult.zelk"), working);
         loaded = commands.LoadWorkingFile();
         if (log.IsSwl()) {

@@ -49,7 +49,7 @@ struct Program {
         context.programFolder = folder.Path();
         context.summary.callsign = "I2ABC";
         context.summary.province = "MI";
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
     }
 
     test::TempFolder folder{test::MemoryBackedFolder()};
@@ -167,7 +167,7 @@ void ExpectTheRestartFindsEverything(const Program& p, const Acknowledged& ack,
                                      const std::string& where)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     SummaryData summary;
     const ProvinceTable provinces;
     test::ScriptedPrompter prompter;

@@ -30,7 +30,7 @@ protected:
     {
         m_context.programFolder = m_folder.Path();
         m_context.provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
-        m_log.BuildStartColumns(800);
+        m_log.BuildStartColumns();
     }
 
     void LoadWorking(const QByteArray& bytes)

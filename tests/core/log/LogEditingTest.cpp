@@ -87,7 +87,7 @@ protected:
         m_context.provinces.SetName(ProvinceIndexOf("RM"), "ROMA");
         m_context.provinces.SetName(ProvinceIndexOf("MI"), "MILANO");
         m_context.provinces.SetName(ProvinceIndexOf("PU"), "PESARO E URBINO");
-        m_log.BuildStartColumns(800);
+        m_log.BuildStartColumns();
     }
 
     // Row n: "I<n>AAA" at 143<n>, in Milano for n = 2 and in Roma otherwise.
@@ -257,7 +257,7 @@ TEST_F(LogEditingTest, AFailedRewriteIsReportedAndTheRowsStayDeleted)
 {
     LogDocument unreachable(m_context.store.get(),
                             m_folder.File(QStringLiteral("missing/_ult.zelk")));
-    unreachable.Log().BuildStartColumns(800);
+    unreachable.Log().BuildStartColumns();
     for (const char* callsign : {"I1AAA", "I2AAA"}) {
         unreachable.Log().AppendLogRow(
             {"05.02.2006", "1431", "7", "SSB", callsign, "59", "51", "RM", "Roma"});

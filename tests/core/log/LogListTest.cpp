@@ -71,7 +71,7 @@ TEST(LogListTest, RowNumbersAreRightAlignedInFiveCharacters)
 TEST(LogListTest, AppendingToAnEmptyLogGivesRowOneAndShowsIt)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     SignalRecorder recorder(log);
 
     log.AppendLogRow(QsoCells("I2ABC"));
@@ -244,7 +244,7 @@ TEST(LogListTest, DeletingManyRowsKeepsExactlyTheOthers)
 TEST(LogListTest, HeadingsOfBothLayouts)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     std::vector<std::string> qso;
     for (int column = 0; column < log.ColumnCount(); ++column) {
         qso.push_back(log.Heading(column));
@@ -291,7 +291,7 @@ TEST(LogListTest, ColumnWidthsOfEachLayout)
     // clang-format on
     for (const Case& c : cases) {
         LogList log;
-        log.BuildStartColumns(c.clientWidth);
+        log.BuildStartColumns();
         if (c.layout == LogLayout::Swl || c.throughSwl) {
             log.SetSwlColumns();
         }
@@ -299,7 +299,7 @@ TEST(LogListTest, ColumnWidthsOfEachLayout)
             log.SetQsoColumns();
         }
         EXPECT_EQ(log.Layout(), c.layout) << c.name;
-        EXPECT_EQ(log.ColumnWidths(), c.widths) << c.name;
+        EXPECT_EQ(ColumnPixelWidths(log.ColumnPercentages(), c.clientWidth), c.widths) << c.name;
         EXPECT_EQ(log.ColumnCount(), static_cast<int>(c.widths.size())) << c.name;
         // However narrow the columns, the texts are all there.
         log.AppendLogRow(QsoCells("I2ABC"));
@@ -310,7 +310,7 @@ TEST(LogListTest, ColumnWidthsOfEachLayout)
 TEST(LogListTest, ASwitchToTheCurrentLayoutKeepsTheRows)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     log.AppendLogRow(QsoCells("I2ABC"));
     EXPECT_FALSE(log.SetQsoColumns());
     EXPECT_EQ(log.RowCount(), 1);
@@ -325,14 +325,14 @@ TEST(LogListTest, ASwitchToTheCurrentLayoutKeepsTheRows)
     EXPECT_TRUE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 1);
     EXPECT_EQ(log.Cell(0, SwlColumn::AnsweringCallsign), "I3XYZ");
-    EXPECT_EQ(log.ColumnWidths()[SwlColumn::Date], (800 - 22) * 14 / 100);
+    EXPECT_EQ(log.ColumnPercentages()[SwlColumn::Date], 14);
     EXPECT_TRUE(recorder.events.empty());
 }
 
 TEST(LogListTest, QsoToSwlToQsoEmptiesTheLogAndRebuildsTheColumns)
 {
     LogList log;
-    log.BuildStartColumns(1022);
+    log.BuildStartColumns();
     log.AppendLogRow(QsoCells("I2ABC"));
     log.SetSelectedRows({0});
     log.SetSwlColumns();
@@ -344,8 +344,8 @@ TEST(LogListTest, QsoToSwlToQsoEmptiesTheLogAndRebuildsTheColumns)
     EXPECT_FALSE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 0);
     EXPECT_EQ(log.ColumnCount(), 10);
-    EXPECT_EQ(log.ColumnWidths()[QsoColumn::Mode], 70);
-    EXPECT_EQ(log.ColumnWidths()[QsoColumn::Callsign], 190);
+    EXPECT_EQ(log.ColumnPercentages()[QsoColumn::Mode], 7);
+    EXPECT_EQ(log.ColumnPercentages()[QsoColumn::Callsign], 19);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"aboutToReset", "reset", "layout"}));
 }
 
@@ -354,10 +354,10 @@ TEST(LogListTest, WindowStartAlwaysRebuildsTheQsoLayout)
     LogList log;
     log.SetSwlColumns();
     log.AppendLogRow({"05.02.2006"});
-    log.BuildStartColumns(1022);
+    log.BuildStartColumns();
     EXPECT_FALSE(log.IsSwl());
     EXPECT_EQ(log.RowCount(), 0);
-    EXPECT_EQ(log.ColumnWidths()[QsoColumn::Mode], 80);
+    EXPECT_EQ(log.ColumnPercentages()[QsoColumn::Mode], 8);
 }
 
 TEST(LogListTest, SelectionIsSortedAndFollowsTheRows)

@@ -125,7 +125,7 @@ TEST(LogPropertyTest, TenThousandRandomLogsOfAnyBytesSurviveAWriteAndARead)
             summary.*field = random.Value(20, true);
         }
         LogList log;
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
         if (swl) {
             log.SetSwlColumns();
         }
@@ -145,7 +145,7 @@ TEST(LogPropertyTest, TenThousandRandomLogsOfAnyBytesSurviveAWriteAndARead)
             ASSERT_EQ(file.readAll(), bytes);
         }
         LogList read;
-        read.BuildStartColumns(800);
+        read.BuildStartColumns();
         SummaryData readSummary;
         WorkedTables tables;
         QBuffer buffer(&bytes);
@@ -208,7 +208,7 @@ struct Session {
         context.programFolder = folder.Path();
         context.summary.callsign = "I2ABC";
         context.summary.province = "MI";
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
     }
 
     AppContext context;
@@ -231,7 +231,7 @@ std::vector<Cells> ReadRows(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     SummaryData summary;
     WorkedTables tables;
     const ProvinceTable provinces;

@@ -14,7 +14,7 @@ namespace {
 TEST(LogProvinceNamesTest, NamesFollowTheTableAfterItChanged)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     for (const char* code : {"RM", "MI", "XX"}) {
         log.AppendLogRow({"14.02.2026", "1400", "7", "SSB", "I1AAA", "59", "59", code, "Old"});
     }

@@ -97,7 +97,7 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
         lock.Unlock();
 
         LogList log;
-        log.BuildStartColumns(800);
+        log.BuildStartColumns();
         SummaryData summary;
         const ProvinceTable provinces;
         test::ScriptedPrompter prompter;

@@ -56,7 +56,7 @@ class WorkingFileFaultTest : public ::testing::Test {
 protected:
     WorkingFileFaultTest() : m_file(m_folder.File(QStringLiteral("_ult.zelk")))
     {
-        m_log.BuildStartColumns(800);
+        m_log.BuildStartColumns();
         m_summary.callsign = "I2ABC";
         m_summary.province = "MI";
         for (int i = 0; i < 50; ++i) {

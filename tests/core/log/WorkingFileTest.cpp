@@ -58,7 +58,7 @@ class WorkingFileTest : public ::testing::Test {
 protected:
     WorkingFileTest() : m_file(m_folder.File(QStringLiteral("_ult.zelk")))
     {
-        m_log.BuildStartColumns(800);
+        m_log.BuildStartColumns();
         m_summary.callsign = "I2ABC";
         m_summary.province = "MI";
         m_provinces.SetName(ProvinceIndexOf("RM"), "ROMA");

@@ -52,7 +52,7 @@ struct ScoreCase {
 // received report "599" and the answering station's callsign both fall in province slot 0.
 void FillLog(LogList& log, LogLayout layout, const std::vector<LoggedContact>& contacts)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     if (layout == LogLayout::Swl) {
         log.SetSwlColumns();
     }

@@ -57,7 +57,7 @@ TEST(ScoreReportTest, SwlReportOfAScoredLogMatchesTheGoldenFile)
 {
     // Two heard SSB contacts with MI on 80 m; on 40 m CW with RM and MI, RTTY and PSK31 with TO.
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     log.SetSwlColumns();
     const std::vector<std::pair<const char*, const char*>> heard = {
         {"3,5", "SSB"}, {"3,5", "SSB"}, {"7", "CW"}, {"7", "CW"}, {"7", "PSK31"}, {"7", "RTTY"}};
@@ -78,7 +78,7 @@ TEST(ScoreReportTest, SwlReportOfAScoredLogMatchesTheGoldenFile)
 TEST(ScoreReportTest, BandTotalsColumnIsNotWhatTheScoreIsMadeOf)
 {
     LogList log;
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     for (const auto& [band, mode, province] :
          std::vector<std::tuple<const char*, const char*, const char*>>{
              {"3,5", "SSB", "MI"}, {"7", "CW", "TO"}, {"7", "CW", "MI"}}) {

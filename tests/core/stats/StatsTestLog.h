@@ -28,7 +28,7 @@ struct Contact {
 
 inline void FillLog(LogList& log, const std::vector<Contact>& contacts, bool swl = false)
 {
-    log.BuildStartColumns(800);
+    log.BuildStartColumns();
     if (swl) {
         log.SetSwlColumns();
     }
