@@ -14,4 +14,9 @@ QString AppContext::ProvinceFilePath() const
     return programFolder + QLatin1String(kProvinceFileName);
 }
 
+QString AppContext::HistoryFilePath() const
+{
+    return programFolder + QLatin1String(kHistoryFileName);
+}
+
 }  // namespace zelkor
