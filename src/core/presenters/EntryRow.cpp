@@ -495,6 +495,10 @@ void EntryRow::OnCallingStationLeave()
         }
         MoveFocus(EntryField::ProvinceCode);
     }
+    if (!found || m_callingCopy.province.empty()) {
+        m_historyFill.Fill(m_context.history, HistorySlot::Calling, m_values.callsign,
+                           m_values.provinceCode);
+    }
     m_swlIndicators.callerShown = true;
     m_swlIndicators.callerEnabled = m_callingCopy.IsCaller(EntryBandIndex(), EntryModeRow());
     ShowValues();
@@ -526,6 +530,10 @@ void EntryRow::OnAnsweringCallsignLeave()
             m_values.answeringProvinceCode = m_answeringCopy.province;
         }
         MoveFocus(EntryField::AnsweringProvinceCode);
+    }
+    if (!found || m_answeringCopy.province.empty()) {
+        m_historyFill.Fill(m_context.history, HistorySlot::Answering, m_values.answeringCallsign,
+                           m_values.answeringProvinceCode);
     }
     // The block is decided from what the tables say now about the two stations typed, never
     // from what an earlier entry left behind.
@@ -822,6 +830,10 @@ void EntryRow::OnCallsignLeave()
             m_matrices.enabled[IndicatorMatrices::ButtonIndex(
                 IndicatorMatrix::Second, BandIndexFromText(band), *modeRow)] = true;
         }
+    }
+    if (m_values.provinceCode.empty() && !m_entryBlocked) {
+        m_historyFill.Fill(m_context.history, HistorySlot::Calling, m_values.callsign,
+                           m_values.provinceCode);
     }
     ShowValues();
 }

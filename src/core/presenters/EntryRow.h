@@ -4,6 +4,7 @@
 // when the operator types, moves between fields, presses Enter or chooses a band or mode. The
 // window copies widget texts in (SetFieldText, OnFocusMoved, ...) and shows what changed() says.
 
+#include "core/presenters/HistoryFill.h"
 #include "core/worked/IndicatorMatrices.h"
 #include "core/worked/StationRecord.h"
 
@@ -223,6 +224,8 @@ private:
     std::pair<std::string, std::string> m_blockedPair;
     // Counts focus moves, so that a move whose leave handler sent the focus elsewhere stops.
     int m_focusGeneration = 0;
+    // Province codes from the call history, where the log gives none.
+    HistoryFill m_historyFill;
 };
 
 }  // namespace zelkor
