@@ -33,15 +33,16 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-const QByteArray kCabrillo = "START-OF-LOG: 3.0\r\n"
-                             "CONTEST: ARI-40-80\r\n"
-                             "CALLSIGN: IZ1AAA\r\n"
-                             "QSO:  7012 CW 2024-02-04 0801 IZ1AAA        599 TO     "
-                             "IK2BBB        599 MI     0\r\n"
-                             "QSO:  7013 CW 2024-02-04 0803 IZ1AAA        599 TO     "
-                             "I5CCC         599 FI     0\r\n"
-                             "QSO:  7014 CW 2024-02-04 08\r\n"
-                             "END-OF-LOG:\r\n";
+const QByteArray kCabrillo =
+    "START-OF-LOG: 3.0\r\n"
+    "CONTEST: ARI-40-80\r\n"
+    "CALLSIGN: IZ1AAA\r\n"
+    "QSO:  7012 CW 2024-02-04 0801 IZ1AAA        599 TO     "
+    "IK2BBB        599 MI     0\r\n"
+    "QSO:  7013 CW 2024-02-04 0803 IZ1AAA        599 TO     "
+    "I5CCC         599 FI     0\r\n"
+    "QSO:  7014 CW 2024-02-04 08\r\n"
+    "END-OF-LOG:\r\n";
 
 QStringList Column(const QTableView* view, int column)
 {

@@ -264,11 +264,11 @@ private slots:
         QTest::addColumn<Command>("command");
         QTest::addColumn<QKeySequence>("key");
         const std::pair<Command, Qt::Key> keys[] = {
-            {Command::Exit, Qt::Key_Escape},     {Command::Open, Qt::Key_F2},
-            {Command::Save, Qt::Key_F4},         {Command::SummaryData, Qt::Key_F5},
-            {Command::ShowScore, Qt::Key_F6},    {Command::Options, Qt::Key_F7},
-            {Command::ProvinceList, Qt::Key_F8}, {Command::ClearEntryRow, Qt::Key_F9},
-            {Command::Instructions, Qt::Key_F1}, {Command::Progress, Qt::Key_F11},
+            {Command::Exit, Qt::Key_Escape},      {Command::Open, Qt::Key_F2},
+            {Command::Save, Qt::Key_F4},          {Command::SummaryData, Qt::Key_F5},
+            {Command::ShowScore, Qt::Key_F6},     {Command::Options, Qt::Key_F7},
+            {Command::ProvinceList, Qt::Key_F8},  {Command::ClearEntryRow, Qt::Key_F9},
+            {Command::Instructions, Qt::Key_F1},  {Command::Progress, Qt::Key_F11},
             {Command::PartialCheck, Qt::Key_F10},
         };
         for (const auto& [command, key] : keys) {

@@ -56,9 +56,8 @@ std::string HistoryDate(std::string_view text)
     return date.size() == 8 && AllDigits(date) ? date : std::string();
 }
 
-std::optional<HistoryRecord> MakeHistoryRecord(std::string_view callsign,
-                                               std::string_view exchange, std::string date,
-                                               const ProvinceTable& provinces)
+std::optional<HistoryRecord> MakeHistoryRecord(std::string_view callsign, std::string_view exchange,
+                                               std::string date, const ProvinceTable& provinces)
 {
     std::string call = TrimWhiteSpace(callsign);
     if (!IsValidCallsign(call)) {

@@ -24,9 +24,8 @@ struct HistoryRecord {
 
 // A record of what a file says, or nothing when the callsign is not one the entry row accepts
 // (upper-cased here) or the exchange holds no province of the table (see ProvinceFromExchange).
-std::optional<HistoryRecord> MakeHistoryRecord(std::string_view callsign,
-                                               std::string_view exchange, std::string date,
-                                               const ProvinceTable& provinces);
+std::optional<HistoryRecord> MakeHistoryRecord(std::string_view callsign, std::string_view exchange,
+                                               std::string date, const ProvinceTable& provinces);
 
 // The province code in a received exchange: blanks around it and any report digits before it
 // are skipped ("RM", "599 RM", "59901RM"), the rest must be two letters (upper-cased here).

@@ -34,9 +34,8 @@ int ParseCallHistoryFile(const QByteArray& bytes, CallHistory& history)
         }
         std::string date = words.size() == 3 ? HistoryDate(words[2]) : std::string();
         std::string callsign(words[0]);
-        std::string code = words.size() > 1 && words[1].size() == 2
-                               ? ProvinceFromExchange(words[1])
-                               : std::string();
+        std::string code = words.size() > 1 && words[1].size() == 2 ? ProvinceFromExchange(words[1])
+                                                                    : std::string();
         const bool valid = (words.size() == 2 || (words.size() == 3 && !date.empty())) &&
                            !code.empty() && IsValidCallsign(callsign);
         if (!valid) {

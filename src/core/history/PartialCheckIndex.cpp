@@ -152,10 +152,10 @@ PartialCheckIndex::Result PartialCheckIndex::Find(std::string_view typed, std::s
 
     auto history = fromHistory.begin();
     auto log = fromLog.begin();
-    while (result.matches.size() < limit && (history != fromHistory.end() || log != fromLog.end())) {
+    while (result.matches.size() < limit &&
+           (history != fromHistory.end() || log != fromLog.end())) {
         const bool takeHistory =
-            log == fromLog.end() ||
-            (history != fromHistory.end() && m_history.At(*history) < *log);
+            log == fromLog.end() || (history != fromHistory.end() && m_history.At(*history) < *log);
         if (takeHistory) {
             result.matches.push_back(MakeMatch(
                 m_history.At(*history), &m_historyProvinces[static_cast<std::size_t>(*history)]));

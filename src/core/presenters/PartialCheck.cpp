@@ -126,7 +126,8 @@ QString PartialCheck::StatusText() const
     if (m_total == 0) {
         return QStringLiteral("Nessun nominativo contiene \"%1\".").arg(searched);
     }
-    QString text = QStringLiteral("Nominativi che contengono \"%1\": %2").arg(searched).arg(m_total);
+    QString text =
+        QStringLiteral("Nominativi che contengono \"%1\": %2").arg(searched).arg(m_total);
     if (static_cast<std::size_t>(m_total) > m_lines.size()) {
         text += QStringLiteral(" (i primi %1)").arg(m_lines.size());
     }

@@ -58,8 +58,7 @@ public:
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
             return {};
         }
-        static const char* const kHeadings[] = {"Nominativo", "Prov.", "Nome provincia",
-                                                "Nel log"};
+        static const char* const kHeadings[] = {"Nominativo", "Prov.", "Nome provincia", "Nel log"};
         return QString::fromLatin1(kHeadings[section]);
     }
 

@@ -64,8 +64,11 @@ TEST_F(EntryRowHistoryTest, TheLogWinsOverTheHistory)
         bool blocked;
     };
     const Case cases[] = {
-        {"an earlier contact on another band", {Qso("IK0ABC", "3,5", "CW", "TO")}, "IK0ABC",
-         "TO", false},
+        {"an earlier contact on another band",
+         {Qso("IK0ABC", "3,5", "CW", "TO")},
+         "IK0ABC",
+         "TO",
+         false},
         {"a duplicate stays empty", {Qso("IK0ABC", "7", "CW", "TO")}, "IK0ABC", "", true},
         {"a station the history does not know", {}, "IK0DDD", "", false},
         {"another callsign text", {}, "IK0ABC/P", "", false},

@@ -1,6 +1,6 @@
+#include "HistoryTestSupport.h"
 #include "core/history/CallHistory.h"
 #include "core/history/CallHistoryFile.h"
-#include "HistoryTestSupport.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -19,9 +19,9 @@ TEST(CallHistoryTest, TheProvinceIsTakenFromAnExchangeOfTwoLettersAfterAnyReport
         const char* code;
     };
     const Case cases[] = {
-        {"RM", "RM"},   {" rm ", "RM"},  {"599 MI", "MI"}, {"59902NA", "NA"}, {"59 TO", "TO"},
-        {"", ""},       {"599", ""},     {"R", ""},        {"RMA", ""},       {"Roma", ""},
-        {"RM 599", ""}, {"R1", ""},      {"M I", ""},
+        {"RM", "RM"},   {" rm ", "RM"}, {"599 MI", "MI"}, {"59902NA", "NA"}, {"59 TO", "TO"},
+        {"", ""},       {"599", ""},    {"R", ""},        {"RMA", ""},       {"Roma", ""},
+        {"RM 599", ""}, {"R1", ""},     {"M I", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ProvinceFromExchange(c.exchange), c.code) << c.exchange;
@@ -35,9 +35,11 @@ TEST(CallHistoryTest, DatesOfTheThreeFormatsBecomeYearMonthDay)
         const char* date;
     };
     const Case cases[] = {
-        {"20240204", "20240204"}, {"2024-02-04", "20240204"}, {"04.02.2024", "20240204"},
-        {"2024-2-4", ""},         {"4.2.2024", ""},           {"2024020", ""},
-        {"2024O204", ""},         {"", ""},                   {"04/02/2024", ""},
+        {"20240204", "20240204"},   {"2024-02-04", "20240204"},
+        {"04.02.2024", "20240204"}, {"2024-2-4", ""},
+        {"4.2.2024", ""},           {"2024020", ""},
+        {"2024O204", ""},           {"", ""},
+        {"04/02/2024", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HistoryDate(c.text), c.date) << c.text;
@@ -51,9 +53,9 @@ TEST(CallHistoryTest, ARecordNeedsACallsignOfTheContestAndAKnownProvince)
               (HistoryRecord{"IK0ABC", "RM", "20240204"}));
     EXPECT_EQ(MakeHistoryRecord("IZ2XYZ/P", "599 MI", "", provinces),
               (HistoryRecord{"IZ2XYZ/P", "MI", ""}));
-    EXPECT_FALSE(MakeHistoryRecord("DL1ABC", "BY", "", provinces));    // not a contest callsign
-    EXPECT_FALSE(MakeHistoryRecord("IK0ABC", "XX", "", provinces));    // no such province
-    EXPECT_FALSE(MakeHistoryRecord("IK0ABC", "", "", provinces));      // no province at all
+    EXPECT_FALSE(MakeHistoryRecord("DL1ABC", "BY", "", provinces));  // not a contest callsign
+    EXPECT_FALSE(MakeHistoryRecord("IK0ABC", "XX", "", provinces));  // no such province
+    EXPECT_FALSE(MakeHistoryRecord("IK0ABC", "", "", provinces));    // no province at all
     EXPECT_FALSE(MakeHistoryRecord("IK0ABC/QRP/PORT", "FR", "", provinces));  // 15 characters
 }
 
@@ -69,16 +71,23 @@ TEST(CallHistoryTest, TheNewestContactOfAStationWins)
     const Case cases[] = {
         {"newer date", {"IK0ABC", "RM", "20230205"}, {"IK0ABC", "LT", "20240204"}, true, "LT"},
         {"older date", {"IK0ABC", "RM", "20240204"}, {"IK0ABC", "LT", "20230205"}, false, "RM"},
-        {"same day: the one read last", {"IK0ABC", "RM", "20240204"},
-         {"IK0ABC", "LT", "20240204"}, true, "LT"},
-        {"an unknown date is older than a known one", {"IK0ABC", "RM", "20240204"},
-         {"IK0ABC", "LT", ""}, false, "RM"},
-        {"a known date is newer than an unknown one", {"IK0ABC", "RM", ""},
-         {"IK0ABC", "LT", "20000101"}, true, "LT"},
-        {"both unknown: the one read last", {"IK0ABC", "RM", ""}, {"IK0ABC", "LT", ""}, true,
+        {"same day: the one read last",
+         {"IK0ABC", "RM", "20240204"},
+         {"IK0ABC", "LT", "20240204"},
+         true,
          "LT"},
-        {"another station", {"IK0ABC", "RM", "20240204"}, {"IK0ABD", "LT", "20000101"}, true,
+        {"an unknown date is older than a known one",
+         {"IK0ABC", "RM", "20240204"},
+         {"IK0ABC", "LT", ""},
+         false,
          "RM"},
+        {"a known date is newer than an unknown one",
+         {"IK0ABC", "RM", ""},
+         {"IK0ABC", "LT", "20000101"},
+         true,
+         "LT"},
+        {"both unknown: the one read last", {"IK0ABC", "RM", ""}, {"IK0ABC", "LT", ""}, true, "LT"},
+        {"another station", {"IK0ABC", "RM", "20240204"}, {"IK0ABD", "LT", "20000101"}, true, "RM"},
     };
     for (const Case& c : cases) {
         CallHistory history;
@@ -95,25 +104,25 @@ TEST(CallHistoryTest, TheFileIsSortedByCallsignWithCrLfAndTheDateWhenKnown)
     history.Merge({"I1ABC", "TO", ""});
     history.Merge({"IK0ABC", "RM", "20051203"});
     history.Merge({"IK0AB", "LT", "20051203"});
-    EXPECT_EQ(CallHistoryFileBytes(history),
-              QByteArray("I1ABC TO\r\n"
-                         "IK0AB LT 20051203\r\n"
-                         "IK0ABC RM 20051203\r\n"
-                         "IZ2XYZ/P MI 20240204\r\n"));
+    EXPECT_EQ(CallHistoryFileBytes(history), QByteArray("I1ABC TO\r\n"
+                                                        "IK0AB LT 20051203\r\n"
+                                                        "IK0ABC RM 20051203\r\n"
+                                                        "IZ2XYZ/P MI 20240204\r\n"));
     EXPECT_EQ(CallHistoryFileBytes(CallHistory()), QByteArray());
 }
 
 TEST(CallHistoryTest, TheFileReadsBackAndSkipsLinesThatAreNotStations)
 {
-    const QByteArray bytes = "I1ABC TO\r\n"
-                             "IK0ABC RM 20051203\n"
-                             "\r\n"
-                             "DL1ABC BY\r\n"
-                             "IK0ABD RMA\r\n"
-                             "IK0ABE RM 2005-12\r\n"
-                             "IK0ABF\r\n"
-                             "IK0ABG RM 20051203 altro\r\n"
-                             "IZ2XYZ/P MI 20240204";
+    const QByteArray bytes =
+        "I1ABC TO\r\n"
+        "IK0ABC RM 20051203\n"
+        "\r\n"
+        "DL1ABC BY\r\n"
+        "IK0ABD RMA\r\n"
+        "IK0ABE RM 2005-12\r\n"
+        "IK0ABF\r\n"
+        "IK0ABG RM 20051203 altro\r\n"
+        "IZ2XYZ/P MI 20240204";
     CallHistory history;
     history.Merge({"IW9OLD", "PA", ""});
     EXPECT_EQ(ParseCallHistoryFile(bytes, history), 5);

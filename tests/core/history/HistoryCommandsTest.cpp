@@ -2,10 +2,10 @@
 // "_storico.cod" holds afterwards byte for byte, the shared file written by the export, and
 // nothing written when the operator cancels.
 
+#include "HistoryTestSupport.h"
 #include "core/commands/AppContext.h"
 #include "core/commands/HistoryCommands.h"
 #include "core/history/CallHistoryFile.h"
-#include "HistoryTestSupport.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -56,8 +56,7 @@ TEST_F(HistoryCommandsTest, FilesOfEveryFormatChosenTogetherAreMergedNewestFirst
                   "QSO: 7000 CW 2024-02-05 0801 IZ1AAA 599 TO IK2BBB 599 CO\r\n"
                   "END-OF-LOG:\r\n");
     m_prompter.fileLists = {QStringList{Source("export-qso.zelk"), Source("history-other.cbr"),
-                                        Source("history-other.adi"),
-                                        Source("history-shared.txt"),
+                                        Source("history-other.adi"), Source("history-shared.txt"),
                                         m_files.File(QStringLiteral("recente.cbr"))}};
 
     ASSERT_EQ(ImportCallHistory(m_context, m_prompter), HistoryOutcome::Done);

@@ -1,11 +1,11 @@
 // The readers of the call-history import on real-looking files: the program's own exports of one
 // log in three formats, and the files another logger writes, each with broken lines.
 
+#include "HistoryTestSupport.h"
 #include "core/history/AdifHistoryReader.h"
 #include "core/history/CabrilloHistoryReader.h"
 #include "core/history/LogHistoryReader.h"
 #include "core/history/SharedHistoryFile.h"
-#include "HistoryTestSupport.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +22,8 @@ using Records = std::vector<HistoryRecord>;
 // The stations of tests/data/export-qso.*: IK0ABC/QRP/PORT has 15 characters, one too many for
 // a callsign of the contest, and is skipped in every format.
 const Records kExportedQso = {
-    {"I1ABC", "TO", "20051203"}, {"IZ2XYZ/P", "MI", "20051203"}, {"IK8QQQ", "NA", "20051203"},
-    {"IW3ABC", "PD", "20051203"}, {"I5XYZ", "FI", "20051204"},   {"I6AAA", "PE", "20051204"},
+    {"I1ABC", "TO", "20051203"},  {"IZ2XYZ/P", "MI", "20051203"}, {"IK8QQQ", "NA", "20051203"},
+    {"IW3ABC", "PD", "20051203"}, {"I5XYZ", "FI", "20051204"},    {"I6AAA", "PE", "20051204"},
     {"I7BBB", "BA", "20051204"},  {"I8CCC", "NA", "20051204"},
 };
 
@@ -132,10 +132,11 @@ TEST(HistoryReadersTest, AdifOfAnotherLoggerWithBrokenRecords)
 
 TEST(HistoryReadersTest, AdifWithoutHeaderAndWithBrokenTags)
 {
-    const QByteArray text = "<CALL:5>I1XYZ <STATE:2>TO <EOR>\n"
-                            "<CALL:5>I2XYZ <STATE>MI <SRX_STRING:2>BG <EOR>\n"
-                            "<CALL:x>I3XYZ <STATE:2>VE <EOR>\n"
-                            "<CALL:5>I4XYZ <STATE:2>BO";
+    const QByteArray text =
+        "<CALL:5>I1XYZ <STATE:2>TO <EOR>\n"
+        "<CALL:5>I2XYZ <STATE>MI <SRX_STRING:2>BG <EOR>\n"
+        "<CALL:x>I3XYZ <STATE:2>VE <EOR>\n"
+        "<CALL:5>I4XYZ <STATE:2>BO";
     const HistoryReadResult result = ReadAdifHistory(text, ShippedProvinces());
     EXPECT_EQ(result.records, (Records{{"I1XYZ", "TO", ""}, {"I2XYZ", "BG", ""}}));
     // I3XYZ's callsign tag has no length; I4XYZ's record never ends.

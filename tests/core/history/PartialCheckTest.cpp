@@ -15,8 +15,7 @@ void PrintTo(const PartialMatch& match, std::ostream* out)
 
 void PrintTo(const PartialCheckLine& line, std::ostream* out)
 {
-    *out << line.callsign << '|' << line.province << '|' << line.provinceName << '|'
-         << line.logged;
+    *out << line.callsign << '|' << line.province << '|' << line.provinceName << '|' << line.logged;
 }
 
 namespace {
@@ -71,7 +70,7 @@ TEST(PartialCheckIndexTest, TheLogAddsItsStationsAndTheirProvinceAndGroups)
 {
     LogList log;
     log.BuildStartColumns(800);
-    log.AppendLogRow(Qso("IK0ABC", "7", "CW", "FR"));   // the log's province wins
+    log.AppendLogRow(Qso("IK0ABC", "7", "CW", "FR"));  // the log's province wins
     log.AppendLogRow(Qso("IK0ABC", "3,5", "SSB", "RM"));
     log.AppendLogRow(Qso("IK0ABC", "7", "PSK31", "RM"));
     log.AppendLogRow(Qso("IQ0ABC", "3,5", "RTTY", "PG"));  // in the log only
@@ -102,8 +101,7 @@ TEST(PartialCheckIndexTest, AListenersLogGivesCallingStationsGroupsAndAnsweringS
     PartialCheckIndex index;
     index.SetLog(log);
     EXPECT_EQ(index.Find("IK", 100).matches.size(), 0U);
-    EXPECT_EQ(index.Find("IK7", 100).matches,
-              (std::vector<PartialMatch>{{"IK7QQQ", "", true, 0}}));
+    EXPECT_EQ(index.Find("IK7", 100).matches, (std::vector<PartialMatch>{{"IK7QQQ", "", true, 0}}));
     EXPECT_EQ(index.Find("IK0", 100).matches,
               (std::vector<PartialMatch>{{"IK0ABC", "RM", true, 1 << 2}}));
 }
@@ -128,10 +126,9 @@ TEST(PartialCheckIndexTest, TheLimitCutsTheListButNotTheCount)
     // The log's own station sorts first ("IK0AAA" < "IK0AAA0").
     EXPECT_EQ(result.matches[0].callsign, "IK0AAA");
     EXPECT_EQ(result.matches[1].callsign, "IK0AAA0");
-    EXPECT_TRUE(std::is_sorted(result.matches.begin(), result.matches.end(),
-                               [](const PartialMatch& a, const PartialMatch& b) {
-                                   return a.callsign < b.callsign;
-                               }));
+    EXPECT_TRUE(std::is_sorted(
+        result.matches.begin(), result.matches.end(),
+        [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; }));
 }
 
 class PartialCheckTest : public EntryRowTest {
@@ -179,8 +176,7 @@ TEST_F(PartialCheckTest, ContactsLoggedAndHistoryImportedShowAtTheNextRefresh)
     m_check.SetActive(true);
     m_check.OnCallsignText(EntryField::Callsign, "IK2");
     m_check.Refresh();
-    EXPECT_EQ(m_check.Lines(),
-              (std::vector<PartialCheckLine>{{"IK2XYZ", "MI", "Milano", ""}}));
+    EXPECT_EQ(m_check.Lines(), (std::vector<PartialCheckLine>{{"IK2XYZ", "MI", "Milano", ""}}));
 
     // Logged through the entry row: the station is marked at once.
     Type(EntryField::Callsign, "IK2XYZ");
@@ -190,8 +186,7 @@ TEST_F(PartialCheckTest, ContactsLoggedAndHistoryImportedShowAtTheNextRefresh)
     m_row.OnEntryEnter();
     m_check.OnCallsignText(EntryField::Callsign, "IK2X");
     m_check.Refresh();
-    EXPECT_EQ(m_check.Lines(),
-              (std::vector<PartialCheckLine>{{"IK2XYZ", "MI", "Milano", "7 cw"}}));
+    EXPECT_EQ(m_check.Lines(), (std::vector<PartialCheckLine>{{"IK2XYZ", "MI", "Milano", "7 cw"}}));
 
     m_context.history.Merge({"IK2XYA", "FI", ""});
     m_check.OnHistoryChanged();
