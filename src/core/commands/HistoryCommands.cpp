@@ -52,7 +52,7 @@ std::optional<int> ProvinceColumn(const SharedHistoryLayout& layout, const QStri
     request.title = QStringLiteral("Storico nominativi");
     request.label = QStringLiteral("Il file\n") + path +
                     (layout.provinceColumns.empty()
-                         ? QStringLiteral("\nnon ha una colonna con sole sigle di provincia.\n\n")
+                         ? QStringLiteral("\nnon ha una colonna con sigle di provincia.\n\n")
                          : QStringLiteral("\nha più colonne con sigle di provincia.\n\n")) +
                     QStringLiteral("Quale colonna contiene la provincia?");
     std::vector<int> columns;

@@ -111,6 +111,24 @@ TEST_F(HistoryCommandsTest, TheProvinceColumnIsAskedForWhenItIsNotObvious)
     EXPECT_EQ(HistoryFile(), QByteArray("I5CCC FI\r\nIK0GGG LT\r\nIK2BBB BG\r\n"));
 }
 
+TEST_F(HistoryCommandsTest, AFileWithoutProvincesAsksTooAndSkipsEveryLine)
+{
+    m_files.Write(QStringLiteral("nomi.txt"), "!!Order!!,Call,Name\r\nIK0ABC,Mario\r\n");
+    m_prompter.fileLists = {QStringList{m_files.File(QStringLiteral("nomi.txt"))}};
+    m_prompter.items = {0};
+    EXPECT_EQ(ImportCallHistory(m_context, m_prompter), HistoryOutcome::Unchanged);
+    ASSERT_EQ(m_prompter.itemChoices.size(), 1U);
+    EXPECT_EQ(m_prompter.itemChoices[0].label,
+              QStringLiteral("Il file\n") + m_files.File(QStringLiteral("nomi.txt")) +
+                  QStringLiteral("\nnon ha una colonna con sigle di provincia.\n\n"
+                                 "Quale colonna contiene la provincia?"));
+    EXPECT_EQ(m_prompter.itemChoices[0].items, QStringList{QStringLiteral("Name (es. Mario)")});
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_TRUE(m_prompter.boxes[0].text.contains(QStringLiteral("File letti: 1\n")));
+    EXPECT_TRUE(m_prompter.boxes[0].text.contains(QStringLiteral("Righe scartate: 1\n")));
+    EXPECT_FALSE(HistoryFileExists());
+}
+
 TEST_F(HistoryCommandsTest, CancellingWritesNothing)
 {
     m_context.history.Merge({"I1ABC", "AL", "20000101"});
