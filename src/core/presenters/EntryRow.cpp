@@ -496,8 +496,8 @@ void EntryRow::OnCallingStationLeave()
         MoveFocus(EntryField::ProvinceCode);
     }
     if (!found || m_callingCopy.province.empty()) {
-        m_historyFill.Fill(m_context.history, HistorySlot::Calling, m_values.callsign,
-                           m_values.provinceCode);
+        m_values.provinceCode = m_historyFill.ProvinceFor(m_context.history, HistorySlot::Calling,
+                                                          m_values.callsign, m_values.provinceCode);
     }
     m_swlIndicators.callerShown = true;
     m_swlIndicators.callerEnabled = m_callingCopy.IsCaller(EntryBandIndex(), EntryModeRow());
@@ -532,8 +532,9 @@ void EntryRow::OnAnsweringCallsignLeave()
         MoveFocus(EntryField::AnsweringProvinceCode);
     }
     if (!found || m_answeringCopy.province.empty()) {
-        m_historyFill.Fill(m_context.history, HistorySlot::Answering, m_values.answeringCallsign,
-                           m_values.answeringProvinceCode);
+        m_values.answeringProvinceCode =
+            m_historyFill.ProvinceFor(m_context.history, HistorySlot::Answering,
+                                      m_values.answeringCallsign, m_values.answeringProvinceCode);
     }
     // The block is decided from what the tables say now about the two stations typed, never
     // from what an earlier entry left behind.
@@ -832,8 +833,8 @@ void EntryRow::OnCallsignLeave()
         }
     }
     if (m_values.provinceCode.empty() && !m_entryBlocked) {
-        m_historyFill.Fill(m_context.history, HistorySlot::Calling, m_values.callsign,
-                           m_values.provinceCode);
+        m_values.provinceCode = m_historyFill.ProvinceFor(m_context.history, HistorySlot::Calling,
+                                                          m_values.callsign, m_values.provinceCode);
     }
     ShowValues();
 }

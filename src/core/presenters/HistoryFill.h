@@ -17,8 +17,11 @@ enum class HistorySlot { Calling, Answering };
 
 class HistoryFill {
 public:
-    void Fill(const CallHistory& history, HistorySlot slot, const std::string& callsign,
-              std::string& code);
+    // The code the province field holds once the callsign has been left: the history's for the
+    // station when the field is empty or holds what the history put there before, otherwise
+    // the code as it is.
+    std::string ProvinceFor(const CallHistory& history, HistorySlot slot,
+                            const std::string& callsign, const std::string& code);
 
 private:
     std::array<std::string, 2> m_filled;
