@@ -9,16 +9,21 @@
 #include "core/commands/AppContext.h"
 #include "core/commands/LogEditing.h"
 #include "core/document/LogDocument.h"
+#include "core/history/CallHistoryFile.h"
 #include "core/log/LogFile.h"
 #include "core/log/WorkingFile.h"
 #include "core/worked/WorkedTables.h"
+#include "ui/history/CPartialCheckDlg.h"
 #include "ui/log/LogTableView.h"
 #include "ui/mainwindow/CVelsadDlg.h"
+#include "ui/mainwindow/MainMenu.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -167,6 +172,63 @@ void BM_WindowStart(benchmark::State& state)
     SetRows(state);
 }
 BENCHMARK(BM_WindowStart)->Args({0, kQso})->Apply(AllShapes);
+
+void SendKey(QWidget& widget, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&widget, &release);
+}
+
+// A key typed into the callsign field with "Controllo parziale" open over a history of the given
+// size: the field, the search, the list and the window painted, as the event loop does it before
+// the next key. The keys alternate between a letter and Backspace after "IK1".
+void BM_KeystrokeWithPartialCheck(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(ZELKOR_SHIPPED_PROVINCES),
+                folder.filePath(QStringLiteral("_prov.cod")));
+    CallHistory history;
+    for (int i = 0; i < static_cast<int>(state.range(0)); ++i) {
+        const std::uint32_t k = ScrambledStation(static_cast<std::uint32_t>(i));
+        history.Merge({StationCallsign(k), std::string(StationProvince(k)), "20240204"});
+    }
+    if (!SaveCallHistory(folder.filePath(QStringLiteral("_storico.cod")), history)) {
+        state.SkipWithError("history not written");
+        return;
+    }
+    YesPrompter prompter;
+    AppContext context;
+    StartupInputs inputs;
+    inputs.store = SettingsStore::OpenFile(folder.filePath(QStringLiteral("zelkor.conf")));
+    inputs.executableFolder = folder.path();
+    inputs.userDataFolder = folder.path();
+    RunStartup(context, std::move(inputs), prompter);
+    CVelsadDlg window(context, prompter);
+    window.show();
+    window.RunCommand(Command::PartialCheck);
+    auto* callsign = window.findChild<QLineEdit*>(QStringLiteral("1004"));
+    callsign->setFocus();
+    for (const QChar c : QStringLiteral("IK1")) {
+        SendKey(*callsign, c.unicode(), c);
+    }
+    Settle(window);
+    bool letter = true;
+    for (auto _ : state) {
+        if (letter) {
+            SendKey(*callsign, Qt::Key_A, QStringLiteral("A"));
+        } else {
+            SendKey(*callsign, Qt::Key_Backspace, QString());
+        }
+        letter = !letter;
+        // The zero-timer refresh of the window, then everything repainted.
+        QApplication::processEvents();
+        window.PartialCheckWindow()->repaint();
+        callsign->repaint();
+    }
+}
+BENCHMARK(BM_KeystrokeWithPartialCheck)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -4,7 +4,7 @@
 # and the known-bad inputs) and keeping what it learns in build-fuzz/corpus/<target>/.
 # Usage: scripts/fuzz.sh [SECONDS | -runs=N] [TARGET...]
 #   SECONDS  time per target (default 60); -runs=N stops each target after N executions instead.
-#   TARGET   log_reader, province_file, settings, exports (default: all four).
+#   TARGET   log_reader, province_file, settings, exports, call_history (default: all five).
 # Mutated inputs stay within 4 KiB, which keeps thousands of runs a second; the longer seeds
 # (1 MB lines) are still run whole, here and by the test run's replay.
 # An input that makes a target fail is written to build-fuzz/crash-<target>-*; copy it into
@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 budget="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(log_reader province_file settings exports)
+[ ${#targets[@]} -gt 0 ] || targets=(log_reader province_file settings exports call_history)
 if [[ $budget == -runs=* ]]; then
     limit=("$budget")
 else

@@ -58,6 +58,11 @@ enum class ControlId : int {
     // The one report ("RST") of the HRD edit dialog; its other fields carry the entry row's ids.
     Report = 1095,
 
+    // The "Controllo parziale" window: the line saying what was searched, and the list of
+    // callsigns found.
+    PartialCheckStatus = 1110,
+    PartialCheckList = 1111,
+
     // The instructions window's text and the about box's nine lines, in order.
     InstructionsText = 1056,
     FirstAboutField = 1057,

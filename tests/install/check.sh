@@ -135,7 +135,7 @@ check_manual() {
         [ -z "$output" ] || fail "man -l $page warns: $output"
         local text option
         text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null)
-        for option in --export --score --help --version _ult.zelk _prov.cod zelkor.conf; do
+        for option in --export --score --help --version _ult.zelk _prov.cod _storico.cod zelkor.conf; do
             grep -q -- "$option" <<<"$text" || fail "$page does not mention $option"
         done
     done

@@ -37,4 +37,26 @@ std::optional<int> ScriptedPrompter::ChooseColour(int /*initialColour*/)
     return colour;
 }
 
+std::optional<QStringList> ScriptedPrompter::ChooseFiles(const FileDialogRequest& request)
+{
+    fileDialogs.push_back(request);
+    if (fileLists.empty()) {
+        return std::nullopt;
+    }
+    auto chosen = fileLists.front();
+    fileLists.pop_front();
+    return chosen;
+}
+
+std::optional<int> ScriptedPrompter::ChooseItem(const ItemChoiceRequest& request)
+{
+    itemChoices.push_back(request);
+    if (items.empty()) {
+        return std::nullopt;
+    }
+    auto chosen = items.front();
+    items.pop_front();
+    return chosen;
+}
+
 }  // namespace zelkor::test

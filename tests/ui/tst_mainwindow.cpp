@@ -239,6 +239,10 @@ private slots:
             item("Opzioni\tF7", Command::Options),
             item("Elenco province\tF8", Command::ProvinceList),
             item("Importa elenco province", Command::ImportProvinceList),
+            item("Importa storico nominativi...", Command::ImportHistory),
+            item("Esporta storico nominativi...", Command::ExportHistory),
+            item("Svuota storico", Command::ClearHistory),
+            item("Controllo parziale\tF10", Command::PartialCheck),
             "Aiuto",
             item("Info", Command::About),
             item("Istruzioni\tF1", Command::Instructions),
@@ -260,11 +264,12 @@ private slots:
         QTest::addColumn<Command>("command");
         QTest::addColumn<QKeySequence>("key");
         const std::pair<Command, Qt::Key> keys[] = {
-            {Command::Exit, Qt::Key_Escape},     {Command::Open, Qt::Key_F2},
-            {Command::Save, Qt::Key_F4},         {Command::SummaryData, Qt::Key_F5},
-            {Command::ShowScore, Qt::Key_F6},    {Command::Options, Qt::Key_F7},
-            {Command::ProvinceList, Qt::Key_F8}, {Command::ClearEntryRow, Qt::Key_F9},
-            {Command::Instructions, Qt::Key_F1}, {Command::Progress, Qt::Key_F11},
+            {Command::Exit, Qt::Key_Escape},      {Command::Open, Qt::Key_F2},
+            {Command::Save, Qt::Key_F4},          {Command::SummaryData, Qt::Key_F5},
+            {Command::ShowScore, Qt::Key_F6},     {Command::Options, Qt::Key_F7},
+            {Command::ProvinceList, Qt::Key_F8},  {Command::ClearEntryRow, Qt::Key_F9},
+            {Command::Instructions, Qt::Key_F1},  {Command::Progress, Qt::Key_F11},
+            {Command::PartialCheck, Qt::Key_F10},
         };
         for (const auto& [command, key] : keys) {
             QTest::newRow(qPrintable(ControlName(command))) << command << QKeySequence(key);

@@ -1,6 +1,7 @@
 #include "core/app/Startup.h"
 
 #include "core/app/CommandLine.h"
+#include "core/history/CallHistoryFile.h"
 #include "core/platform/InstanceLock.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/Prompter.h"
@@ -32,6 +33,15 @@ bool RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter)
     const QString provinceFile = context.ProvinceFilePath();
     if (!LoadProvinceFile(provinceFile, context.provinces)) {
         prompter.Show({QStringLiteral("zelkor"), ProvinceFileOpenWarningText(provinceFile),
+                       MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+
+    // Most users never import a history: a missing file is an empty one and says nothing.
+    QString reason;
+    if (LoadCallHistory(context.HistoryFilePath(), context.history, &reason) ==
+        HistoryLoad::Failed) {
+        prompter.Show({QStringLiteral("zelkor"),
+                       CallHistoryOpenWarningText(context.HistoryFilePath(), reason),
                        MessageIcon::Exclamation, MessageButtons::Ok});
     }
 

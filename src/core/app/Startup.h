@@ -25,7 +25,8 @@ struct StartupInputs {
 // Fills the context in the program's start-up order. The program folder is claimed as soon as it
 // is known, before anything is shown: when another running Zelkor holds it, that is the one box
 // shown, and false tells the caller to end the program. A missing province file is reported
-// through the prompter and start-up goes on with an empty table.
+// through the prompter and start-up goes on with an empty table; so is a call history that is
+// there but can't be read (a missing one is simply empty).
 bool RunStartup(AppContext& context, StartupInputs inputs, Prompter& prompter);
 
 }  // namespace zelkor

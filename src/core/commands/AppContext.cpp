@@ -24,4 +24,9 @@ void AppContext::ReportSettingsWrite(bool written, Prompter& prompter)
     prompter.Error(SettingsWriteFailedText(store ? store->FileName() : QString()));
 }
 
+QString AppContext::HistoryFilePath() const
+{
+    return programFolder + QLatin1String(kHistoryFileName);
+}
+
 }  // namespace zelkor

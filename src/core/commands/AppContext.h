@@ -1,8 +1,9 @@
 #pragma once
 // Everything the program and its commands keep for the whole run: the settings values, the
-// entrant's data, the province table, the program folder and what the command line asked for. The
-// application owns one and hands it to the main window.
+// entrant's data, the province table, the call history, the program folder and what the command
+// line asked for. The application owns one and hands it to the main window.
 
+#include "core/history/CallHistory.h"
 #include "core/platform/InstanceLock.h"
 #include "core/provinces/ProvinceTable.h"
 #include "core/settings/AppSettings.h"
@@ -24,6 +25,8 @@ struct AppContext {
     SummaryData summary;
     QString programFolder;
     ProvinceTable provinces;
+    // Always what "_storico.cod" holds: the commands change it only after writing the file.
+    CallHistory history;
     RecentFileList recentFiles;
     // Held for the whole run when start-up claimed the program folder.
     std::unique_ptr<InstanceLock> instanceLock;
@@ -33,6 +36,7 @@ struct AppContext {
 
     QString WorkingFilePath() const;
     QString ProvinceFilePath() const;
+    QString HistoryFilePath() const;
     // After a settings setter: a failed write is told to the operator, once a run, so that a
     // full disk does not bring a message at every band change.
     void ReportSettingsWrite(bool written, Prompter& prompter);

@@ -4,6 +4,7 @@
 // record every box.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -36,6 +37,15 @@ struct FileDialogRequest {
     bool mustExist = true;
 };
 
+// A choice of one entry from a list, such as a column of a file.
+struct ItemChoiceRequest {
+    QString title;
+    QString label;
+    QStringList items;
+    // The entry chosen when the dialog opens.
+    int current = 0;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -45,6 +55,19 @@ public:
     virtual std::optional<QString> ChooseFile(const FileDialogRequest& request) = 0;
     // Colours as 0x00BBGGRR; nothing when the user cancels.
     virtual std::optional<int> ChooseColour(int initialColour) = 0;
+    // Several existing files chosen together in one open dialog; nothing when the user
+    // cancels. Prompters that can't offer that let the user choose one.
+    virtual std::optional<QStringList> ChooseFiles(const FileDialogRequest& request)
+    {
+        const std::optional<QString> path = ChooseFile(request);
+        return path ? std::optional<QStringList>(QStringList{*path}) : std::nullopt;
+    }
+    // The position of the entry chosen; nothing when the user cancels. Prompters that can't
+    // ask take the entry proposed.
+    virtual std::optional<int> ChooseItem(const ItemChoiceRequest& request)
+    {
+        return request.current;
+    }
 
     // Shorthands for the fixed title and icon pairs.
     void Error(const QString& text) { Show({QStringLiteral("Errore"), text, MessageIcon::Stop}); }

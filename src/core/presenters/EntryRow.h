@@ -5,6 +5,7 @@
 // window copies widget texts in (SetFieldText, OnFocusMoved, ...) and shows what changed() says.
 
 #include "core/presenters/EntryValues.h"
+#include "core/presenters/HistoryFill.h"
 #include "core/worked/IndicatorMatrices.h"
 #include "core/worked/StationRecord.h"
 
@@ -184,6 +185,8 @@ private:
     int m_focusGeneration = 0;
     int m_eventDepth = 0;
     bool m_valuesChanged = false;
+    // Province codes from the call history, where the log gives none.
+    HistoryFill m_historyFill;
 };
 
 }  // namespace zelkor

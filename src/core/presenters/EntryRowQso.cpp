@@ -166,6 +166,10 @@ void EntryRow::OnCallsignLeave()
         }
     }
     m_previousContacts = std::move(found.previousContacts);
+    if (found.provinceCode.empty() && !found.duplicate) {
+        found.provinceCode = m_historyFill.ProvinceFor(m_context.history, HistorySlot::Calling,
+                                                       m_values.callsign, found.provinceCode);
+    }
     SetProvinceCode(std::move(found.provinceCode));
 }
 

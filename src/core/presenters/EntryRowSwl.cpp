@@ -50,6 +50,10 @@ void EntryRow::OnCallingStationLeave()
         }
         MoveFocus(EntryField::ProvinceCode);
     }
+    if (!found || m_callingCopy.province.empty()) {
+        SetProvinceCode(m_historyFill.ProvinceFor(m_context.history, HistorySlot::Calling,
+                                                  m_values.callsign, m_values.provinceCode));
+    }
     m_swlIndicators.callerShown = true;
     m_swlIndicators.callerEnabled = m_callingCopy.IsCaller(EntryBandIndex(), EntryModeRow());
     ShowValues();
@@ -81,6 +85,12 @@ void EntryRow::OnAnsweringCallsignLeave()
             SetAnsweringProvinceCode(m_answeringCopy.province);
         }
         MoveFocus(EntryField::AnsweringProvinceCode);
+    }
+    if (!found || m_answeringCopy.province.empty()) {
+        SetAnsweringProvinceCode(m_historyFill.ProvinceFor(m_context.history,
+                                                           HistorySlot::Answering,
+                                                           m_values.answeringCallsign,
+                                                           m_values.answeringProvinceCode));
     }
     // The block is decided from what the tables say now about the two stations typed, never
     // from what an earlier entry left behind.

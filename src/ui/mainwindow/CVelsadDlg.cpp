@@ -3,6 +3,7 @@
 #include "core/app/ProgramTitle.h"
 #include "core/commands/AppContext.h"
 #include "core/commands/ExportCommands.h"
+#include "core/commands/HistoryCommands.h"
 #include "core/commands/LogCommands.h"
 #include "core/commands/ProvinceImport.h"
 #include "core/document/LogDocument.h"
@@ -251,6 +252,18 @@ void CVelsadDlg::RunCommand(Command command)
             break;
         case Command::Print:
             PrintLogCommand(this, *m_log, m_prompter, m_context.programFolder);
+            break;
+        case Command::ImportHistory:
+            ImportHistory();
+            break;
+        case Command::ExportHistory:
+            ExportCallHistory(m_context, m_prompter);
+            break;
+        case Command::ClearHistory:
+            ClearHistory();
+            break;
+        case Command::PartialCheck:
+            TogglePartialCheck();
             break;
     }
 }

@@ -17,6 +17,7 @@ namespace zelkor {
 
 struct AppContext;
 class Clock;
+class CPartialCheckDlg;
 class CProgressDlg;
 class EntryRow;
 class EntryRowBinding;
@@ -26,6 +27,7 @@ class LogCommands;
 class LogDocument;
 class LogList;
 class LogTableView;
+class PartialCheck;
 class PreviousContactsList;
 class Prompter;
 class WorkedTables;
@@ -62,6 +64,8 @@ public:
     bool MinuteTimerActive() const;
     // The "Andamento" window once it has been opened; nothing before.
     CProgressDlg* ProgressWindow() const { return m_progress; }
+    // The "Controllo parziale" window once it has been opened; nothing before.
+    CPartialCheckDlg* PartialCheckWindow() const { return m_partialCheckWindow; }
     // Set once the window has started; the score report reads it.
     bool ShowScoreReport() const { return m_showScoreReport; }
     void UpdateTitle();
@@ -102,6 +106,12 @@ private:
     void ModifyRows();
     void DeleteRows();
     void SortLog();
+    // The call-history commands of "Strumenti" (CVelsadDlgHistory.cpp).
+    void ImportHistory();
+    void ClearHistory();
+    // F10: shows the "Controllo parziale" window beside this one, creating it the first time,
+    // or hides it.
+    void TogglePartialCheck();
     // Right click, double click and the "Data" and "Utc" headers of the log list.
     void ConnectLogEditing();
     // F8, and after a successful import. A saved list renames the provinces on screen.
@@ -123,6 +133,8 @@ private:
     std::unique_ptr<IndicatorWidgets> m_indicators;
     EntryRowBinding* m_binding = nullptr;
     CProgressDlg* m_progress = nullptr;
+    PartialCheck* m_partialCheck = nullptr;
+    CPartialCheckDlg* m_partialCheckWindow = nullptr;
     SummaryEditor m_summaryEditor;
     bool m_showScoreReport = false;
 };

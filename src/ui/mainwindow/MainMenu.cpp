@@ -34,6 +34,10 @@ const std::vector<MenuItem>& MainMenu::Items()
         {"Strumenti", "Opzioni\tF7", Command::Options, QKeySequence(Qt::Key_F7)},
         {"Strumenti", "Elenco province\tF8", Command::ProvinceList, QKeySequence(Qt::Key_F8)},
         {"Strumenti", "Importa elenco province", Command::ImportProvinceList, {}},
+        {"Strumenti", "Importa storico nominativi...", Command::ImportHistory, {}},
+        {"Strumenti", "Esporta storico nominativi...", Command::ExportHistory, {}},
+        {"Strumenti", "Svuota storico", Command::ClearHistory, {}},
+        {"Strumenti", "Controllo parziale\tF10", Command::PartialCheck, QKeySequence(Qt::Key_F10)},
         {"Aiuto", "Info", Command::About, {}},
         {"Aiuto", "Istruzioni\tF1", Command::Instructions, QKeySequence(Qt::Key_F1)},
     };

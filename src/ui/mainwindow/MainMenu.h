@@ -35,6 +35,10 @@ enum class Command : int {
     Options = 32796,
     ProvinceList = 32775,
     ImportProvinceList = 32778,
+    ImportHistory = 32799,
+    ExportHistory = 32800,
+    ClearHistory = 32801,
+    PartialCheck = 32802,
     About = 32791,
     Instructions = 57670,
 };

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace zelkor {
@@ -72,6 +73,39 @@ std::optional<QString> QtPrompter::ChooseFile(const FileDialogRequest& request)
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QStringList> QtPrompter::ChooseFiles(const FileDialogRequest& request)
+{
+    QFileDialog dialog(m_parent, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles();
+}
+
+std::optional<int> QtPrompter::ChooseItem(const ItemChoiceRequest& request)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.label);
+    dialog.setComboBoxItems(request.items);
+    dialog.setComboBoxEditable(false);
+    if (request.current >= 0 && request.current < request.items.size()) {
+        dialog.setTextValue(request.items.at(request.current));
+    }
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    DialogColours::Apply(&dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const int chosen = static_cast<int>(request.items.indexOf(dialog.textValue()));
+    return chosen < 0 ? std::nullopt : std::optional<int>(chosen);
 }
 
 std::optional<int> QtPrompter::ChooseColour(int initialColour)

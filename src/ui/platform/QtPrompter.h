@@ -18,6 +18,8 @@ public:
     Answer Show(const MessageBox& box) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     std::optional<int> ChooseColour(int initialColour) override;
+    std::optional<QStringList> ChooseFiles(const FileDialogRequest& request) override;
+    std::optional<int> ChooseItem(const ItemChoiceRequest& request) override;
 
 private:
     QWidget* m_parent;

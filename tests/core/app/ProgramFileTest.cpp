@@ -25,6 +25,8 @@ TEST(ProgramFileTest, TheProgramsOwnFilesAreRecognisedByNameFolderAndLink)
     const Case cases[] = {
         {program.File(QStringLiteral("_ult.zelk")), true},
         {program.File(QStringLiteral("_prov.cod")), true},
+        {program.File(QStringLiteral("_storico.cod")), true},
+        {other.File(QStringLiteral("cartella/_storico.cod")), true},
         {program.File(QStringLiteral("_ult.zelk.lock")), true},
         {program.File(QStringLiteral("_ult.zelk.recupero")), true},
         {program.File(QStringLiteral("_ult.zelk.recupero.2")), true},
@@ -33,6 +35,7 @@ TEST(ProgramFileTest, TheProgramsOwnFilesAreRecognisedByNameFolderAndLink)
         {other.File(QStringLiteral("cartella/_ult.zelk.lock")), true},
         {program.File(QStringLiteral("_ult.zelk.bak")), false},
         {program.File(QStringLiteral("gara.zelk")), false},
+        {other.File(QStringLiteral("_storico.cod")), false},
         {program.File(QStringLiteral("sub/_ult.zelk")), false},
         {other.File(QStringLiteral("_ult.zelk.recupero")), false},
     };

@@ -220,6 +220,32 @@ TEST_F(StartupTest, ReadsStoreProvincesAndLogPath)
     EXPECT_EQ(m_context.provinces.Name(ProvinceIndexOf("RM")), "ROMA");
     EXPECT_EQ(m_context.startupLogPath, QStringLiteral("/logs/gara.zelk"));
     EXPECT_EQ(m_context.recentFiles.Entries(), QStringList{QStringLiteral("/a.zelk")});
+    EXPECT_TRUE(m_context.history.IsEmpty());
+}
+
+TEST_F(StartupTest, TheCallHistoryIsReadAndAnUnreadableOneIsReported)
+{
+    m_exe.Write(QStringLiteral("_prov.cod"), "MI MILANO\r\nRM ROMA\r\n");
+    m_exe.Write(QStringLiteral("_storico.cod"), "I1ABC TO\r\nIK0ABC RM 20240204\r\n");
+    RunStartup(m_context, Inputs({}), m_prompter);
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_EQ(m_context.HistoryFilePath(), m_exe.Path() + QStringLiteral("_storico.cod"));
+    EXPECT_EQ(m_context.history.Size(), 2);
+    EXPECT_EQ(m_context.history.ProvinceOf("IK0ABC"), "RM");
+
+    // A folder where the file should be: the warning, and an empty history.
+    ASSERT_TRUE(QFile::remove(m_exe.File(QStringLiteral("_storico.cod"))));
+    ASSERT_TRUE(QDir(m_exe.Path()).mkdir(QStringLiteral("_storico.cod")));
+    AppContext again;
+    RunStartup(again, Inputs({}), m_prompter);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    const MessageBox& box = m_prompter.boxes.front();
+    EXPECT_EQ(box.title, QStringLiteral("zelkor"));
+    EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Errore apertura file storico nominativi:\n") +
+                                    m_exe.Path() + QStringLiteral("_storico.cod\n\n")));
+    EXPECT_TRUE(box.text.endsWith(QStringLiteral("\n\nIl programma parte con lo storico vuoto.")));
+    EXPECT_TRUE(again.history.IsEmpty());
 }
 
 }  // namespace

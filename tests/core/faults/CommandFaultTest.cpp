@@ -5,9 +5,11 @@
 
 #include "core/commands/AppContext.h"
 #include "core/commands/ExportCommands.h"
+#include "core/commands/HistoryCommands.h"
 #include "core/commands/LogCommands.h"
 #include "core/commands/LogEditing.h"
 #include "core/commands/ProvinceImport.h"
+#include "core/history/CallHistoryFile.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
@@ -86,6 +88,7 @@ struct Program {
 
     QString WorkingPath() const { return folder.File(QStringLiteral("_ult.zelk")); }
     QString ProvincePath() const { return folder.File(QStringLiteral("_prov.cod")); }
+    QString HistoryPath() const { return folder.File(QStringLiteral("_storico.cod")); }
     QString UserFile(const char* name) const { return logs.File(QLatin1String(name)); }
 
     test::TempFolder folder{test::MemoryBackedFolder()};
@@ -602,6 +605,95 @@ TEST(CommandFaultTest, ProvinceListImported)
         },
         [](Program& p) { ImportProvinceList(p.prompter, p.context.provinces, p.ProvincePath()); },
         [](Program& p) { return p.context.provinces.ProvinceNameOf("NA") == "NAPOLI"; });
+}
+
+// The history held before each call-history command, in memory and in "_storico.cod".
+CallHistory HistoryBefore()
+{
+    CallHistory history;
+    history.Merge({"IK0AAA", "TO", "20230205"});
+    history.Merge({"I1XYZ", "MI", ""});
+    return history;
+}
+
+void StartWithHistory(Program& p)
+{
+    p.context.history = HistoryBefore();
+    p.folder.Write(QStringLiteral("_storico.cod"), CallHistoryFileBytes(p.context.history));
+}
+
+// The history in memory changes only once its file is written: it is the old one, or the one on
+// disk. (A file whose replacement could not be undone after a failed folder flush is the new one
+// while the history is still the old.) Once the disk is healthy, the next save writes it.
+void ExpectHistoryWrittenBeforeItChanges(Program& p, const std::string& where)
+{
+    const QByteArray memory = CallHistoryFileBytes(p.context.history);
+    const QByteArray disk = ReadFile(p.HistoryPath());
+    EXPECT_TRUE(memory == CallHistoryFileBytes(HistoryBefore()) || memory == disk) << where;
+    EXPECT_TRUE(SaveCallHistory(p.HistoryPath(), p.context.history)) << where;
+    EXPECT_EQ(ReadFile(p.HistoryPath()), memory) << where;
+}
+
+TEST(CommandFaultTest, CallHistoryImported)
+{
+    CallHistory after = HistoryBefore();
+    after.Merge({"IK0AAA", "RM", "20240204"});
+    after.Merge({"I5QQQ", "FI", "20240204"});
+    WalkCommand(
+        kQsoLog,
+        [&after](Program& p) {
+            StartWithHistory(p);
+            p.logs.Write(QStringLiteral("gara.cbr"),
+                         "START-OF-LOG: 3.0\r\n"
+                         "QSO: 7000 CW 2024-02-04 0800 I2ABC 599 MI IK0AAA 599 RM\r\n"
+                         "QSO: 7000 CW 2024-02-04 0801 I2ABC 599 MI I5QQQ 599 FI\r\n"
+                         "END-OF-LOG:\r\n");
+            p.prompter.fileLists = {QStringList{p.UserFile("gara.cbr")}};
+            return Ends{{{p.HistoryPath(), CallHistoryFileBytes(HistoryBefore()),
+                          CallHistoryFileBytes(after)}},
+                        RowsOf(p.log),
+                        {},
+                        ExpectHistoryWrittenBeforeItChanges};
+        },
+        [](Program& p) { ImportCallHistory(p.context, p.prompter); },
+        [](Program& p) { return p.context.history.ProvinceOf("I5QQQ") == "FI"; });
+}
+
+TEST(CommandFaultTest, CallHistoryEmptied)
+{
+    WalkCommand(
+        kQsoLog,
+        [](Program& p) {
+            StartWithHistory(p);
+            p.prompter.answers = {Answer::Yes};
+            return Ends{{{p.HistoryPath(), CallHistoryFileBytes(HistoryBefore()), QByteArray()}},
+                        RowsOf(p.log),
+                        {},
+                        ExpectHistoryWrittenBeforeItChanges};
+        },
+        [](Program& p) { ClearCallHistory(p.context, p.prompter); },
+        [](Program& p) { return p.context.history.IsEmpty(); });
+}
+
+TEST(CommandFaultTest, CallHistoryExported)
+{
+    auto outcome = std::make_shared<HistoryOutcome>();
+    WalkCommand(
+        kQsoLog,
+        [](Program& p) {
+            StartWithHistory(p);
+            p.logs.Write(QStringLiteral("storico.txt"), kUserFileBefore);
+            p.prompter.files = {p.UserFile("storico.txt")};
+            return Ends{{{p.UserFile("storico.txt"), kUserFileBefore,
+                          "!!Order!!,Call,Exch1\r\nI1XYZ,MI\r\nIK0AAA,TO\r\n"},
+                         {p.HistoryPath(), CallHistoryFileBytes(HistoryBefore()),
+                          CallHistoryFileBytes(HistoryBefore())}},
+                        RowsOf(p.log),
+                        {},
+                        ExpectHistoryWrittenBeforeItChanges};
+        },
+        [&](Program& p) { *outcome = ExportCallHistory(p.context, p.prompter); },
+        [&](Program&) { return *outcome == HistoryOutcome::Done; });
 }
 
 struct ExportCase {
