@@ -34,6 +34,7 @@ const std::vector<MenuItem>& MainMenu::Items()
         {"Strumenti", "Opzioni\tF7", Command::Options, QKeySequence(Qt::Key_F7)},
         {"Strumenti", "Elenco province\tF8", Command::ProvinceList, QKeySequence(Qt::Key_F8)},
         {"Strumenti", "Importa elenco province", Command::ImportProvinceList, {}},
+        {"Strumenti", "Radio...", Command::Radio, {}},
         {"Aiuto", "Info", Command::About, {}},
         {"Aiuto", "Istruzioni\tF1", Command::Instructions, QKeySequence(Qt::Key_F1)},
     };

@@ -35,6 +35,7 @@ enum class Command : int {
     Options = 32796,
     ProvinceList = 32775,
     ImportProvinceList = 32778,
+    Radio = 32798,
     About = 32791,
     Instructions = 57670,
 };
