@@ -55,7 +55,8 @@ TEST(ShippedManualTest, IsTheItalianManualInWindows1252WithLfLineEnds)
     for (const char* topic :
          {"8. MODALIT\xC0 SWL", "_ult.zelk.recupero", "zelkor --export cabrillo LOG.zelk",
           "zelkor --score LOG.zelk", "   F9      ", "DUP", "MOLT", "Importa elenco province",
-          "17. ANDAMENTO DELLA GARA", "   F11     ", "andamento-grafico.png"}) {
+          "17. ANDAMENTO DELLA GARA", "   F11     ", "andamento-grafico.png",
+          "COLLEGAMENTO CON LA RADIO", "\"Radio...\"", "Hamlib NET rigctl"}) {
         EXPECT_NE(manual.find(topic), std::string::npos) << topic;
     }
     // Fits the instructions window's fixed-pitch width without wrapping.
