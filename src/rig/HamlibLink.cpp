@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 #include <mutex>
 
 namespace zelkor {
@@ -157,17 +158,22 @@ QString HamlibLink::ErrorText(int hamlibError, const QString& port)
     }
 }
 
-std::vector<RadioModel> HamlibLink::Models()
+const std::vector<RadioModel>& HamlibLink::Models()
 {
-    SilenceHamlib();
-    std::vector<RadioModel> models;
-    {
-        std::lock_guard lock(HamlibTable());
-        rig_load_all_backends();
-        rig_list_foreach(AddModel, &models);
-    }
-    SortRadioModels(models);
-    return models;
+    // Read once, on a thread of its own: the window's thread never calls into Hamlib.
+    static const std::shared_future<std::vector<RadioModel>> kModels =
+        std::async(std::launch::async, [] {
+            SilenceHamlib();
+            std::vector<RadioModel> models;
+            {
+                std::lock_guard lock(HamlibTable());
+                rig_load_all_backends();
+                rig_list_foreach(AddModel, &models);
+            }
+            SortRadioModels(models);
+            return models;
+        }).share();
+    return kModels.get();
 }
 
 }  // namespace zelkor

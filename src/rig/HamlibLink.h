@@ -1,7 +1,7 @@
 #pragma once
 // The radio link over Hamlib: any radio of Hamlib's list on a serial port, or a rigctld on the
-// network (model 2, "host:port"). Used only on the radio worker's thread, apart from the model
-// list, which reads Hamlib's own table and talks to no radio.
+// network (model 2, "host:port"). Used only on the radio worker's thread; the model list is read
+// on a thread of its own.
 
 #include "core/radio/RadioLink.h"
 #include "core/radio/RadioModels.h"
@@ -32,7 +32,7 @@ public:
     // The Italian reason for one of Hamlib's error codes; while opening, the port is named.
     static QString ErrorText(int hamlibError, const QString& port = QString());
     // Every model Hamlib knows, sorted by maker and model.
-    static std::vector<RadioModel> Models();
+    static const std::vector<RadioModel>& Models();
     static RadioLinkFactory Factory(const RadioSettings& settings);
 
 private:

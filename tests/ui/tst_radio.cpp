@@ -148,6 +148,8 @@ private slots:
         QVERIFY(label->isVisible());
         QCOMPARE(h.Find<QComboBox>(ControlId::Band)->currentText(), QStringLiteral("3,5"));
         QCOMPARE(h.Find<QComboBox>(ControlId::Mode)->currentText(), QStringLiteral("CW"));
+        // The test and the following talked to the radio on worker threads only.
+        QCOMPARE(radio->Threads().count(std::this_thread::get_id()), std::size_t(0));
     }
 
     void cancellingTheRadioWindowChangesNothing()
