@@ -13,7 +13,7 @@ struct s_rig;
 
 namespace zelkor {
 
-class HamlibLink : public RadioLink {
+class HamlibLink final : public RadioLink {
 public:
     // Hamlib's limits for one answer of the radio are lowered to these, so that a radio that
     // doesn't answer keeps a worker for a second or two, not for tens of seconds.
@@ -24,6 +24,8 @@ public:
     ~HamlibLink() override;
     HamlibLink(const HamlibLink&) = delete;
     HamlibLink& operator=(const HamlibLink&) = delete;
+    HamlibLink(HamlibLink&&) = delete;
+    HamlibLink& operator=(HamlibLink&&) = delete;
 
     bool Open(QString& reason) override;
     std::optional<RadioReading> Read(QString& reason) override;

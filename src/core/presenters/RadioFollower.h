@@ -27,6 +27,7 @@ public:
     RadioFollower(EntryRow& entry, Prompter& prompter, QObject* parent = nullptr);
     // Stops, and gives the worker a moment to close the radio.
     ~RadioFollower() override;
+    Q_DISABLE_COPY_MOVE(RadioFollower)
 
     // Says whether the window is inside something of its own (a message box, a dialog) that a
     // change must not interrupt; the change then waits for the next reading.

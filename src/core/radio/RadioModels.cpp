@@ -7,6 +7,30 @@
 namespace zelkor {
 namespace {
 
+// The run of digits at position, without its leading zeros (a lone zero stays); position moves
+// past the run.
+QStringView DigitRun(const QString& text, qsizetype& position)
+{
+    const qsizetype start = position;
+    while (position < text.size() && text[position].isDigit()) {
+        ++position;
+    }
+    QStringView run = QStringView(text).mid(start, position - start);
+    while (run.size() > 1 && run.front() == QLatin1Char('0')) {
+        run = run.mid(1);
+    }
+    return run;
+}
+
+// Two runs of digits by their value: the longer one is larger, equal lengths compare as text.
+int CompareNumbers(QStringView left, QStringView right)
+{
+    if (left.size() != right.size()) {
+        return left.size() < right.size() ? -1 : 1;
+    }
+    return left.compare(right);
+}
+
 // Compares two texts ignoring case, a run of digits against a run of digits by its value.
 int CompareNatural(const QString& a, const QString& b)
 {
@@ -14,31 +38,11 @@ int CompareNatural(const QString& a, const QString& b)
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
         if (a[i].isDigit() && b[j].isDigit()) {
-            qsizetype iEnd = i;
-            qsizetype jEnd = j;
-            while (iEnd < a.size() && a[iEnd].isDigit()) {
-                ++iEnd;
-            }
-            while (jEnd < b.size() && b[jEnd].isDigit()) {
-                ++jEnd;
-            }
-            // Leading zeros don't change a value; after them the longer run is the larger one.
-            QStringView left = QStringView(a).mid(i, iEnd - i);
-            QStringView right = QStringView(b).mid(j, jEnd - j);
-            while (left.size() > 1 && left.front() == QLatin1Char('0')) {
-                left = left.mid(1);
-            }
-            while (right.size() > 1 && right.front() == QLatin1Char('0')) {
-                right = right.mid(1);
-            }
-            if (left.size() != right.size()) {
-                return left.size() < right.size() ? -1 : 1;
-            }
-            if (const int order = left.compare(right); order != 0) {
+            const QStringView left = DigitRun(a, i);
+            const QStringView right = DigitRun(b, j);
+            if (const int order = CompareNumbers(left, right); order != 0) {
                 return order;
             }
-            i = iEnd;
-            j = jEnd;
             continue;
         }
         const QChar x = a[i].toCaseFolded();

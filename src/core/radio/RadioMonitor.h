@@ -31,8 +31,7 @@ public:
     explicit RadioMonitor(QObject* parent = nullptr);
     // Stops without waiting.
     ~RadioMonitor() override;
-    RadioMonitor(const RadioMonitor&) = delete;
-    RadioMonitor& operator=(const RadioMonitor&) = delete;
+    Q_DISABLE_COPY_MOVE(RadioMonitor)
 
     // Reads the radio until Stop, once every poll interval. A failed open, or a failed read
     // (which closes the link), is tried again after the retry interval. Stops a worker already

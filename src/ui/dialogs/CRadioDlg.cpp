@@ -24,9 +24,9 @@ const std::vector<int>& CRadioDlg::Speeds()
     return kSpeeds;
 }
 
-CRadioDlg::CRadioDlg(const RadioSettings& settings, const std::vector<RadioModel>& models,
+CRadioDlg::CRadioDlg(RadioSettings settings, const std::vector<RadioModel>& models,
                      RadioLinkMaker linkMaker, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_linkMaker(std::move(linkMaker))
+    : QDialog(parent), m_settings(std::move(settings)), m_linkMaker(std::move(linkMaker))
 {
     setObjectName(QStringLiteral("CRadioDlg"));
     setWindowTitle(QStringLiteral("Collegamento radio"));

@@ -29,7 +29,7 @@ public:
     // The speeds offered besides the model's own (0).
     static const std::vector<int>& Speeds();
 
-    CRadioDlg(const RadioSettings& settings, const std::vector<RadioModel>& models,
+    CRadioDlg(RadioSettings settings, const std::vector<RadioModel>& models,
               RadioLinkMaker linkMaker, QWidget* parent = nullptr);
 
     RadioSettings Chosen() const;
