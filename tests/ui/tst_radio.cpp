@@ -8,15 +8,18 @@
 #include "core/log/LogList.h"
 #include "core/presenters/RadioFollower.h"
 #include "core/settings/SettingKeys.h"
+#include "core/settings/SettingsStore.h"
 #include "support/FakeRadio.h"
 #include "support/RadioServers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -173,6 +176,33 @@ private slots:
         // Following goes on once the window is closed.
         QVERIFY(h.window->Radio().Following());
         QTRY_VERIFY(h.Find(ControlId::RadioLabel)->isVisible());
+    }
+
+    void settingsThatCantBeStoredAreToldAndStillFollowed()
+    {
+        MainWindowHarness h;
+        QVERIFY(h.Open());
+        auto radio = test::FakeRadio::Make();
+        h.window->SetRadioLinkMaker(radio->Maker());
+        // A folder that is a plain file can't hold the store, whoever runs the test.
+        QTemporaryDir folder;
+        QFile blocker(folder.filePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = folder.filePath(QStringLiteral("blocked/zelkor.conf"));
+        h.context.store = SettingsStore::OpenFile(path);
+
+        h.window->ApplyRadioSettings(Following());
+        QCOMPARE(h.prompter.boxes.size(), std::size_t(1));
+        QCOMPARE(h.prompter.boxes[0].title, QStringLiteral("Errore"));
+        QCOMPARE(h.prompter.boxes[0].text,
+                 QStringLiteral("Impossibile salvare le impostazioni nel file %1 (disco pieno o "
+                                "cartella non scrivibile). Le scelte fatte restano valide fino "
+                                "alla chiusura del programma.")
+                     .arg(path));
+        QVERIFY(h.window->Radio().Following());
+        QTRY_COMPARE(h.Find<QLabel>(ControlId::RadioLabel)->text(),
+                     QStringLiteral("Radio: 7.045,0 kHz CW"));
     }
 
     void theLabelSitsInFreeSpaceOfTheEntryBox_data()

@@ -39,7 +39,9 @@ void CVelsadDlg::CreateRadio()
     // The label's place follows the layout, which a loaded log or the summary data may switch.
     connect(m_entry, &EntryRow::changed, this, &CVelsadDlg::ShowRadioLabel);
 
-    m_radioSettings = ReadRadioSettings(*m_context.store);
+    if (m_context.store != nullptr) {
+        m_radioSettings = ReadRadioSettings(*m_context.store);
+    }
     if (m_radioSettings.follow) {
         m_radio->Start(m_radioLinkMaker(m_radioSettings));
     }
@@ -69,7 +71,9 @@ void CVelsadDlg::ShowRadioLabel()
 void CVelsadDlg::ApplyRadioSettings(const RadioSettings& settings)
 {
     m_radioSettings = settings;
-    WriteRadioSettings(*m_context.store, settings);
+    const bool written =
+        m_context.store == nullptr || WriteRadioSettings(*m_context.store, settings);
+    m_context.ReportSettingsWrite(written, m_prompter);
     if (settings.follow) {
         m_radio->Start(m_radioLinkMaker(settings));
     } else {
