@@ -1,8 +1,8 @@
 # Fails when a file of the core includes a core folder that comes later in the dependency order:
 # each folder may use only the folders before it (and itself).
 #   cmake -DSOURCE_DIR=<src/core> -P CheckCoreLayers.cmake
-set(order text platform settings provinces contest log worked radio document scoring stats export
-    commands presenters app cli)
+set(order text platform settings provinces contest log worked document scoring stats export
+    commands radio presenters app cli)
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp
     ${SOURCE_DIR}/*.h.in)
 set(failures "")

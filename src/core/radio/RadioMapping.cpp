@@ -1,5 +1,8 @@
 #include "core/radio/RadioMapping.h"
 
+#include "core/scoring/ScoreReport.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace zelkor {
@@ -59,22 +62,11 @@ std::optional<std::string> EntryModeFor(RadioModeKind kind, std::string_view sho
 
 QString FrequencyText(double hertz)
 {
-    const long long tenths = std::isfinite(hertz) ? std::llround(hertz / 100.0) : 0;
-    const bool negative = tenths < 0;
-    long long kilohertz = (negative ? -tenths : tenths) / 10;
-    const int fraction = static_cast<int>((negative ? -tenths : tenths) % 10);
-    // Groups of three digits with a full stop, as Italian writes 7.045.
-    QString digits;
-    do {
-        const QString group = QString::number(kilohertz % 1000);
-        kilohertz /= 1000;
-        digits.prepend(kilohertz > 0 ? group.rightJustified(3, QLatin1Char('0')) : group);
-        if (kilohertz > 0) {
-            digits.prepend(QLatin1Char('.'));
-        }
-    } while (kilohertz > 0);
-    return QStringLiteral("%1%2,%3 kHz")
-        .arg(negative ? QStringLiteral("-") : QString(), digits, QString::number(fraction));
+    // A radio never reports a negative frequency; such a reading shows as 0.
+    const long long tenths = std::isfinite(hertz) ? std::max(0LL, std::llround(hertz / 100.0)) : 0;
+    return QStringLiteral("%1,%2 kHz")
+        .arg(QString::fromStdString(FormatThousands(tenths / 10)))
+        .arg(tenths % 10);
 }
 
 QString RadioReadingText(const RadioReading& reading)

@@ -23,7 +23,7 @@ RadioModeKind RadioModeKindOf(std::string_view hamlibMode);
 // one of them and gives "RTTY" otherwise; Other gives nothing.
 std::optional<std::string> EntryModeFor(RadioModeKind kind, std::string_view shownMode);
 
-// "7.045,0 kHz": kilohertz to a tenth, Italian separators.
+// "7.045,0 kHz": kilohertz to a tenth, Italian separators; never negative.
 QString FrequencyText(double hertz);
 // "7.045,0 kHz CW"; the mode is left out when the radio didn't name one.
 QString RadioReadingText(const RadioReading& reading);

@@ -76,6 +76,7 @@ TEST(RadioMappingTest, FrequenciesAreKilohertzToATenthWithItalianSeparators)
         {1'296'000'000, "1.296.000,0 kHz"},
         {10'500, "10,5 kHz"},
         {0, "0,0 kHz"},
+        {-7'045'000, "0,0 kHz"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FrequencyText(c.hertz), QString::fromUtf8(c.text)) << c.hertz;
