@@ -2,7 +2,7 @@
 # each folder may use only the folders before it (and itself).
 #   cmake -DSOURCE_DIR=<src/core> -P CheckCoreLayers.cmake
 set(order text platform settings provinces contest log worked history document scoring stats
-    export commands presenters app cli)
+    export commands radio presenters app cli)
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp
     ${SOURCE_DIR}/*.h.in)
 set(failures "")

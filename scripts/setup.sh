@@ -14,6 +14,8 @@ packages=(
     libqt6svg6
     # the chart of the "Andamento" window; Qt Charts' CMake files need Qt's OpenGL ones
     qt6-charts-dev libqt6opengl6-dev
+    # the radio link (Hamlib), and rigctld and rigctl, which its integration tests run
+    libhamlib-dev libhamlib-utils
     # tests and benchmarks; bench/compare.sh times the program against mawk with GNU time
     googletest libgtest-dev libgmock-dev libbenchmark-dev mawk time
     # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' run time

@@ -62,6 +62,15 @@ enum class ControlId : int {
     // callsigns found.
     PartialCheckStatus = 1110,
     PartialCheckList = 1111,
+    // The radio: its label in the entry box, and the "Collegamento radio" window.
+    RadioLabel = 1120,
+    RadioFollow = 1121,
+    RadioSearch = 1122,
+    RadioModelList = 1123,
+    RadioPort = 1124,
+    RadioSpeed = 1125,
+    RadioTestButton = 1126,
+    RadioTestResult = 1127,
 
     // The instructions window's text and the about box's nine lines, in order.
     InstructionsText = 1056,

@@ -239,6 +239,7 @@ private slots:
             item("Opzioni\tF7", Command::Options),
             item("Elenco province\tF8", Command::ProvinceList),
             item("Importa elenco province", Command::ImportProvinceList),
+            item("Radio...", Command::Radio),
             item("Importa storico nominativi...", Command::ImportHistory),
             item("Esporta storico nominativi...", Command::ExportHistory),
             item("Svuota storico", Command::ClearHistory),

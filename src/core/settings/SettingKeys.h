@@ -32,6 +32,13 @@ inline constexpr SettingKey kComment2{kDatiRiassuntivi, "Commento riga 2"};
 
 inline constexpr const char* kRecentFileList = "Recent File List";
 
+// The radio link, a group of its own.
+inline constexpr const char* kRadio = "Radio";
+inline constexpr SettingKey kRadioFollow{kRadio, "Segui"};
+inline constexpr SettingKey kRadioModel{kRadio, "Modello"};
+inline constexpr SettingKey kRadioPort{kRadio, "Porta"};
+inline constexpr SettingKey kRadioSpeed{kRadio, "Velocita"};
+
 inline constexpr const char* kDefaultBand = "7";
 inline constexpr const char* kDefaultMode = "SSB";
 inline constexpr const char* kDefaultCategory = "SOP";

@@ -11,6 +11,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
 #include "core/presenters/EntryRow.h"
+#include "core/presenters/RadioFollower.h"
 #include "core/worked/WorkedTables.h"
 #include "ui/app/DialogColours.h"
 #include "ui/dialogs/CAboutDlg.h"
@@ -80,10 +81,14 @@ CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clo
         new EntryRowBinding(this, *m_entry, *m_entryWidgets, *m_indicators, *m_previousContacts);
     ApplyColours();
     StartWindow();
+    CreateRadio();
 }
 
 CVelsadDlg::~CVelsadDlg()
 {
+    // The radio's worker is let go before the entry row it feeds.
+    delete m_radio;
+    m_radio = nullptr;
     // The widgets that the binding and the indicators point to go with the window's children.
     m_binding->StopTimer();
     delete m_binding;
@@ -213,6 +218,9 @@ void CVelsadDlg::RunCommand(Command command)
             break;
         case Command::ImportProvinceList:
             ImportProvinceList();
+            break;
+        case Command::Radio:
+            OpenRadioDialog();
             break;
         case Command::ShowScore:
             ShowScore();

@@ -3,6 +3,8 @@
 // indicators in the middle, the entry row at the bottom. It runs modally for the whole life of
 // the program; the entry row's behaviour lives in the core's EntryRow, which this window shows.
 
+#include "core/radio/RadioLink.h"
+#include "core/settings/RadioSettings.h"
 #include "core/settings/SummaryData.h"
 
 #include <QDialog>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
 class QMenuBar;
 
 namespace zelkor {
@@ -30,6 +33,7 @@ class LogTableView;
 class PartialCheck;
 class PreviousContactsList;
 class Prompter;
+class RadioFollower;
 class WorkedTables;
 enum class Command : int;
 enum class CommandOutcome;
@@ -61,6 +65,7 @@ public:
     WorkedTables& Tables() { return *m_tables; }
     LogCommands& Commands() { return *m_commands; }
     EntryRow& Entry() { return *m_entry; }
+    RadioFollower& Radio() { return *m_radio; }
     bool MinuteTimerActive() const;
     // The "Andamento" window once it has been opened; nothing before.
     CProgressDlg* ProgressWindow() const { return m_progress; }
@@ -78,6 +83,11 @@ public:
     void SetSummaryEditor(SummaryEditor editor) { m_summaryEditor = std::move(editor); }
 
     static QString CloseQuestionText();
+
+    // The radio is reached through Hamlib; tests put their own links in its place.
+    void SetRadioLinkMaker(RadioLinkMaker maker) { m_radioLinkMaker = std::move(maker); }
+    // Stores the radio settings, then follows the radio or stops as they say.
+    void ApplyRadioSettings(const RadioSettings& settings);
 
     // Every close request (Esc, "Esci", the close button) comes here first.
     void reject() override;
@@ -117,6 +127,11 @@ private:
     // F8, and after a successful import. A saved list renames the provinces on screen.
     void OpenProvinceListDialog();
     std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& data);
+    // The radio link (CVelsadDlgRadio.cpp): its label in the entry box, the follower started as
+    // the settings say, and the "Radio..." command.
+    void CreateRadio();
+    void OpenRadioDialog();
+    void ShowRadioLabel();
 
     AppContext& m_context;
     Prompter& m_prompter;
@@ -136,6 +151,10 @@ private:
     PartialCheck* m_partialCheck = nullptr;
     CPartialCheckDlg* m_partialCheckWindow = nullptr;
     SummaryEditor m_summaryEditor;
+    RadioFollower* m_radio = nullptr;
+    QLabel* m_radioLabel = nullptr;
+    RadioSettings m_radioSettings;
+    RadioLinkMaker m_radioLinkMaker;
     bool m_showScoreReport = false;
 };
 

@@ -34,6 +34,7 @@ const std::vector<MenuItem>& MainMenu::Items()
         {"Strumenti", "Opzioni\tF7", Command::Options, QKeySequence(Qt::Key_F7)},
         {"Strumenti", "Elenco province\tF8", Command::ProvinceList, QKeySequence(Qt::Key_F8)},
         {"Strumenti", "Importa elenco province", Command::ImportProvinceList, {}},
+        {"Strumenti", "Radio...", Command::Radio, {}},
         {"Strumenti", "Importa storico nominativi...", Command::ImportHistory, {}},
         {"Strumenti", "Esporta storico nominativi...", Command::ExportHistory, {}},
         {"Strumenti", "Svuota storico", Command::ClearHistory, {}},

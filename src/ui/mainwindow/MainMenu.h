@@ -39,6 +39,7 @@ enum class Command : int {
     ExportHistory = 32800,
     ClearHistory = 32801,
     PartialCheck = 32802,
+    Radio = 32798,
     About = 32791,
     Instructions = 57670,
 };

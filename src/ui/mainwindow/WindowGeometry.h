@@ -40,6 +40,10 @@ inline constexpr Column kClearButton{640, 26};
 
 inline constexpr QRect kAutoDateTimeBox{10, kSecondLineTop, 112, kLineHeight};
 inline constexpr QRect kPcShowsUtcBox{126, kSecondLineTop, 132, kLineHeight};
+// The radio's label right of "pc mostra utc"; in an SWL entry, whose second line is full, on the
+// box's top edge at the right, like a second title.
+inline constexpr QRect kRadioLabel{262, kSecondLineTop, 370, kLineHeight};
+inline constexpr QRect kRadioLabelSwl{436, 0, 230, 15};
 
 inline constexpr QRect FirstLine(Column column)
 {

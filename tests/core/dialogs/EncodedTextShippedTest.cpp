@@ -57,7 +57,9 @@ TEST(ShippedManualTest, IsTheItalianManualInWindows1252WithLfLineEnds)
           "zelkor --score LOG.zelk", "   F9      ", "DUP", "MOLT", "Importa elenco province",
           "17. ANDAMENTO DELLA GARA", "   F11     ", "andamento-grafico.png",
           "18. STORICO NOMINATIVI E CONTROLLO PARZIALE", "   F10     ", "_storico.cod",
-          "!!Order!!,Call,Name,Exch1"}) {
+          "!!Order!!,Call,Name,Exch1",
+
+          "19. COLLEGAMENTO CON LA RADIO", "\"Radio...\"", "Hamlib NET rigctl"}) {
         EXPECT_NE(manual.find(topic), std::string::npos) << topic;
     }
     // Fits the instructions window's fixed-pitch width without wrapping.
