@@ -1,5 +1,6 @@
 #include "core/export/AdifWriter.h"
 
+#include "core/contest/ContestFacts.h"
 #include "core/export/TextPieces.h"
 #include "core/log/LogColumns.h"
 #include "core/log/LogList.h"
@@ -19,10 +20,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 // A generous record: the usual one is about 150 bytes.
 constexpr std::size_t kRecordCapacity = 192;
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kBands = {{
+// The bands the edit dialog offers beyond the contest's own.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kOtherBands = {{
     {"1,8", "160M"},
-    {"3,5", "80M"},
-    {"7", "40M"},
     {"14", "20M"},
     {"21", "15M"},
     {"28", "10M"},
@@ -138,7 +138,12 @@ void AppendRecord(std::string& out, const LogList& log, int row)
 
 std::string_view AdifBand(std::string_view band)
 {
-    for (const auto& [text, adifBand] : kBands) {
+    for (const ContestBand& contestBand : kContestBands) {
+        if (band == contestBand.text) {
+            return contestBand.adif;
+        }
+    }
+    for (const auto& [text, adifBand] : kOtherBands) {
         if (band == text) {
             return adifBand;
         }

@@ -2,6 +2,7 @@
 
 #include "core/commands/AppContext.h"
 #include "core/contest/BandMode.h"
+#include "core/contest/ContestFacts.h"
 #include "core/contest/FieldRules.h"
 #include "core/document/LogDocument.h"
 #include "core/log/LogList.h"
@@ -12,13 +13,25 @@ namespace zelkor {
 
 const std::vector<std::string>& EntryRow::BandList()
 {
-    static const std::vector<std::string> kBands = {"3,5", "7"};
+    static const std::vector<std::string> kBands = [] {
+        std::vector<std::string> bands;
+        for (const ContestBand& band : kContestBands) {
+            bands.emplace_back(band.text);
+        }
+        return bands;
+    }();
     return kBands;
 }
 
 const std::vector<std::string>& EntryRow::ModeList()
 {
-    static const std::vector<std::string> kModes = {"SSB", "CW", "RTTY", "PSK31"};
+    static const std::vector<std::string> kModes = [] {
+        std::vector<std::string> modes;
+        for (const ContestMode& mode : kContestModes) {
+            modes.emplace_back(mode.text);
+        }
+        return modes;
+    }();
     return kModes;
 }
 
@@ -78,12 +91,12 @@ void EntryRow::Start()
     AutoDateTimeTick();
 
     // The stored band and mode, unless the category presets of the loaded log chose them.
-    const std::string& category = m_context.summary.category;
-    if (category != "S40" && category != "S80") {
+    const CategoryPreset* preset = PresetOf(m_context.summary.category);
+    if (preset == nullptr || preset->band.empty()) {
         const int band = ListPositionOf(BandList(), m_context.settings.currentBand);
         m_values.band = BandList()[band < 0 ? 1 : band];
     }
-    if (category != "SPH" && category != "SCW" && category != "SDG") {
+    if (preset == nullptr || preset->mode.empty()) {
         const int mode = ListPositionOf(ModeList(), m_context.settings.currentMode);
         m_values.mode = ModeList()[mode < 0 ? 0 : mode];
     }
@@ -98,21 +111,19 @@ void EntryRow::Start()
 
 void EntryRow::ApplyCategoryPresets()
 {
-    m_bandListEnabled = true;
-    m_modeListEnabled = true;
-    const std::string& category = m_context.summary.category;
-    if (category == "S40" || category == "S80") {
-        m_values.band = category == "S40" ? "7" : "3,5";
-        m_bandListEnabled = false;
-    } else if (category == "SPH" || category == "SCW") {
-        m_values.mode = category == "SPH" ? "SSB" : "CW";
+    const CategoryPreset* preset = PresetOf(m_context.summary.category);
+    m_bandListEnabled = preset == nullptr || !preset->bandLocked;
+    m_modeListEnabled = preset == nullptr || !preset->modeLocked;
+    if (preset == nullptr) {
+        return;
+    }
+    if (!preset->band.empty()) {
+        m_values.band = preset->band;
+    }
+    if (!preset->mode.empty()) {
+        m_values.mode = preset->mode;
         m_values.reportSent = DefaultReport();
         m_values.reportReceived = DefaultReport();
-        m_modeListEnabled = false;
-    } else if (category == "SDG") {
-        m_values.mode = "RTTY";
-        m_values.reportSent = "599";
-        m_values.reportReceived = "599";
     }
 }
 
@@ -134,7 +145,10 @@ void EntryRow::ClearEntryRow()
 {
     const Event event(*this);
     ClearStationFields();
-    const std::string report = ModePosition() == 0 ? "59" : "599";
+    // The mode list's choice decides; a mode it doesn't hold gets the three-figure report.
+    const int position = ModePosition();
+    const std::string report(DefaultReportOf(
+        position >= 0 ? kContestModes[static_cast<std::size_t>(position)].text : ""));
     m_values.reportSent = report;
     m_values.reportReceived = report;
     ClearMatrixButtons(MatrixChoice::Both, m_matrices);

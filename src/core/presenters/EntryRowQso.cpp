@@ -3,6 +3,7 @@
 
 #include "core/commands/AppContext.h"
 #include "core/contest/BandMode.h"
+#include "core/contest/ContestFacts.h"
 #include "core/contest/FieldRules.h"
 #include "core/log/LogList.h"
 #include "core/presenters/EntryRow.h"
@@ -11,14 +12,6 @@
 #include "core/worked/WorkedTables.h"
 
 namespace zelkor {
-namespace {
-
-bool IsDigitalMode(const std::string& mode)
-{
-    return mode == "RTTY" || mode == "PSK31";
-}
-
-}  // namespace
 
 EnterOutcome EntryRow::LogQsoEntry()
 {
@@ -79,7 +72,8 @@ void EntryRow::OnModeChosen(int position)
     }
     const Event event(*this);
     m_values.mode = ModeList()[position];
-    if (m_context.summary.category == "SDG" && !IsDigitalMode(m_values.mode)) {
+    const CategoryPreset* preset = PresetOf(m_context.summary.category);
+    if (preset != nullptr && preset->digitalOnly && !IsDigitalMode(m_values.mode)) {
         m_values.mode = "RTTY";
     }
     m_context.ReportSettingsWrite(
@@ -112,7 +106,7 @@ void EntryRow::ResetReportsForMode()
 
 std::string EntryRow::DefaultReport() const
 {
-    return m_values.mode == "SSB" ? "59" : "599";
+    return std::string(DefaultReportOf(m_values.mode));
 }
 
 // --- Callsign and province code ----------------------------------------------------------------
