@@ -1,6 +1,25 @@
 #include "support/ScriptedPrompter.h"
 
+#include <utility>
+
 namespace zelkor::test {
+
+namespace {
+
+// Takes the next scripted choice. The value is moved out rather than the optional copied: GCC
+// takes the copy of an empty optional<QString> for a read of an uninitialised string.
+template <typename T>
+std::optional<T> TakeFront(std::deque<std::optional<T>>& choices)
+{
+    std::optional<T> taken;
+    if (choices.front()) {
+        taken.emplace(std::move(*choices.front()));
+    }
+    choices.pop_front();
+    return taken;
+}
+
+}  // namespace
 
 Answer ScriptedPrompter::Show(const MessageBox& box)
 {
@@ -22,9 +41,7 @@ std::optional<QString> ScriptedPrompter::ChooseFile(const FileDialogRequest& req
     if (files.empty()) {
         return std::nullopt;
     }
-    auto file = files.front();
-    files.pop_front();
-    return file;
+    return TakeFront(files);
 }
 
 std::optional<int> ScriptedPrompter::ChooseColour(int /*initialColour*/)
@@ -32,9 +49,7 @@ std::optional<int> ScriptedPrompter::ChooseColour(int /*initialColour*/)
     if (colours.empty()) {
         return std::nullopt;
     }
-    auto colour = colours.front();
-    colours.pop_front();
-    return colour;
+    return TakeFront(colours);
 }
 
 std::optional<QStringList> ScriptedPrompter::ChooseFiles(const FileDialogRequest& request)
@@ -43,9 +58,7 @@ std::optional<QStringList> ScriptedPrompter::ChooseFiles(const FileDialogRequest
     if (fileLists.empty()) {
         return std::nullopt;
     }
-    auto chosen = fileLists.front();
-    fileLists.pop_front();
-    return chosen;
+    return TakeFront(fileLists);
 }
 
 std::optional<int> ScriptedPrompter::ChooseItem(const ItemChoiceRequest& request)
@@ -54,9 +67,7 @@ std::optional<int> ScriptedPrompter::ChooseItem(const ItemChoiceRequest& request
     if (items.empty()) {
         return std::nullopt;
     }
-    auto chosen = items.front();
-    items.pop_front();
-    return chosen;
+    return TakeFront(items);
 }
 
 }  // namespace zelkor::test

@@ -251,10 +251,10 @@ private slots:
         QStringList shown;
         for (QAction* menuAction : h.window->findChild<QMenuBar*>()->actions()) {
             shown << menuAction->text();
-            for (QAction* item : menuAction->menu()->actions()) {
-                QVERIFY(item->isEnabled() && !item->isCheckable());
-                shown << (item->isSeparator() ? QStringLiteral("-")
-                                              : item->text() + '|' + item->objectName());
+            for (QAction* entry : menuAction->menu()->actions()) {
+                QVERIFY(entry->isEnabled() && !entry->isCheckable());
+                shown << (entry->isSeparator() ? QStringLiteral("-")
+                                               : entry->text() + '|' + entry->objectName());
             }
         }
         QCOMPARE(shown, expected);

@@ -21,7 +21,10 @@ constexpr std::array<int, SwlColumn::Count> kSwlRule = {5, 12, 5, 3, 4, 19, 3, 4
 
 int ColumnCount(LogLayout layout)
 {
-    return layout == LogLayout::Swl ? SwlColumn::Count : QsoColumn::Count;
+    if (layout == LogLayout::Swl) {
+        return SwlColumn::Count;
+    }
+    return QsoColumn::Count;
 }
 
 }  // namespace

@@ -64,13 +64,6 @@ void AppendBlanked(std::string& out, std::string_view value, std::string_view fo
     }
 }
 
-std::string WithoutCarriageReturns(std::string_view bytes)
-{
-    std::string text(bytes);
-    std::erase(text, kCarriageReturn);
-    return text;
-}
-
 struct Line {
     std::string text;
     // The read found no byte before the line could end with LF.

@@ -42,9 +42,9 @@ private:
 
 }  // namespace
 
-CSummaryDataDlg::CSummaryDataDlg(const SummaryData& data, const ProvinceTable& provinces,
+CSummaryDataDlg::CSummaryDataDlg(const SummaryData& summary, const ProvinceTable& provinces,
                                  SummaryLogState logState, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_form(data, provinces, logState), m_prompter(prompter), m_result(data)
+    : QDialog(parent), m_form(summary, provinces, logState), m_prompter(prompter), m_result(summary)
 {
     setObjectName(QStringLiteral("CSummaryDataDlg"));
     setWindowTitle(QStringLiteral("ZELKOR - Dati riassuntivi"));

@@ -23,7 +23,7 @@ class CSummaryDataDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CSummaryDataDlg(const SummaryData& data, const ProvinceTable& provinces,
+    CSummaryDataDlg(const SummaryData& summary, const ProvinceTable& provinces,
                     SummaryLogState logState, Prompter& prompter, QWidget* parent = nullptr);
 
     // The values saved with "Salva"; before that, the values the window opened with.

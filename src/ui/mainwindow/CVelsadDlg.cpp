@@ -323,11 +323,11 @@ void CVelsadDlg::RunSummaryDataCommand()
     UpdateTitle();
 }
 
-std::optional<CVelsadDlg::SummaryEdit> CVelsadDlg::RunSummaryDialog(const SummaryData& data)
+std::optional<CVelsadDlg::SummaryEdit> CVelsadDlg::RunSummaryDialog(const SummaryData& summary)
 {
     const SummaryLogState logState{m_log->Layout(), m_document->OpenPath().isEmpty(),
                                    m_document->IsModified()};
-    CSummaryDataDlg dialog(data, m_context.provinces, logState, m_prompter, this);
+    CSummaryDataDlg dialog(summary, m_context.provinces, logState, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

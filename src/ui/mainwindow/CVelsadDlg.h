@@ -126,7 +126,7 @@ private:
     void ConnectLogEditing();
     // F8, and after a successful import. A saved list renames the provinces on screen.
     void OpenProvinceListDialog();
-    std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& data);
+    std::optional<SummaryEdit> RunSummaryDialog(const SummaryData& summary);
     // The radio link (CVelsadDlgRadio.cpp): its label in the entry box, the follower started as
     // the settings say, and the "Radio..." command.
     void CreateRadio();

@@ -78,19 +78,19 @@ ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(parent)
     setChart(chart);
 }
 
-void ProgressChartView::Show(const ProgressChartData& data, LogLayout layout,
+void ProgressChartView::Show(const ProgressChartData& progress, LogLayout layout,
                              const QString& raceName)
 {
     QString title = ContactWord(layout) + QStringLiteral(" per ora (UTC)");
-    if (data.leftOut > 0) {
-        title += QStringLiteral(", ultime %1 ore").arg(data.HourCount());
+    if (progress.leftOut > 0) {
+        title += QStringLiteral(", ultime %1 ore").arg(progress.HourCount());
     }
     if (chart()->title() != title) {
         chart()->setTitle(title);
     }
 
     QStringList labels;
-    for (const std::string& label : data.labels) {
+    for (const std::string& label : progress.labels) {
         labels << ToQString(label);
     }
     if (m_hours->categories() != labels) {
@@ -98,15 +98,15 @@ void ProgressChartView::Show(const ProgressChartData& data, LogLayout layout,
     }
     for (int group = 0; group < kGroupCount; ++group) {
         QList<qreal> values;
-        values.reserve(data.HourCount());
-        for (const GroupCounts& counts : data.ours) {
+        values.reserve(progress.HourCount());
+        for (const GroupCounts& counts : progress.ours) {
             values << counts[static_cast<std::size_t>(group)];
         }
         ShowValues(m_sets[static_cast<std::size_t>(group)], values);
     }
     // Rows on other bands or modes get a legend entry only when there are some.
     bool anyOther = false;
-    for (const GroupCounts& counts : data.ours) {
+    for (const GroupCounts& counts : progress.ours) {
         anyOther = anyOther || counts[kOtherGroup] > 0;
     }
     for (QLegendMarker* marker : chart()->legend()->markers(m_bars)) {
@@ -114,15 +114,15 @@ void ProgressChartView::Show(const ProgressChartData& data, LogLayout layout,
             marker->setVisible(anyOther);
         }
     }
-    ShowRace(data, raceName);
+    ShowRace(progress, raceName);
 
-    const auto [top, ticks] = RoundAxis(data.Highest());
+    const auto [top, ticks] = RoundAxis(progress.Highest());
     if (m_counts->max() != top || m_counts->tickCount() != ticks) {
         m_counts->setRange(0, top);
         m_counts->setTickCount(ticks);
     }
     // Labels of a long chart stand on end, or Qt Charts cuts them short.
-    m_hours->setLabelsAngle(data.HourCount() > kUprightLabelsUpTo ? -90 : 0);
+    m_hours->setLabelsAngle(progress.HourCount() > kUprightLabelsUpTo ? -90 : 0);
 }
 
 void ProgressChartView::ShowValues(QBarSet* set, const QList<qreal>& values)
@@ -141,12 +141,12 @@ void ProgressChartView::ShowValues(QBarSet* set, const QList<qreal>& values)
     }
 }
 
-void ProgressChartView::ShowRace(const ProgressChartData& data, const QString& raceName)
+void ProgressChartView::ShowRace(const ProgressChartData& progress, const QString& raceName)
 {
     QList<QPointF> points;
-    for (int hour = 0; hour < static_cast<int>(data.theirs.size()); ++hour) {
-        if (data.theirs[static_cast<std::size_t>(hour)]) {
-            points << QPointF(hour, *data.theirs[static_cast<std::size_t>(hour)]);
+    for (int hour = 0; hour < static_cast<int>(progress.theirs.size()); ++hour) {
+        if (progress.theirs[static_cast<std::size_t>(hour)]) {
+            points << QPointF(hour, *progress.theirs[static_cast<std::size_t>(hour)]);
         }
     }
     if (m_race->points() != points) {

@@ -25,7 +25,7 @@ public:
     explicit ProgressChartView(QWidget* parent = nullptr);
 
     // Changes only what differs from what is shown, so that a new contact moves one bar.
-    void Show(const ProgressChartData& data, LogLayout layout, const QString& raceName);
+    void Show(const ProgressChartData& progress, LogLayout layout, const QString& raceName);
 
     [[nodiscard]] QBarSet* GroupSet(int group) const
     {
@@ -36,7 +36,7 @@ public:
 
 private:
     void ShowValues(QBarSet* set, const QList<qreal>& values);
-    void ShowRace(const ProgressChartData& data, const QString& raceName);
+    void ShowRace(const ProgressChartData& progress, const QString& raceName);
 
     QStackedBarSeries* m_bars = nullptr;
     std::array<QBarSet*, kGroupCount> m_sets{};

@@ -55,7 +55,10 @@ protected:
     }
 
     void Type(EntryField field, const std::string& text) { m_row.SetFieldText(field, text); }
-    int WorkingFileLines() const { return m_folder.Read(QStringLiteral("_ult.zelk")).count('\n'); }
+    qsizetype WorkingFileLines() const
+    {
+        return m_folder.Read(QStringLiteral("_ult.zelk")).count('\n');
+    }
 
     test::TempFolder m_folder;
     test::TempFolder m_config;

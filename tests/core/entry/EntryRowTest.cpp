@@ -30,7 +30,7 @@ TEST_F(EntryRowTest, StartsWithTheStoredBandAndModeInAutomaticDateAndTime)
 TEST_F(EntryRowTest, LogsAContactWithCallsignEnterProvinceEnter)
 {
     Start();
-    const int linesBefore = WorkingFileLines();
+    const qsizetype linesBefore = WorkingFileLines();
     Type(EntryField::Callsign, "IK0ABC");
     EXPECT_EQ(m_row.OnEntryEnter(), EnterOutcome::FocusMoved);
     EXPECT_EQ(m_row.Focus(), EntryField::ProvinceCode);

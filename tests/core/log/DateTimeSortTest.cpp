@@ -52,6 +52,12 @@ TEST(DateTimeSortTest, EveryArrayOfUpToSevenKeysOverThreeValues)
 
 using Generator = std::function<std::vector<int>(std::mt19937&)>;
 
+// A draw below a small bound, which an int holds.
+int Below(std::mt19937& random, unsigned bound)
+{
+    return static_cast<int>(random() % bound);
+}
+
 std::vector<int> Random(std::mt19937& random, int count, int distinctKeys)
 {
     std::uniform_int_distribution<int> key(0, distinctKeys - 1);
@@ -108,13 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, ExchangeSortShapeTest,
     ::testing::Values(
         RandomShape{"ManyTies",
-                    [](std::mt19937& r) { return Random(r, 2 + r() % 400, 1 + r() % 4); }},
-        RandomShape{"FewTies", [](std::mt19937& r) { return Random(r, 2 + r() % 400, 1000); }},
-        RandomShape{"EntryOrder", [](std::mt19937& r) { return EntryOrder(r, 50 + r() % 1200); }},
+                    [](std::mt19937& r) { return Random(r, 2 + Below(r, 400), 1 + Below(r, 4)); }},
+        RandomShape{"FewTies", [](std::mt19937& r) { return Random(r, 2 + Below(r, 400), 1000); }},
+        RandomShape{"EntryOrder",
+                    [](std::mt19937& r) { return EntryOrder(r, 50 + Below(r, 1200)); }},
         RandomShape{"Descending",
-                    [](std::mt19937& r) { return Descending(100 + r() % 700, 1000); }},
+                    [](std::mt19937& r) { return Descending(100 + Below(r, 700), 1000); }},
         RandomShape{"DescendingTies",
-                    [](std::mt19937& r) { return Descending(500, 20 + r() % 300); }},
+                    [](std::mt19937& r) { return Descending(500, 20 + Below(r, 300)); }},
         RandomShape{"Sawtooth",
                     [](std::mt19937& r) {
                         std::vector<int> keys = Descending(600, 600);
@@ -124,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                         }
                         return keys;
                     }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // The log's key is the "Data" text, then the "Utc" text, in unsigned byte order, with prefixes
 // first; compared here as std::string pairs, whose order is the same.

@@ -426,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SortCase{"ShorterTimeFirst",
                                {{"05.02.2006", "1432", "I1B"}, {"05.02.2006", "143", "I1A"}},
                                {"I1A", "I1B"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 }  // namespace
 }  // namespace zelkor

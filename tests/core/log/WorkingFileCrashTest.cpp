@@ -79,7 +79,7 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
             // Anywhere from start-up and the first load to the middle of the appends.
             std::this_thread::sleep_for(std::chrono::milliseconds(random() % 51));
         } else {
-            for (int wanted = 1 + random() % 40; wanted > 0; --wanted) {
+            for (int wanted = 1 + static_cast<int>(random() % 40); wanted > 0; --wanted) {
                 const std::optional<std::string> key = child.NextLine();
                 ASSERT_TRUE(key) << child.ErrorOutput();
                 acknowledged.insert(*key);
@@ -138,9 +138,9 @@ TEST(WorkingFileCrashTest, KilledWriterKeepsEveryAcknowledgedRow)
             EXPECT_NE(std::find(kept.begin(), kept.end(), line), kept.end()) << line;
         }
         for (const std::string& line : kept) {
-            EXPECT_TRUE(
-                std::any_of(tornLines.begin(), tornLines.end(),
-                            [&line](const std::string& torn) { return torn.starts_with(line); }))
+            EXPECT_TRUE(std::any_of(
+                tornLines.begin(), tornLines.end(),
+                [&line](const std::string& tornLine) { return tornLine.starts_with(line); }))
                 << "a recovery file holds \"" << line << "\"";
         }
         // Checked: the next round's recovery files are its own.
