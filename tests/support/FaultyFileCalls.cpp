@@ -103,11 +103,16 @@ int FaultyFileCalls::Unlink(const char* path)
     return Fails(FileCall::Unlink) ? -1 : FileCalls::Unlink(path);
 }
 
+int FaultyFileCalls::Mkdir(const char* path, mode_t mode)
+{
+    return Fails(FileCall::Mkdir) ? -1 : FileCalls::Mkdir(path, mode);
+}
+
 QString FaultyFileCalls::Name(FileCall call)
 {
     static const char* const kNames[] = {"open",      "read",  "pread",  "write", "fsync",
                                          "ftruncate", "fstat", "fchmod", "close", "stat",
-                                         "rename",    "link",  "unlink", "any"};
+                                         "rename",    "link",  "unlink", "mkdir", "any"};
     return QString::fromLatin1(kNames[static_cast<int>(call)]);
 }
 

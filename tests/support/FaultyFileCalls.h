@@ -26,6 +26,7 @@ enum class FileCall {
     Rename,
     Link,
     Unlink,
+    Mkdir,
     Any
 };
 
@@ -62,6 +63,7 @@ public:
     int Rename(const char* from, const char* to) override;
     int Link(const char* existing, const char* newName) override;
     int Unlink(const char* path) override;
+    int Mkdir(const char* path, mode_t mode) override;
 
     // Whether a flush that does not fail reaches the disk. The tests look at the files in the
     // same process, where the page cache is the file, so by default a flush is only recorded

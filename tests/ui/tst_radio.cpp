@@ -196,9 +196,9 @@ private slots:
         QCOMPARE(h.prompter.boxes.size(), std::size_t(1));
         QCOMPARE(h.prompter.boxes[0].title, QStringLiteral("Errore"));
         QCOMPARE(h.prompter.boxes[0].text,
-                 QStringLiteral("Impossibile salvare le impostazioni nel file %1 (disco pieno o "
-                                "cartella non scrivibile). Le scelte fatte restano valide fino "
-                                "alla chiusura del programma.")
+                 QStringLiteral("Impossibile salvare le impostazioni nel file:\n%1\n\nUna parte "
+                                "del percorso non è una cartella.\n\nLe scelte fatte restano "
+                                "valide fino alla chiusura del programma.")
                      .arg(path));
         QVERIFY(h.window->Radio().Following());
         QTRY_COMPARE(h.Find<QLabel>(ControlId::RadioLabel)->text(),

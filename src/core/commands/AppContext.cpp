@@ -21,7 +21,8 @@ void AppContext::ReportSettingsWrite(bool written, Prompter& prompter)
         return;
     }
     settingsFailureTold = true;
-    prompter.Error(SettingsWriteFailedText(store ? store->FileName() : QString()));
+    prompter.Error(store ? SettingsWriteFailedText(store->FileName(), store->FailureReason())
+                         : SettingsWriteFailedText(QString(), QString()));
 }
 
 QString AppContext::HistoryFilePath() const

@@ -83,6 +83,11 @@ int FileCalls::Unlink(const char* path)
     return ::unlink(path);
 }
 
+int FileCalls::Mkdir(const char* path, mode_t mode)
+{
+    return ::mkdir(path, mode);
+}
+
 FileCalls& Files()
 {
     return g_current != nullptr ? *g_current : OperatingSystemCalls();

@@ -28,6 +28,7 @@ public:
     virtual int Rename(const char* from, const char* to);
     virtual int Link(const char* existing, const char* newName);
     virtual int Unlink(const char* path);
+    virtual int Mkdir(const char* path, mode_t mode);
 };
 
 // The calls in use: the operating system's, unless a test installed others.

@@ -15,6 +15,7 @@ namespace zelkor {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;
+constexpr mode_t kNewFolderMode = 0777;
 constexpr int kTemporaryNameAttempts = 100;
 
 QByteArray Native(const QString& path)
@@ -347,6 +348,36 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* reason)
         return std::nullopt;
     }
     return bytes;
+}
+
+bool CreateFolders(const QString& folder, QString* reason)
+{
+    const QString path = QFileInfo(folder).absoluteFilePath();
+    struct stat status {};
+    if (Files().Stat(Native(path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            return true;
+        }
+        SetReason(reason, ENOTDIR, FileAction::Write);
+        return false;
+    }
+    if (errno != ENOENT) {
+        SetReason(reason, errno, FileAction::Write);
+        return false;
+    }
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path && !CreateFolders(parent, reason)) {
+        return false;
+    }
+    if (Files().Mkdir(Native(path).constData(), kNewFolderMode) != 0 && errno != EEXIST) {
+        SetReason(reason, errno, FileAction::Write);
+        return false;
+    }
+    if (const int error = SyncFolderOf(path)) {
+        SetReason(reason, error, FileAction::Write);
+        return false;
+    }
+    return true;
 }
 
 bool PathIsFree(const QString& path)

@@ -35,6 +35,10 @@ bool CreateFileDurably(const QString& path, const QByteArray& bytes, QString* re
 // refused before it is opened, so that reading never blocks.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* reason = nullptr);
 
+// Creates the folder and every missing folder above it, each flushed into the folder that holds
+// it. A folder that is already there is fine.
+bool CreateFolders(const QString& folder, QString* reason = nullptr);
+
 // True when nothing at all is under the name (not even a broken link).
 bool PathIsFree(const QString& path);
 

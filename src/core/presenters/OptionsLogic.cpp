@@ -39,7 +39,7 @@ void OptionsLogic::Save(bool swlExportByBand)
 void OptionsLogic::TellIfNotWritten(bool written)
 {
     if (!written) {
-        m_prompter.Error(SettingsWriteFailedText(m_store.FileName()));
+        m_prompter.Error(SettingsWriteFailedText(m_store.FileName(), m_store.FailureReason()));
     }
 }
 

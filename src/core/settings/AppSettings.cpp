@@ -69,13 +69,14 @@ bool AppSettings::SetTextColour(SettingsStore* store, int colour)
     return Write(store, keys::kTextColour, colour);
 }
 
-QString SettingsWriteFailedText(const QString& file)
+QString SettingsWriteFailedText(const QString& file, const QString& reason)
 {
-    return QStringLiteral(
-               "Impossibile salvare le impostazioni nel file %1 (disco pieno o "
-               "cartella non scrivibile). Le scelte fatte restano valide fino alla "
-               "chiusura del programma.")
-        .arg(file);
+    QString text = QStringLiteral("Impossibile salvare le impostazioni nel file:\n") + file;
+    if (!reason.isEmpty()) {
+        text += QStringLiteral("\n\n") + reason;
+    }
+    return text +
+           QStringLiteral("\n\nLe scelte fatte restano valide fino alla chiusura del programma.");
 }
 
 }  // namespace zelkor

@@ -31,8 +31,8 @@ struct AppSettings {
     [[nodiscard]] bool SetTextColour(SettingsStore* store, int colour);
 };
 
-// The message for a settings write that failed; the file is the store's.
-QString SettingsWriteFailedText(const QString& file);
+// The message for a settings write that failed: the store's file and the reason.
+QString SettingsWriteFailedText(const QString& file, const QString& reason);
 
 AppSettings ReadAppSettings(const SettingsStore& store);
 

@@ -1,6 +1,13 @@
 #include "core/settings/SettingsStore.h"
 
-#include <QSettings>
+#include "core/platform/FileCalls.h"
+#include "core/platform/FileIO.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
 
 namespace zelkor {
 namespace {
@@ -14,98 +21,128 @@ QString KeyPath(const SettingKey& key)
 
 std::unique_ptr<SettingsStore> SettingsStore::OpenUserStore()
 {
-    return std::make_unique<SettingsStore>(
-        std::make_unique<QSettings>(QStringLiteral("ORVENT"), QStringLiteral("zelkor")));
+    return OpenFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QLatin1String("/ORVENT/zelkor.conf"));
 }
 
 std::unique_ptr<SettingsStore> SettingsStore::OpenFile(const QString& path)
 {
-    return std::make_unique<SettingsStore>(std::make_unique<QSettings>(path, QSettings::IniFormat));
+    return std::make_unique<SettingsStore>(path);
 }
 
-SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings) : m_settings(std::move(settings))
+SettingsStore::SettingsStore(const QString& path) : m_path(QFileInfo(path).absoluteFilePath())
 {
+    // A file that can't be read gives every default, as a missing one does.
+    bool missing = false;
+    QString reason;
+    m_values = ReadFile(&missing, &reason).value_or(IniSettings());
 }
-
-SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::ReadSetting(const SettingKey& key, const QString& defaultValue) const
 {
-    const QVariant value = m_settings->value(KeyPath(key));
-    // INI files hold every scalar as text; a list (an unquoted comma) or any other kind is not
-    // a string value.
-    if (value.typeId() != QMetaType::QString) {
-        return defaultValue;
-    }
-    return value.toString();
+    return m_values.Text(KeyPath(key)).value_or(defaultValue);
 }
 
 int SettingsStore::ReadSetting(const SettingKey& key, int defaultValue) const
 {
-    const QVariant value = m_settings->value(KeyPath(key));
+    const std::optional<QString> text = m_values.Text(KeyPath(key));
     bool ok = false;
-    int number = 0;
-    if (value.typeId() == QMetaType::QString) {
-        number = value.toString().trimmed().toInt(&ok);
-    } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
-               value.typeId() == QMetaType::UInt) {
-        const qlonglong wide = value.toLongLong(&ok);
-        ok = ok && wide >= INT32_MIN && wide <= INT32_MAX;
-        number = static_cast<int>(wide);
-    }
+    const int number = text ? text->trimmed().toInt(&ok) : 0;
     return ok ? number : defaultValue;
 }
 
 bool SettingsStore::WriteSetting(const SettingKey& key, const QString& value)
 {
-    if (Holds(key, value)) {
-        return true;
-    }
-    m_settings->setValue(KeyPath(key), value);
-    return Sync();
+    Change(KeyPath(key), IniValueText(value));
+    return Commit();
 }
 
 bool SettingsStore::WriteSetting(const SettingKey& key, int value)
 {
-    if (Holds(key, QString::number(value))) {
-        return true;
-    }
-    m_settings->setValue(KeyPath(key), value);
-    return Sync();
+    return WriteSetting(key, QString::number(value));
 }
 
-bool SettingsStore::Holds(const SettingKey& key, const QString& text)
+void SettingsStore::WriteSettingLater(const SettingKey& key, const QString& value)
 {
-    // A rewrite of the file costs two flushes to disk (its lock and its text), far more than
-    // the change that asks for it; a value the file already holds needs none. The sync first
-    // takes what another instance may have written meanwhile (only a look at the file's size
-    // and time when nothing changed), and nothing is skipped while the store is in error.
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError) {
-        return false;
-    }
-    const QVariant stored = m_settings->value(KeyPath(key));
-    // Read back from the file every value is text; one set in this run keeps its own type.
-    return (stored.typeId() == QMetaType::QString || stored.typeId() == QMetaType::Int) &&
-           stored.toString() == text;
+    Change(KeyPath(key), IniValueText(value));
 }
 
-QString SettingsStore::FileName() const
+bool SettingsStore::Flush()
 {
-    return m_settings->fileName();
+    return m_changes.empty() || Commit();
 }
 
 bool SettingsStore::RemoveSetting(const SettingKey& key)
 {
-    m_settings->remove(KeyPath(key));
-    return Sync();
+    Change(KeyPath(key), std::nullopt);
+    return Commit();
 }
 
-bool SettingsStore::Sync()
+QString SettingsStore::FileName() const
 {
-    // QSettings buffers its writes; a crash right after a command must not lose them.
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    return m_path;
+}
+
+void SettingsStore::Change(const QString& key, std::optional<QByteArray> written)
+{
+    if (written) {
+        m_values.SetWritten(key, *written);
+    } else {
+        m_values.Remove(key);
+    }
+    m_changes[key] = std::move(written);
+}
+
+std::optional<IniSettings> SettingsStore::ReadFile(bool* missing, QString* reason) const
+{
+    *missing = false;
+    if (const std::optional<QByteArray> bytes = ReadWholeFile(m_path, reason)) {
+        return IniSettings::Parse(*bytes);
+    }
+    // Only a file that is not there at all reads as an empty one: anything else that can't be
+    // read may hold values that a rewrite would lose.
+    struct stat status {};
+    if (Files().Stat(QFile::encodeName(m_path).constData(), &status) != 0) {
+        if (errno == ENOENT) {
+            *missing = true;
+            return IniSettings();
+        }
+        *reason = IoErrorText(errno, FileAction::Read);
+    }
+    return std::nullopt;
+}
+
+bool SettingsStore::Commit()
+{
+    bool missing = false;
+    QString reason;
+    std::optional<IniSettings> current = ReadFile(&missing, &reason);
+    if (!current) {
+        m_failure = reason;
+        return false;
+    }
+    // The file as it is now (another instance may have written it), with this run's changes.
+    IniSettings merged = *current;
+    bool changed = false;
+    for (const auto& [key, written] : m_changes) {
+        const QByteArray* held = current->Written(key);
+        if (written && (held == nullptr || *held != *written)) {
+            merged.SetWritten(key, *written);
+            changed = true;
+        } else if (!written && held != nullptr) {
+            merged.Remove(key);
+            changed = true;
+        }
+    }
+    if (changed && !((!missing || CreateFolders(QFileInfo(m_path).absolutePath(), &reason)) &&
+                     WriteFileAtomically(m_path, merged.Bytes(), &reason))) {
+        m_values = std::move(merged);
+        m_failure = reason;
+        return false;
+    }
+    m_values = std::move(merged);
+    m_changes.clear();
+    return true;
 }
 
 }  // namespace zelkor

@@ -1,13 +1,20 @@
 #pragma once
-// The persistent settings: named string and integer values in sections, over QSettings. A missing
-// or malformed value reads as its default, reading never creates a value, and every write reaches
-// the disk before the call returns.
+// The persistent settings: named string and integer values in sections, kept in an INI file that
+// QSettings reads and writes the same way (organisation "ORVENT", application "zelkor"). A missing
+// or malformed value reads as its default, and reading never creates a value or a file.
+//
+// Every write reads the file again first, so that a value another instance stored meanwhile
+// stays, and replaces the whole file atomically through the program's file calls (a temporary
+// file, flushed, renamed over the old one, the folder flushed): a failed write leaves the old
+// file whole and says why. A value the file already holds is not written again.
+
+#include "core/settings/IniFormat.h"
 
 #include <QString>
 
+#include <map>
 #include <memory>
-
-class QSettings;
+#include <optional>
 
 namespace zelkor {
 
@@ -18,35 +25,52 @@ struct SettingKey {
 
 class SettingsStore {
 public:
-    // The user's store: organisation "ORVENT", application "zelkor".
+    // The user's store: ~/.config/ORVENT/zelkor.conf, where QSettings keeps it.
     static std::unique_ptr<SettingsStore> OpenUserStore();
     // A store kept in the given INI file; used by tests and by anyone who wants a private store.
     static std::unique_ptr<SettingsStore> OpenFile(const QString& path);
 
-    explicit SettingsStore(std::unique_ptr<QSettings> settings);
-    ~SettingsStore();
+    explicit SettingsStore(const QString& path);
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
+    // The values as the file held them when last read or written, with this run's changes.
     QString ReadSetting(const SettingKey& key, const QString& defaultValue) const;
     int ReadSetting(const SettingKey& key, int defaultValue) const;
-    // Returns false when the store could not be written; the caller's in-memory value stays.
-    // A value the store already holds is not written again.
+    // Writes the value, with every change not written yet. Returns false when the file could
+    // not be written: the change stays in the store (reads give it) and goes to the file with
+    // the next write.
     bool WriteSetting(const SettingKey& key, const QString& value);
     bool WriteSetting(const SettingKey& key, int value);
+    // For choices made often and worth little (the band, the mode): the store holds the value at
+    // once, and the file gets it with the next write or Flush(). A later choice of the same key
+    // replaces an unwritten one.
+    void WriteSettingLater(const SettingKey& key, const QString& value);
+    bool HasUnwrittenChanges() const { return !m_changes.empty(); }
+    // Writes every change not written yet; true when there was none or all are written.
+    bool Flush();
 
     // The file the store is kept in, for messages.
     QString FileName() const;
+    // Why the last write that failed did, as an Italian sentence (a later write may have taken
+    // its change to the file meanwhile).
+    QString FailureReason() const { return m_failure; }
 
     // Removes a value; used only for the recent-file list, whose entries shift.
     bool RemoveSetting(const SettingKey& key);
 
 private:
-    bool Sync();
-    // The store, as it is on disk now, already holds this text for the key.
-    bool Holds(const SettingKey& key, const QString& text);
+    void Change(const QString& key, std::optional<QByteArray> written);
+    // The file as it is now; no file at all is an empty one.
+    std::optional<IniSettings> ReadFile(bool* missing, QString* reason) const;
+    bool Commit();
 
-    std::unique_ptr<QSettings> m_settings;
+    QString m_path;
+    // The file as last read or written, with the changes applied.
+    IniSettings m_values;
+    // Changes the file has not got yet: the value as written after '=', or none to remove it.
+    std::map<QString, std::optional<QByteArray>> m_changes;
+    QString m_failure;
 };
 
 }  // namespace zelkor

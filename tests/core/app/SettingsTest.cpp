@@ -4,10 +4,15 @@
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/SummaryData.h"
+#include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -174,6 +179,84 @@ TEST(SwlCategoryTest, OnlyTheExactWord)
     };
     for (const auto& [category, swl] : cases) {
         EXPECT_EQ(IsSwlCategory(category), swl) << category;
+    }
+}
+
+TEST_F(SettingsTest, TheFirstWriteMakesTheMissingFolders)
+{
+    const QString path = m_folder.File(QStringLiteral("config/ORVENT/zelkor.conf"));
+    auto store = SettingsStore::OpenFile(path);
+    EXPECT_EQ(store->ReadSetting(keys::kBand, QStringLiteral("7")), QStringLiteral("7"));
+    EXPECT_FALSE(QDir(m_folder.File(QStringLiteral("config"))).exists());
+
+    ASSERT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("3,5")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[Parametri]\nBanda=\"3,5\"\n");
+}
+
+TEST_F(SettingsTest, AFileThatCanNotBeReadIsNeverReplaced)
+{
+    // Its values could not be carried over: a rewrite would lose them.
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("zelkor.conf")));
+    auto store = Open();
+    EXPECT_FALSE(store->WriteSetting(keys::kBand, QStringLiteral("3,5")));
+    EXPECT_EQ(store->FailureReason(),
+              QStringLiteral("Il percorso indica una cartella, non un file."));
+    EXPECT_TRUE(QFileInfo(StorePath()).isDir());
+    // The value holds for the rest of the run.
+    EXPECT_EQ(store->ReadSetting(keys::kBand, QString()), QStringLiteral("3,5"));
+}
+
+TEST_F(SettingsTest, AFailedWriteKeepsTheOldFileAndItsChangeGoesWithTheNextWrite)
+{
+    auto store = Open();
+    ASSERT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("7")));
+    const QByteArray before = m_folder.Read(QStringLiteral("zelkor.conf"));
+    {
+        test::FaultyFileCalls full({test::FileCall::Write, 1, ENOSPC});
+        const ScopedFileCalls scoped(full);
+        EXPECT_FALSE(store->WriteSetting(keys::kScore, 1234));
+    }
+    EXPECT_EQ(store->FailureReason(), QStringLiteral("Spazio su disco esaurito."));
+    EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")), before);
+    EXPECT_EQ(store->ReadSetting(keys::kScore, 0), 1234);
+
+    ASSERT_TRUE(store->WriteSetting(keys::kMode, QStringLiteral("CW")));
+    EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")),
+              "[Parametri]\nBanda=7\nModo=CW\nPunteggio=1234\n");
+}
+
+TEST_F(SettingsTest, ChoicesWrittenLaterReachTheFileWithTheNextWriteOrAFlush)
+{
+    auto store = Open();
+    store->WriteSettingLater(keys::kBand, QStringLiteral("3,5"));
+    store->WriteSettingLater(keys::kBand, QStringLiteral("7"));
+    store->WriteSettingLater(keys::kMode, QStringLiteral("CW"));
+    EXPECT_EQ(store->ReadSetting(keys::kBand, QString()), QStringLiteral("7"));
+    EXPECT_TRUE(store->HasUnwrittenChanges());
+    EXPECT_FALSE(QFile::exists(StorePath()));
+
+    ASSERT_TRUE(store->Flush());
+    EXPECT_FALSE(store->HasUnwrittenChanges());
+    EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")), "[Parametri]\nBanda=7\nModo=CW\n");
+
+    // Any other write takes an unwritten choice along.
+    store->WriteSettingLater(keys::kMode, QStringLiteral("SSB"));
+    ASSERT_TRUE(store->WriteSetting(keys::kModified, 1));
+    EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")),
+              "[Parametri]\nBanda=7\nModificato=1\nModo=SSB\n");
+    EXPECT_FALSE(store->HasUnwrittenChanges());
+
+    // A choice the file already holds writes nothing.
+    store->WriteSettingLater(keys::kMode, QStringLiteral("SSB"));
+    {
+        test::FaultyFileCalls counting;
+        const ScopedFileCalls scoped(counting);
+        ASSERT_TRUE(store->Flush());
+        for (const test::FileCall call : counting.Calls()) {
+            EXPECT_NE(call, test::FileCall::Write);
+        }
     }
 }
 

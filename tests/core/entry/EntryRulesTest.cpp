@@ -291,10 +291,10 @@ TEST_F(UnwritableSettingsTest, AFailedSettingsWriteIsToldOnceAndTheChoiceStays)
     ASSERT_EQ(m_prompter.boxes.size(), 1u);
     EXPECT_EQ(m_prompter.boxes[0].title, "Errore");
     EXPECT_EQ(m_prompter.boxes[0].text,
-              "Impossibile salvare le impostazioni nel file " +
+              "Impossibile salvare le impostazioni nel file:\n" +
                   m_folder.File(QStringLiteral("blocked/zelkor.conf")) +
-                  " (disco pieno o cartella non scrivibile). Le scelte fatte restano valide "
-                  "fino alla chiusura del programma.");
+                  "\n\nUna parte del percorso non è una cartella.\n\nLe scelte fatte restano "
+                  "valide fino alla chiusura del programma.");
     EXPECT_EQ(m_context.settings.currentBand, "7");
     EXPECT_EQ(m_context.settings.currentMode, "CW");
     EXPECT_EQ(m_row.Values().band, "7");
