@@ -43,13 +43,24 @@ bool LogDocument::SetOpenLog(const QString& path)
 {
     m_openPath = path;
     m_openName = path.isEmpty() ? QString() : FileNamePart(path);
+    const bool wasModified = m_modified;
+    m_modified = false;
+    // The open log and its flag reach the file in one write: never a name with another log's
+    // flag.
     bool written = true;
     if (m_store != nullptr) {
-        written = m_store->WriteSetting(keys::kOpenLogPath, m_openPath);
-        written = m_store->WriteSetting(keys::kOpenLogName, m_openName) && written;
+        m_store->ChangeSetting(keys::kOpenLogPath, m_openPath);
+        m_store->ChangeSetting(keys::kOpenLogName, m_openName);
+        if (wasModified) {
+            m_store->ChangeSetting(keys::kModified, 0);
+        }
+        written = m_store->Flush();
     }
     emit openLogChanged();
-    return SetModified(false) && written;
+    if (wasModified) {
+        emit modifiedChanged(false);
+    }
+    return written;
 }
 
 bool LogDocument::ForgetOpenLog()

@@ -21,11 +21,11 @@ RadioSettings ReadRadioSettings(const SettingsStore& store)
 
 bool WriteRadioSettings(SettingsStore& store, const RadioSettings& settings)
 {
-    // Every value is tried, whatever became of the one before.
-    bool written = store.WriteSetting(keys::kRadioFollow, settings.follow ? 1 : 0);
-    written = store.WriteSetting(keys::kRadioModel, settings.model) && written;
-    written = store.WriteSetting(keys::kRadioPort, settings.port) && written;
-    return store.WriteSetting(keys::kRadioSpeed, settings.speed) && written;
+    store.ChangeSetting(keys::kRadioFollow, settings.follow ? 1 : 0);
+    store.ChangeSetting(keys::kRadioModel, settings.model);
+    store.ChangeSetting(keys::kRadioPort, settings.port);
+    store.ChangeSetting(keys::kRadioSpeed, settings.speed);
+    return store.Flush();
 }
 
 }  // namespace zelkor

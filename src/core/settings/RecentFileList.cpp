@@ -39,15 +39,16 @@ void RecentFileList::Add(const QString& path)
 
 bool RecentFileList::Save(SettingsStore& store) const
 {
-    bool ok = true;
     for (int i = 0; i < kSize; ++i) {
         const QByteArray name = EntryName(i);
         const SettingKey key{keys::kRecentFileList, name.constData()};
-        ok = (i < m_entries.size() ? store.WriteSetting(key, m_entries.at(i))
-                                   : store.RemoveSetting(key)) &&
-             ok;
+        if (i < m_entries.size()) {
+            store.ChangeSetting(key, m_entries.at(i));
+        } else {
+            store.ForgetSetting(key);
+        }
     }
-    return ok;
+    return store.Flush();
 }
 
 }  // namespace zelkor

@@ -53,7 +53,7 @@ int SettingsStore::ReadSetting(const SettingKey& key, int defaultValue) const
 
 bool SettingsStore::WriteSetting(const SettingKey& key, const QString& value)
 {
-    Change(KeyPath(key), IniValueText(value));
+    ChangeSetting(key, value);
     return Commit();
 }
 
@@ -62,20 +62,30 @@ bool SettingsStore::WriteSetting(const SettingKey& key, int value)
     return WriteSetting(key, QString::number(value));
 }
 
-void SettingsStore::WriteSettingLater(const SettingKey& key, const QString& value)
+bool SettingsStore::RemoveSetting(const SettingKey& key)
+{
+    ForgetSetting(key);
+    return Commit();
+}
+
+void SettingsStore::ChangeSetting(const SettingKey& key, const QString& value)
 {
     Change(KeyPath(key), IniValueText(value));
+}
+
+void SettingsStore::ChangeSetting(const SettingKey& key, int value)
+{
+    ChangeSetting(key, QString::number(value));
+}
+
+void SettingsStore::ForgetSetting(const SettingKey& key)
+{
+    Change(KeyPath(key), std::nullopt);
 }
 
 bool SettingsStore::Flush()
 {
     return m_changes.empty() || Commit();
-}
-
-bool SettingsStore::RemoveSetting(const SettingKey& key)
-{
-    Change(KeyPath(key), std::nullopt);
-    return Commit();
 }
 
 QString SettingsStore::FileName() const

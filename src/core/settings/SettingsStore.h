@@ -42,10 +42,16 @@ public:
     // the next write.
     bool WriteSetting(const SettingKey& key, const QString& value);
     bool WriteSetting(const SettingKey& key, int value);
-    // For choices made often and worth little (the band, the mode): the store holds the value at
-    // once, and the file gets it with the next write or Flush(). A later choice of the same key
-    // replaces an unwritten one.
-    void WriteSettingLater(const SettingKey& key, const QString& value);
+    // Removes a value, with every change not written yet.
+    bool RemoveSetting(const SettingKey& key);
+
+    // Changes that the store holds at once and the file gets with the next write or Flush(): for
+    // values that belong together (they reach the file in one write, all or none) and for choices
+    // made often and worth little (the band, the mode). A later change of a key replaces one not
+    // written yet.
+    void ChangeSetting(const SettingKey& key, const QString& value);
+    void ChangeSetting(const SettingKey& key, int value);
+    void ForgetSetting(const SettingKey& key);
     bool HasUnwrittenChanges() const { return !m_changes.empty(); }
     // Writes every change not written yet; true when there was none or all are written.
     bool Flush();
@@ -55,9 +61,6 @@ public:
     // Why the last write that failed did, as an Italian sentence (a later write may have taken
     // its change to the file meanwhile).
     QString FailureReason() const { return m_failure; }
-
-    // Removes a value; used only for the recent-file list, whose entries shift.
-    bool RemoveSetting(const SettingKey& key);
 
 private:
     void Change(const QString& key, std::optional<QByteArray> written);

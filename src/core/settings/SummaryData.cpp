@@ -37,11 +37,10 @@ SummaryData ReadSummaryData(const SettingsStore& store)
 
 bool WriteSummaryData(SettingsStore& store, const SummaryData& data)
 {
-    bool ok = true;
     for (const auto& [key, field] : kFields) {
-        ok = store.WriteSetting(key, ToQString(data.*field)) && ok;
+        store.ChangeSetting(key, ToQString(data.*field));
     }
-    return ok;
+    return store.Flush();
 }
 
 }  // namespace zelkor

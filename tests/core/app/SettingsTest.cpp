@@ -230,9 +230,9 @@ TEST_F(SettingsTest, AFailedWriteKeepsTheOldFileAndItsChangeGoesWithTheNextWrite
 TEST_F(SettingsTest, ChoicesWrittenLaterReachTheFileWithTheNextWriteOrAFlush)
 {
     auto store = Open();
-    store->WriteSettingLater(keys::kBand, QStringLiteral("3,5"));
-    store->WriteSettingLater(keys::kBand, QStringLiteral("7"));
-    store->WriteSettingLater(keys::kMode, QStringLiteral("CW"));
+    store->ChangeSetting(keys::kBand, QStringLiteral("3,5"));
+    store->ChangeSetting(keys::kBand, QStringLiteral("7"));
+    store->ChangeSetting(keys::kMode, QStringLiteral("CW"));
     EXPECT_EQ(store->ReadSetting(keys::kBand, QString()), QStringLiteral("7"));
     EXPECT_TRUE(store->HasUnwrittenChanges());
     EXPECT_FALSE(QFile::exists(StorePath()));
@@ -242,14 +242,14 @@ TEST_F(SettingsTest, ChoicesWrittenLaterReachTheFileWithTheNextWriteOrAFlush)
     EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")), "[Parametri]\nBanda=7\nModo=CW\n");
 
     // Any other write takes an unwritten choice along.
-    store->WriteSettingLater(keys::kMode, QStringLiteral("SSB"));
+    store->ChangeSetting(keys::kMode, QStringLiteral("SSB"));
     ASSERT_TRUE(store->WriteSetting(keys::kModified, 1));
     EXPECT_EQ(m_folder.Read(QStringLiteral("zelkor.conf")),
               "[Parametri]\nBanda=7\nModificato=1\nModo=SSB\n");
     EXPECT_FALSE(store->HasUnwrittenChanges());
 
     // A choice the file already holds writes nothing.
-    store->WriteSettingLater(keys::kMode, QStringLiteral("SSB"));
+    store->ChangeSetting(keys::kMode, QStringLiteral("SSB"));
     {
         test::FaultyFileCalls counting;
         const ScopedFileCalls scoped(counting);

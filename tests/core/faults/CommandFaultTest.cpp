@@ -1,7 +1,8 @@
 // Every command that writes, run with each of its file calls failing in turn: the files on disk
 // are the old ones byte for byte or the complete new ones, the log in memory keeps its rows, the
 // user reads the reason in Italian, and once the disk is healthy again "Salva come..." writes
-// every row that is on screen.
+// every row that is on screen. The settings file is written through the same calls and walked the
+// same way.
 
 #include "core/commands/AppContext.h"
 #include "core/commands/ExportCommands.h"
@@ -18,6 +19,9 @@
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/ProvinceList.h"
 #include "core/provinces/ProvinceFile.h"
+#include "core/settings/IniFormat.h"
+#include "core/settings/RadioSettings.h"
+#include "core/settings/SettingKeys.h"
 #include "core/worked/ProvinceWorkedTable.h"
 #include "core/worked/WorkedTables.h"
 #include "support/DocumentFixture.h"
@@ -26,6 +30,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -90,6 +95,7 @@ struct Program {
     QString ProvincePath() const { return folder.File(QStringLiteral("_prov.cod")); }
     QString HistoryPath() const { return folder.File(QStringLiteral("_storico.cod")); }
     QString UserFile(const char* name) const { return logs.File(QLatin1String(name)); }
+    QString SettingsPath() const { return config.File(QStringLiteral("zelkor.conf")); }
 
     test::TempFolder folder{test::MemoryBackedFolder()};
     test::TempFolder config{test::MemoryBackedFolder()};
@@ -167,7 +173,8 @@ void ExpectNoLeftovers(const Program& program, const FaultKind& kind, const Faul
         calls.FailedCall() == FileCall::Unlink) {
         return;
     }
-    for (const QString& folder : {program.folder.Path(), program.logs.Path()}) {
+    for (const QString& folder :
+         {program.folder.Path(), program.logs.Path(), program.config.Path()}) {
         for (const auto& [name, bytes] : test::FolderFiles(folder)) {
             EXPECT_FALSE(name.startsWith(QLatin1Char('.'))) << where << ": " << name.toStdString();
         }
@@ -732,6 +739,161 @@ TEST(CommandFaultTest, EveryExport)
             },
             [&](Program& p) { *outcome = c.run(p); },
             [&](Program&) { return *outcome == CommandOutcome::Done; });
+    }
+}
+
+// A settings file as QSettings writes it, with the values a started program has stored.
+const QByteArray kSettingsBefore =
+    "[Dati%20riassuntivi]\nNominativo=I2ABC\nProvincia=MI\n\n"
+    "[Parametri]\nBanda=7\nModificato=0\nModo=SSB\nPunteggio=0\n";
+
+using SettingValues = std::vector<std::pair<SettingKey, QString>>;
+
+struct SettingsCase {
+    const char* name;
+    // Runs the settings write of a command and says whether the store was written.
+    std::function<bool(Program&)> write;
+    // What the file holds afterwards besides what it held before.
+    std::function<SettingValues(const Program&)> values;
+    // Run before the walk: what the command finds in the store.
+    std::function<void(Program&)> setUp = nullptr;
+    // The first write of all: not even the settings folder is there.
+    bool firstWrite = false;
+};
+
+QString KeyPath(const SettingKey& key)
+{
+    return QString::fromUtf8(key.section) + u'/' + QString::fromUtf8(key.name);
+}
+
+// "Salva come..." after the fault rewrites these itself.
+bool SaveAsChanges(const SettingKey& key)
+{
+    const QString path = KeyPath(key);
+    return path == KeyPath(keys::kOpenLogPath) || path == KeyPath(keys::kOpenLogName) ||
+           path == KeyPath(keys::kModified) ||
+           path.startsWith(QLatin1String(keys::kRecentFileList));
+}
+
+// The settings file is the old one or holds every new value, the write said so, and the operator
+// was told why it failed; a change that could not be written goes with the next settings write.
+void WalkSettingsWrite(const SettingsCase& c)
+{
+    SCOPED_TRACE(c.name);
+    auto written = std::make_shared<bool>(false);
+    WalkCommand(
+        kQsoLog,
+        [&c](Program& p) {
+            if (c.firstWrite) {
+                EXPECT_TRUE(QDir(p.config.Path()).removeRecursively());
+            } else {
+                p.config.Write(QStringLiteral("zelkor.conf"), kSettingsBefore);
+            }
+            if (c.setUp) {
+                c.setUp(p);
+            }
+            const QByteArray before = ReadFile(p.SettingsPath());
+            IniSettings after = IniSettings::Parse(c.firstWrite ? QByteArray() : before);
+            const SettingValues values = c.values(p);
+            for (const auto& [key, value] : values) {
+                after.SetWritten(KeyPath(key), IniValueText(value));
+            }
+            auto healed = [values](Program& program, const std::string& where) {
+                EXPECT_FALSE(program.context.store->HasUnwrittenChanges()) << where;
+                const auto stored = SettingsStore::OpenFile(program.SettingsPath());
+                for (const auto& [key, value] : values) {
+                    if (!SaveAsChanges(key)) {
+                        EXPECT_EQ(stored->ReadSetting(key, QStringLiteral("?")), value)
+                            << where << ": " << key.name;
+                    }
+                }
+            };
+            return Ends{{{p.SettingsPath(), before, after.Bytes()}}, RowsOf(p.log), {}, healed};
+        },
+        [&c, written](Program& p) {
+            *written = c.write(p);
+            p.context.ReportSettingsWrite(*written, p.prompter);
+        },
+        [written](Program&) { return *written; });
+}
+
+TEST(CommandFaultTest, SettingsWrites)
+{
+    SummaryData summary;
+    summary.callsign = "IK2XYZ";
+    summary.province = "MI";
+    summary.section = "Milano";
+    summary.category = "SOP";
+    summary.name = "Citt\xE0, \"Sud\"";
+    summary.operators = "IK2XYZ I2ABC";
+    summary.address1 = "Via Roma 1";
+    summary.address2 = "20100 Milano";
+    summary.comment1 = " primo ";
+    const SettingValues summaryValues = {
+        {keys::kCallsign, QStringLiteral("IK2XYZ")},
+        {keys::kProvince, QStringLiteral("MI")},
+        {keys::kSection, QStringLiteral("Milano")},
+        {keys::kName, QStringLiteral(u"Città, \"Sud\"")},
+        {keys::kOperators, QStringLiteral("IK2XYZ I2ABC")},
+        {keys::kCategory, QStringLiteral("SOP")},
+        {keys::kAddress1, QStringLiteral("Via Roma 1")},
+        {keys::kAddress2, QStringLiteral("20100 Milano")},
+        {keys::kAddress3, QString()},
+        {keys::kComment1, QStringLiteral(" primo ")},
+        {keys::kComment2, QString()},
+    };
+    const SettingsCase cases[] = {
+        {"the modified flag", [](Program& p) { return p.document.MarkModified(); },
+         [](const Program&) {
+             return SettingValues{{keys::kModified, QStringLiteral("1")}};
+         }},
+        {"the open log, its name and flag in one write",
+         [](Program& p) { return p.document.SetOpenLog(p.UserFile("gara.zelk")); },
+         [](const Program& p) {
+             return SettingValues{{keys::kOpenLogPath, p.UserFile("gara.zelk")},
+                                  {keys::kOpenLogName, QStringLiteral("gara.zelk")},
+                                  {keys::kModified, QStringLiteral("0")}};
+         },
+         [](Program& p) { EXPECT_TRUE(p.document.MarkModified()); }},
+        {"the summary data in one write",
+         [&summary](Program& p) { return WriteSummaryData(*p.context.store, summary); },
+         [&summaryValues](const Program&) { return summaryValues; }},
+        {"the claimed score",
+         [](Program& p) { return p.context.settings.SetClaimedScore(p.context.store.get(), 4321); },
+         [](const Program&) {
+             return SettingValues{{keys::kScore, QStringLiteral("4321")}};
+         }},
+        {"the recent files",
+         [](Program& p) {
+             p.context.recentFiles.Add(QStringLiteral("/logs/a.zelk"));
+             p.context.recentFiles.Add(QStringLiteral("/logs/b, c.zelk"));
+             return p.context.recentFiles.Save(*p.context.store);
+         },
+         [](const Program&) {
+             return SettingValues{
+                 {{keys::kRecentFileList, "File1"}, QStringLiteral("/logs/b, c.zelk")},
+                 {{keys::kRecentFileList, "File2"}, QStringLiteral("/logs/a.zelk")}};
+         }},
+        {"the radio link",
+         [](Program& p) {
+             return WriteRadioSettings(*p.context.store,
+                                       {true, 1035, QStringLiteral("/dev/ttyUSB0"), 9600});
+         },
+         [](const Program&) {
+             return SettingValues{{keys::kRadioFollow, QStringLiteral("1")},
+                                  {keys::kRadioModel, QStringLiteral("1035")},
+                                  {keys::kRadioPort, QStringLiteral("/dev/ttyUSB0")},
+                                  {keys::kRadioSpeed, QStringLiteral("9600")}};
+         }},
+        {"the first write, which makes the settings folder",
+         [](Program& p) { return p.context.settings.SetClaimedScore(p.context.store.get(), 7); },
+         [](const Program&) {
+             return SettingValues{{keys::kScore, QStringLiteral("7")}};
+         },
+         nullptr, true},
+    };
+    for (const SettingsCase& c : cases) {
+        WalkSettingsWrite(c);
     }
 }
 
