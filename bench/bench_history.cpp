@@ -5,8 +5,8 @@
 
 #include "BenchLogs.h"
 
-#include "core/document/LogDocument.h"
 #include "core/commands/AppContext.h"
+#include "core/document/LogDocument.h"
 #include "core/history/CallHistory.h"
 #include "core/history/PartialCheckIndex.h"
 #include "core/log/LogList.h"

@@ -3,11 +3,11 @@
 
 #include "FuzzSupport.h"
 
-#include "core/worked/WorkedTables.h"
 #include "core/commands/ExportCommands.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/scoring/ComputeScore.h"
+#include "core/worked/WorkedTables.h"
 
 #include <QBuffer>
 

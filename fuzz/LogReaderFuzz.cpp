@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "core/worked/WorkedTables.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
+#include "core/worked/WorkedTables.h"
 
 #include <QBuffer>
 

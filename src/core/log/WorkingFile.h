@@ -45,8 +45,8 @@ public:
     // is the old one or, when even putting the old one back failed, the new one; either way the
     // next copy rewrites it from the log first.
     Result WriteHeaderOnly(bool swl, const SummaryData& summary);
-    // After a failed append or rewrite the file lacks rows of the log: rewrites it whole, so that a copy
-    // of it (Save, Save As) holds every row. Does nothing while the file is complete.
+    // After a failed append or rewrite the file lacks rows of the log: rewrites it whole, so that a
+    // copy of it (Save, Save As) holds every row. Does nothing while the file is complete.
     Result CatchUp(const LogList& log, const SummaryData& summary);
 
     // Loads the working file into the log and the summary data; the caller empties the log

@@ -85,7 +85,8 @@ public:
             Show(box);
         }
     }
-    bool AskYesNo(const QString& title, const QString& text, MessageIcon icon = MessageIcon::Question)
+    bool AskYesNo(const QString& title, const QString& text,
+                  MessageIcon icon = MessageIcon::Question)
     {
         return Show({title, text, icon, MessageButtons::YesNo}) == Answer::Yes;
     }

@@ -87,10 +87,9 @@ void EntryRow::OnAnsweringCallsignLeave()
         MoveFocus(EntryField::AnsweringProvinceCode);
     }
     if (!found || m_answeringCopy.province.empty()) {
-        SetAnsweringProvinceCode(m_historyFill.ProvinceFor(m_context.history,
-                                                           HistorySlot::Answering,
-                                                           m_values.answeringCallsign,
-                                                           m_values.answeringProvinceCode));
+        SetAnsweringProvinceCode(
+            m_historyFill.ProvinceFor(m_context.history, HistorySlot::Answering,
+                                      m_values.answeringCallsign, m_values.answeringProvinceCode));
     }
     // The block is decided from what the tables say now about the two stations typed, never
     // from what an earlier entry left behind.

@@ -342,7 +342,6 @@ void CVelsadDlg::ImportProvinceList()
     }
 }
 
-
 void CVelsadDlg::UpdateTitle()
 {
     setWindowTitle(WindowTitle(m_document->OpenName()));

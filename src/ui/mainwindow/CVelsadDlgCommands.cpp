@@ -95,8 +95,8 @@ void CVelsadDlg::SortLog()
 void CVelsadDlg::OpenProvinceListDialog()
 {
     if (RunProvinceListDialog(this, m_context.provinces, m_tables->Provinces(),
-                              m_context.ProvinceFilePath(), m_prompter) ==
-        ProvinceListOutcome::Cancelled) {
+                              m_context.ProvinceFilePath(),
+                              m_prompter) == ProvinceListOutcome::Cancelled) {
         return;
     }
     // The names shown follow the new table; the codes stay as logged.

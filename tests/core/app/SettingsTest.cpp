@@ -25,7 +25,10 @@ class SettingsTest : public ::testing::Test {
 protected:
     QString StorePath() const { return m_folder.File(QStringLiteral("zelkor.conf")); }
     std::unique_ptr<SettingsStore> Open() const { return SettingsStore::OpenFile(StorePath()); }
-    void WriteRaw(const QByteArray& ini) const { m_folder.Write(QStringLiteral("zelkor.conf"), ini); }
+    void WriteRaw(const QByteArray& ini) const
+    {
+        m_folder.Write(QStringLiteral("zelkor.conf"), ini);
+    }
 
     test::TempFolder m_folder;
 };
@@ -63,17 +66,18 @@ TEST_F(SettingsTest, ReadingNeverCreatesAValue)
 
 TEST_F(SettingsTest, WrongKindValuesReadAsDefaults)
 {
-    WriteRaw("[Parametri]\n"
-             "Banda=a, b\n"
-             "Punteggio=molti\n"
-             "Modificato=\n"
-             "Colore%20sfondo=12x\n"
-             "Colore%20testo=99999999999\n"
-             "File%20SWL%20ordinati%20banda=@ByteArray(1)\n"
-             "Modo=CW\n"
-             "[Dati%20riassuntivi]\n"
-             "Categoria=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x18)\n"
-             "Nominativo=I2ABC\n");
+    WriteRaw(
+        "[Parametri]\n"
+        "Banda=a, b\n"
+        "Punteggio=molti\n"
+        "Modificato=\n"
+        "Colore%20sfondo=12x\n"
+        "Colore%20testo=99999999999\n"
+        "File%20SWL%20ordinati%20banda=@ByteArray(1)\n"
+        "Modo=CW\n"
+        "[Dati%20riassuntivi]\n"
+        "Categoria=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x18)\n"
+        "Nominativo=I2ABC\n");
     const auto store = Open();
     const AppSettings s = ReadAppSettings(*store);
     EXPECT_EQ(s.currentBand, "7");
@@ -175,7 +179,8 @@ TEST_F(SettingsTest, KeysHaveTheirExactNames)
 TEST(SwlCategoryTest, OnlyTheExactWord)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"SWL", true}, {"swl", false}, {"SWL ", false}, {" SWL", false}, {"SOP", false}, {"", false},
+        {"SWL", true},   {"swl", false}, {"SWL ", false},
+        {" SWL", false}, {"SOP", false}, {"", false},
     };
     for (const auto& [category, swl] : cases) {
         EXPECT_EQ(IsSwlCategory(category), swl) << category;

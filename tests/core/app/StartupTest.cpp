@@ -30,10 +30,16 @@ TEST(CommandLineTest, OptionWordsAndPaths)
         {{QStringLiteral("-automation")}, QString(), true},
         {{QStringLiteral("/home/op/gara.zelk")}, QStringLiteral("/home/op/gara.zelk"), false},
         {{QStringLiteral("gara.zelk")}, QStringLiteral("gara.zelk"), false},
-        {{QStringLiteral("/Automation"), QStringLiteral("/tmp/a.zelk")}, QStringLiteral("/tmp/a.zelk"), true},
-        {{QStringLiteral("/tmp/a.zelk"), QStringLiteral("-Embedding"), QStringLiteral("/tmp/b.zelk")},
-         QStringLiteral("/tmp/a.zelk"), true},
-        {{QStringLiteral("-x"), QStringLiteral("/Automazione")}, QStringLiteral("/Automazione"), false},
+        {{QStringLiteral("/Automation"), QStringLiteral("/tmp/a.zelk")},
+         QStringLiteral("/tmp/a.zelk"),
+         true},
+        {{QStringLiteral("/tmp/a.zelk"), QStringLiteral("-Embedding"),
+          QStringLiteral("/tmp/b.zelk")},
+         QStringLiteral("/tmp/a.zelk"),
+         true},
+        {{QStringLiteral("-x"), QStringLiteral("/Automazione")},
+         QStringLiteral("/Automazione"),
+         false},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.arguments);
@@ -114,7 +120,8 @@ TEST(ProgramFolderTest, MissingFolderFallsBackWithoutOverwritingAUserProvinceFil
 {
     test::TempFolder user;
     user.Write(QStringLiteral("_prov.cod"), "RM ROMA\r\n");
-    EXPECT_EQ(ChooseProgramFolder(QStringLiteral("/nonexistent/zelkor/bin"), user.Path()), user.Path());
+    EXPECT_EQ(ChooseProgramFolder(QStringLiteral("/nonexistent/zelkor/bin"), user.Path()),
+              user.Path());
     EXPECT_EQ(user.Read(QStringLiteral("_prov.cod")), QByteArray("RM ROMA\r\n"));
 }
 
@@ -142,8 +149,9 @@ TEST_F(StartupTest, FirstStartWithoutProvinceFileWarnsAndGoesOn)
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
     const MessageBox& box = m_prompter.boxes.front();
     EXPECT_EQ(box.title, QStringLiteral("zelkor"));
-    EXPECT_EQ(box.text, QStringLiteral("Errore apertura file province:\n") + m_exe.Path() +
-                            QStringLiteral("_prov.cod\n\nImportare elenco province dal menu Strumenti"));
+    EXPECT_EQ(box.text,
+              QStringLiteral("Errore apertura file province:\n") + m_exe.Path() +
+                  QStringLiteral("_prov.cod\n\nImportare elenco province dal menu Strumenti"));
     EXPECT_EQ(box.icon, MessageIcon::Exclamation);
     EXPECT_EQ(box.buttons, MessageButtons::Ok);
 
@@ -211,7 +219,8 @@ TEST_F(StartupTest, ReadsStoreProvincesAndLogPath)
         auto store = SettingsStore::OpenFile(m_config.File(QStringLiteral("zelkor.conf")));
         ASSERT_TRUE(store->WriteSetting(keys::kCategory, QStringLiteral("SWL")));
         ASSERT_TRUE(store->WriteSetting(keys::kBand, QStringLiteral("3,5")));
-        ASSERT_TRUE(store->WriteSetting({keys::kRecentFileList, "File1"}, QStringLiteral("/a.zelk")));
+        ASSERT_TRUE(
+            store->WriteSetting({keys::kRecentFileList, "File1"}, QStringLiteral("/a.zelk")));
     }
     RunStartup(m_context, Inputs({QStringLiteral("/logs/gara.zelk")}), m_prompter);
     EXPECT_TRUE(m_prompter.boxes.empty());

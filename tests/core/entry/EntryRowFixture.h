@@ -73,7 +73,7 @@ protected:
 };
 
 inline std::vector<std::string> Qso(const char* callsign, const char* band, const char* mode,
-                             const char* code)
+                                    const char* code)
 {
     return {"14.02.2026", "1400", band, mode, callsign, "599", "599", code, ""};
 }

@@ -196,8 +196,8 @@ TEST_F(EntryRowTest, ProvinceCodeTypedLetterByLetter)
     Type(EntryField::ProvinceCode, "RM");
     EXPECT_EQ(m_row.Values().provinceName, "Roma");
     EXPECT_TRUE(m_row.Matrices().IsButtonEnabled(10001));  // 7 MHz ssb
-    EXPECT_FALSE(m_row.MultiplierShown());                  // already worked here
-    Type(EntryField::ProvinceCode, "XY");                    // unknown: matrix stays
+    EXPECT_FALSE(m_row.MultiplierShown());                 // already worked here
+    Type(EntryField::ProvinceCode, "XY");                  // unknown: matrix stays
     EXPECT_TRUE(m_row.Values().provinceName.empty());
     EXPECT_TRUE(m_row.Matrices().IsButtonEnabled(10001));
     EXPECT_EQ(m_row.OnEntryEnter(), EnterOutcome::Refused);
@@ -307,8 +307,8 @@ TEST_F(EntryRowTest, CategoryPresetsWinOverTheStoredBandAndMode)
         bool modeEnabled;
     };
     const Case cases[] = {
-        {"S40", "7", "SSB", "59", false, true},   {"S80", "3,5", "SSB", "59", false, true},
-        {"SPH", "3,5", "SSB", "59", true, false}, {"SCW", "3,5", "CW", "599", true, false},
+        {"S40", "7", "SSB", "59", false, true},    {"S80", "3,5", "SSB", "59", false, true},
+        {"SPH", "3,5", "SSB", "59", true, false},  {"SCW", "3,5", "CW", "599", true, false},
         {"SDG", "3,5", "RTTY", "599", true, true}, {"SOP", "3,5", "SSB", "59", true, true},
     };
     for (const Case& c : cases) {

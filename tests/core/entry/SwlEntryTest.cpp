@@ -102,7 +102,8 @@ TEST_F(SwlEntryTest, OneExchangeGivesTwoRows)
 
 TEST_F(SwlEntryTest, TheSameExchangeAgainIsADuplicate)
 {
-    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"), Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
+    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"),
+              Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
     Type(EntryField::Callsign, "IK0AAA");
     m_row.OnEntryEnter();
     // The calling station's province comes from its record; the focus goes to its code.
@@ -263,7 +264,8 @@ TEST_F(SwlEntryTest, ABandChangeAfterTheCallsignsIsCheckedBeforeLogging)
 TEST_F(SwlEntryTest, AnOldBlockDoesNotTriggerAnExchange)
 {
     m_context.settings.currentMode = "CW";
-    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"), Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
+    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"),
+              Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
     Hear("IK0AAA", "579", "RM", "IK0BBB", "599", "MI");
     ASSERT_TRUE(m_row.EntryBlocked());
     m_row.ClearEntryRow();  // F9 keeps the block
@@ -298,7 +300,8 @@ TEST_F(SwlEntryTest, RefusalsOfTheSecondLine)
 
 TEST_F(SwlEntryTest, InvalidCallingCallsignClearsTheBlockAndItsSigns)
 {
-    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"), Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
+    StartSwl({Heard("3,5", "CW", "IK0AAA", "RM", "IK0BBB"),
+              Heard("3,5", "CW", "IK0BBB", "MI", "IK0AAA")});
     Hear("IK0AAA", "579", "RM", "IK0BBB", "599", "MI");
     ASSERT_TRUE(m_row.DupShown());
     m_row.OnFocusMoved(EntryField::Callsign);
@@ -337,10 +340,9 @@ TEST_F(SwlEntryTest, EachPathGivesTheRecordsTheirProvince)
     SummaryData summary;
     WorkedTables loadedTables;
     ReadLogFile(file, m_context.provinces, loaded, summary, loadedTables);
-    EXPECT_EQ(loadedTables.Stations()
-                  .At(loadedTables.Stations().FindStation("IK0AAA").position)
-                  .province,
-              "RM");
+    EXPECT_EQ(
+        loadedTables.Stations().At(loadedTables.Stations().FindStation("IK0AAA").position).province,
+        "RM");
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ const QByteArray kHeaderLines =
 const QByteArray kQsoLog = "zelk100;qso\r\n" + kHeaderLines +
                            "05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^\r\n"
                            "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
-const QByteArray kOtherLog = "zelk100;qso\r\n" + kHeaderLines +
-                             "06.02.2006^0800^7^RTTY^I5QQQ^599^MI^599^FI^\r\n";
+const QByteArray kOtherLog =
+    "zelk100;qso\r\n" + kHeaderLines + "06.02.2006^0800^7^RTTY^I5QQQ^599^MI^599^FI^\r\n";
 
 class LogCommandsTest : public ::testing::Test {
 protected:
@@ -66,11 +66,12 @@ TEST_F(LogCommandsTest, NewAsksWhenModifiedAndNoKeepsEverything)
     EXPECT_EQ(m_commands.New(), CommandOutcome::Cancelled);
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
     EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Richiesta di conferma"));
-    EXPECT_EQ(m_prompter.boxes[0].text,
-              QStringLiteral("ATTENZIONE!\n\nLa creazione di un nuovo log comporta la\n"
-                             "cancellazione di tutti i QSO del log attualmente in uso.\n\n"
-                             "Se vuoi conservarli, salva prima il log attuale con\n"
-                             "i comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare comunque ?"));
+    EXPECT_EQ(
+        m_prompter.boxes[0].text,
+        QStringLiteral("ATTENZIONE!\n\nLa creazione di un nuovo log comporta la\n"
+                       "cancellazione di tutti i QSO del log attualmente in uso.\n\n"
+                       "Se vuoi conservarli, salva prima il log attuale con\n"
+                       "i comandi 'Salva' oppure 'Salva come...'\n\nVuoi continuare comunque ?"));
     EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Question);
     EXPECT_EQ(m_prompter.boxes[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(m_log.RowCount(), 2);
@@ -98,15 +99,15 @@ TEST_F(LogCommandsTest, NewLeavesTheHeaderAloneAndForgetsTheOpenLog)
 
 TEST_F(LogCommandsTest, NewKeepsTheSwlMode)
 {
-    LoadWorking("zelk100;hrd\r\n" + kHeaderLines +
-                "05.02.2006^1432^7^SSB^I1XYZ^59^MI^I2BBB^\r\n");
+    LoadWorking("zelk100;hrd\r\n" + kHeaderLines + "05.02.2006^1432^7^SSB^I1XYZ^59^MI^I2BBB^\r\n");
     ASSERT_TRUE(m_log.IsSwl());
     EXPECT_EQ(m_commands.New(), CommandOutcome::Done);
     EXPECT_TRUE(m_prompter.boxes.empty());  // not modified: no question
     EXPECT_TRUE(m_log.IsSwl());
     EXPECT_TRUE(m_tables.Stations().IsEmpty());
-    EXPECT_EQ(Working(), "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
-                         "20100 Milano\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(Working(),
+              "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
+              "20100 Milano\r\n\r\n\r\n\r\n");
 }
 
 TEST_F(LogCommandsTest, OpenCopiesTheChosenLogAndLoadsIt)
@@ -171,7 +172,8 @@ TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
     EXPECT_EQ(m_commands.Open(), CommandOutcome::Cancelled);
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
     EXPECT_EQ(m_prompter.boxes[0].text, LogCommands::OpenQuestionText());
-    EXPECT_TRUE(m_prompter.boxes[0].text.endsWith(QStringLiteral("Vuoi continuare senza salvare?")));
+    EXPECT_TRUE(
+        m_prompter.boxes[0].text.endsWith(QStringLiteral("Vuoi continuare senza salvare?")));
     EXPECT_TRUE(m_prompter.fileDialogs.empty());
 }
 
@@ -304,8 +306,9 @@ TEST_F(LogCommandsTest, SummaryDataToSwlEmptiesTheLogAndForgetsTheOpenLog)
     EXPECT_TRUE(m_tables.Provinces().IsEmpty());
     EXPECT_TRUE(m_document.OpenName().isEmpty());
     EXPECT_FALSE(m_document.IsModified());
-    EXPECT_EQ(Working(), "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
-                         "20100 Milano\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(Working(),
+              "zelk100;hrd\r\nI2ABC\r\nMI\r\nMilano\r\nSWL\r\n\r\nMario\r\nVia Roma 1\r\n"
+              "20100 Milano\r\n\r\n\r\n\r\n");
     EXPECT_EQ(ReadSummaryData(*m_context.store).category, "SWL");
     EXPECT_EQ(Stored("Nome log aperto").toString(), QString());
 }

@@ -24,10 +24,8 @@ TEST(Cp1252Test, MapsTheWindowsCharacters)
         QString text;
     };
     const Case cases[] = {
-        {"\x80", QString(QChar(0x20AC))},
-        {"perch\xE9", QStringLiteral(u"perché")},
-        {"\xE8", QStringLiteral(u"è")},
-        {"\x9F", QString(QChar(0x0178))},
+        {"\x80", QString(QChar(0x20AC))}, {"perch\xE9", QStringLiteral(u"perché")},
+        {"\xE8", QStringLiteral(u"è")},   {"\x9F", QString(QChar(0x0178))},
         {"\x81", QString(QChar(0x0081))},
     };
     for (const Case& c : cases) {
@@ -60,8 +58,8 @@ TEST(CompareBytesTest, OrdersOnUnsignedBytesAndPrefixFirst)
         int sign;
     };
     const Case cases[] = {
-        {"I2ABC", "I2ABC", 0},  {"I2AB", "I2ABC", -1}, {"IK2", "I2A", 1},
-        {"\xE8", "z", 1},       {"", "A", -1},         {"9A", "A", -1},
+        {"I2ABC", "I2ABC", 0}, {"I2AB", "I2ABC", -1}, {"IK2", "I2A", 1},
+        {"\xE8", "z", 1},      {"", "A", -1},         {"9A", "A", -1},
     };
     for (const Case& c : cases) {
         const int r = CompareBytes(c.a, c.b);
