@@ -47,7 +47,7 @@ int ZelkorApp::Run(int argc, char** argv)
     prompter.SetParent(&window);
     window.exec();
 
-    context.ReportSettingsWrite(context.recentFiles.Save(*context.store), prompter);
+    context.SaveSettingsAtExit(prompter);
     return 0;
 }
 
