@@ -344,7 +344,8 @@ private slots:
         QTEST(modeList->isEnabled(), "modeEnabled");
         QTEST(h.Text(ControlId::ReportSent), "report");
         QTEST(h.Text(ControlId::ReportReceived), "report");
-        // A preset is shown, never stored.
+        // A preset is shown, never stored (nor waiting to be).
+        QVERIFY(h.context.store->Flush());
         QCOMPARE(h.folders.ReadSetting(keys::kBand), storedBand);
         QCOMPARE(h.folders.ReadSetting(keys::kMode), storedMode);
     }

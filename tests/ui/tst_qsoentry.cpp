@@ -291,7 +291,8 @@ private slots:
         // The province comes back from the earlier contact; on 3,5 MHz it is a new multiplier.
         QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
         QVERIFY(h.Find(ControlId::NewMultiplierSign)->isVisible());
-        QCOMPARE(h.folders.ReadSetting(keys::kBand), QStringLiteral("3,5"));
+        // The choice reaches the settings file a moment later.
+        QTRY_COMPARE(h.folders.ReadSetting(keys::kBand), QStringLiteral("3,5"));
     }
 
     void clearingTheRowKeepsDateTimeAndReports_data()

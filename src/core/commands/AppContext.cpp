@@ -25,6 +25,15 @@ void AppContext::ReportSettingsWrite(bool written, Prompter& prompter)
                          : SettingsWriteFailedText(QString(), QString()));
 }
 
+void AppContext::SaveSettingsAtExit(Prompter& prompter)
+{
+    if (!store) {
+        return;
+    }
+    ReportSettingsWrite(store->Flush(), prompter);
+    ReportSettingsWrite(recentFiles.Save(*store), prompter);
+}
+
 QString AppContext::HistoryFilePath() const
 {
     return programFolder + QLatin1String(kHistoryFileName);

@@ -41,6 +41,9 @@ struct AppContext {
     // full disk does not bring a message at every band change.
     void ReportSettingsWrite(bool written, Prompter& prompter);
     bool settingsFailureTold = false;
+    // The end of the run: the choices not yet written and the recent files reach the settings
+    // file, and a failure is told as any other.
+    void SaveSettingsAtExit(Prompter& prompter);
 };
 
 }  // namespace zelkor

@@ -10,6 +10,13 @@
 #include "core/presenters/EntryRules.h"
 
 namespace zelkor {
+namespace {
+
+// Long enough for the window to show the choice first and for a run of choices (arrow keys in
+// the list, a radio being tuned) to make one write.
+constexpr int kChoiceWriteDelayMs = 200;
+
+}  // namespace
 
 const std::vector<std::string>& EntryRow::BandList()
 {
@@ -45,6 +52,9 @@ EntryRow::EntryRow(AppContext& context, LogDocument& document, Prompter& prompte
       m_prompter(prompter),
       m_clock(clock)
 {
+    m_choiceWrite.setSingleShot(true);
+    m_choiceWrite.setInterval(kChoiceWriteDelayMs);
+    connect(&m_choiceWrite, &QTimer::timeout, this, &EntryRow::WriteChoices);
 }
 
 EntryRow::Event::Event(EntryRow& row) : m_row(row)

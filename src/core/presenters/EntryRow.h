@@ -10,6 +10,7 @@
 #include "core/worked/StationRecord.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <string>
 #include <utility>
@@ -123,6 +124,11 @@ private:
     void OnProvinceCodeChange();
     void OnTimeLeave();
     void AfterBandOrModeChange();
+    // The band and mode chosen reach the settings file a moment after the choice, once the
+    // window has shown it, so that the flush to disk is not part of the change; choices made
+    // meanwhile go with it. A failure is told as any settings write's.
+    void WriteChoicesSoon();
+    void WriteChoices();
     EnterOutcome LogQsoEntry();
     // Logs the rows of one contact or exchange: in the log and the working file, the log marked
     // modified; the operator is told when the working file lacks them.
@@ -187,6 +193,7 @@ private:
     bool m_valuesChanged = false;
     // Province codes from the call history, where the log gives none.
     HistoryFill m_historyFill;
+    QTimer m_choiceWrite;
 };
 
 }  // namespace zelkor

@@ -11,6 +11,8 @@
 #include "core/text/Text.h"
 #include "core/worked/WorkedTables.h"
 
+#include <QCoreApplication>
+
 namespace zelkor {
 
 EnterOutcome EntryRow::LogQsoEntry()
@@ -60,8 +62,8 @@ void EntryRow::OnBandChosen(int position)
     }
     const Event event(*this);
     m_values.band = BandList()[position];
-    m_context.ReportSettingsWrite(
-        m_context.settings.SetCurrentBand(m_context.store.get(), m_values.band), m_prompter);
+    m_context.settings.SetCurrentBand(m_context.store.get(), m_values.band);
+    WriteChoicesSoon();
     AfterBandOrModeChange();
 }
 
@@ -76,10 +78,27 @@ void EntryRow::OnModeChosen(int position)
     if (preset != nullptr && preset->digitalOnly && !IsDigitalMode(m_values.mode)) {
         m_values.mode = "RTTY";
     }
-    m_context.ReportSettingsWrite(
-        m_context.settings.SetCurrentMode(m_context.store.get(), m_values.mode), m_prompter);
+    m_context.settings.SetCurrentMode(m_context.store.get(), m_values.mode);
+    WriteChoicesSoon();
     ResetReportsForMode();
     AfterBandOrModeChange();
+}
+
+void EntryRow::WriteChoicesSoon()
+{
+    // Without an event loop (a test, a benchmark) nothing would run the timer.
+    if (QCoreApplication::instance() == nullptr) {
+        WriteChoices();
+    } else if (!m_choiceWrite.isActive()) {
+        m_choiceWrite.start();
+    }
+}
+
+void EntryRow::WriteChoices()
+{
+    if (m_context.store != nullptr && m_context.store->HasUnwrittenChanges()) {
+        m_context.ReportSettingsWrite(m_context.store->Flush(), m_prompter);
+    }
 }
 
 void EntryRow::AfterBandOrModeChange()

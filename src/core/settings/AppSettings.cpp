@@ -21,11 +21,6 @@ AppSettings ReadAppSettings(const SettingsStore& store)
 
 namespace {
 
-bool Write(SettingsStore* store, const SettingKey& key, const QString& value)
-{
-    return store == nullptr || store->WriteSetting(key, value);
-}
-
 bool Write(SettingsStore* store, const SettingKey& key, int value)
 {
     return store == nullptr || store->WriteSetting(key, value);
@@ -33,16 +28,20 @@ bool Write(SettingsStore* store, const SettingKey& key, int value)
 
 }  // namespace
 
-bool AppSettings::SetCurrentBand(SettingsStore* store, const std::string& band)
+void AppSettings::SetCurrentBand(SettingsStore* store, const std::string& band)
 {
     currentBand = band;
-    return Write(store, keys::kBand, ToQString(band));
+    if (store != nullptr) {
+        store->ChangeSetting(keys::kBand, ToQString(band));
+    }
 }
 
-bool AppSettings::SetCurrentMode(SettingsStore* store, const std::string& mode)
+void AppSettings::SetCurrentMode(SettingsStore* store, const std::string& mode)
 {
     currentMode = mode;
-    return Write(store, keys::kMode, ToQString(mode));
+    if (store != nullptr) {
+        store->ChangeSetting(keys::kMode, ToQString(mode));
+    }
 }
 
 bool AppSettings::SetClaimedScore(SettingsStore* store, int score)

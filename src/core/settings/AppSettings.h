@@ -4,6 +4,8 @@
 // through its setter, which changes the value in memory and writes it to the store in one call;
 // the setter returns false when the store could not be written (the value in memory keeps the
 // change, and the run goes on with it). Without a store only the memory changes.
+// The band and the mode change at every choice in the entry row and are worth little: their
+// setters only change the store, whose next write or flush takes them to the file.
 
 #include <QString>
 
@@ -23,8 +25,8 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 
-    [[nodiscard]] bool SetCurrentBand(SettingsStore* store, const std::string& band);
-    [[nodiscard]] bool SetCurrentMode(SettingsStore* store, const std::string& mode);
+    void SetCurrentBand(SettingsStore* store, const std::string& band);
+    void SetCurrentMode(SettingsStore* store, const std::string& mode);
     [[nodiscard]] bool SetClaimedScore(SettingsStore* store, int score);
     [[nodiscard]] bool SetSwlExportByBand(SettingsStore* store, bool byBand);
     [[nodiscard]] bool SetBackgroundColour(SettingsStore* store, int colour);

@@ -2,6 +2,7 @@
 
 #include "core/app/Startup.h"
 #include "core/commands/AppContext.h"
+#include "core/platform/HeldPrompter.h"
 #include "core/settings/SettingKeys.h"
 #include "ui/app/DialogColours.h"
 #include "ui/app/Translations.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace zelkor {
 
@@ -41,14 +43,37 @@ int ZelkorApp::Run(int argc, char** argv)
         return 1;
     }
 
-    ShowSplash();
+    HeldPrompter held(prompter);
+    const std::unique_ptr<CVelsadDlg> window = OpenMainWindow(context, held);
+    prompter.SetParent(window.get());
+    QTimer::singleShot(0, window.get(), [&held] { held.Release(); });
+    window->exec();
 
-    CVelsadDlg window(context, prompter);
-    prompter.SetParent(&window);
-    window.exec();
-
-    context.ReportSettingsWrite(context.recentFiles.Save(*context.store), prompter);
+    context.SaveSettingsAtExit(prompter);
     return 0;
+}
+
+std::unique_ptr<CVelsadDlg> ZelkorApp::OpenMainWindow(AppContext& context, HeldPrompter& held,
+                                                      std::chrono::milliseconds splashDelay)
+{
+    std::unique_ptr<CVelsadDlg> window;
+    std::vector<MessageBox> told;
+    if (context.startupLogPath.isEmpty()) {
+        ShowSplash(
+            [&] {
+                window = std::make_unique<CVelsadDlg>(context, held);
+                told = held.TakeHeld();
+            },
+            splashDelay);
+    } else {
+        ShowSplash({}, splashDelay);
+    }
+    held.Target().ShowAll(told);
+    if (window == nullptr) {
+        held.Release();
+        window = std::make_unique<CVelsadDlg>(context, held);
+    }
+    return window;
 }
 
 }  // namespace zelkor

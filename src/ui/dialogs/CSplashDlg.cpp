@@ -4,8 +4,11 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QVBoxLayout>
+
+#include <utility>
 
 // The pictures live in the widget library, which the linker would otherwise leave out; the
 // splash runs before any other window has asked for them.
@@ -39,6 +42,22 @@ CSplashDlg::CSplashDlg(std::chrono::milliseconds delay, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);
     setFixedSize(kPictureSize);
+    m_picture = picture;
+    picture->installEventFilter(this);
+}
+
+bool CSplashDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The work waits until the picture has been painted, so that the operator sees it at once
+    // however long the work takes.
+    if (watched == m_picture && event->type() == QEvent::Paint && m_work) {
+        QTimer::singleShot(0, this, [this] {
+            if (std::function<void()> work = std::exchange(m_work, {})) {
+                work();
+            }
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CSplashDlg::showEvent(QShowEvent* event)
@@ -59,9 +78,10 @@ void CSplashDlg::timerEvent(QTimerEvent* event)
     accept();
 }
 
-void ShowSplash()
+void ShowSplash(std::function<void()> whileShown, std::chrono::milliseconds delay)
 {
-    CSplashDlg splash;
+    CSplashDlg splash(delay);
+    splash.RunWhileShown(std::move(whileShown));
     splash.exec();
 }
 
