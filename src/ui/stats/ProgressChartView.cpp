@@ -37,7 +37,9 @@ std::pair<int, int> RoundAxis(int highest)
 
 }  // namespace
 
-ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(parent)
+// The chart is handed to the base at once: QChartView makes a chart of its own otherwise, and
+// setChart() lets go of that one without deleting it.
+ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("progressChart"));
     setAccessibleName(QStringLiteral("Grafico dei collegamenti per ora"));
@@ -45,7 +47,7 @@ ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(parent)
     // double what a logged contact costs to paint. Saved and printed pictures are smoothed.
     setMinimumSize(420, 320);
 
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_bars = new QStackedBarSeries(chart);
@@ -75,7 +77,6 @@ ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(parent)
         series->attachAxis(m_hours);
         series->attachAxis(m_counts);
     }
-    setChart(chart);
 }
 
 void ProgressChartView::Show(const ProgressChartData& progress, LogLayout layout,
