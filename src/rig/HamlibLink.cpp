@@ -3,7 +3,9 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 #include <mutex>
 
@@ -22,6 +24,20 @@ void SilenceHamlib()
 {
     static std::once_flag once;
     std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
+}
+
+// Hamlib turns LC_NUMERIC to "C" around each number it writes to or reads from the radio, and
+// back to the name it saved before, which that first turn has freed: a read of freed memory
+// whenever the name was not "C" (QApplication sets the user's), and a change of the whole
+// program's locale from the radio's thread. With "C" set here, on the window's thread before
+// any link opens, both turns change nothing. Nothing in the program formats or reads numbers
+// through the C library's locale.
+void KeepNumericLocaleC()
+{
+    const char* numeric = std::setlocale(LC_NUMERIC, nullptr);
+    if (numeric == nullptr || std::strcmp(numeric, "C") != 0) {
+        std::setlocale(LC_NUMERIC, "C");
+    }
 }
 
 bool SetConf(RIG* rig, const char* name, const QByteArray& value)
@@ -49,6 +65,7 @@ HamlibLink::~HamlibLink()
 
 RadioLinkFactory HamlibLink::Factory(const RadioSettings& settings)
 {
+    KeepNumericLocaleC();
     return [settings] { return std::make_unique<HamlibLink>(settings); };
 }
 

@@ -35,6 +35,7 @@ public:
     static QString ErrorText(int hamlibError, const QString& port = QString());
     // Every model Hamlib knows, sorted by maker and model.
     static const std::vector<RadioModel>& Models();
+    // Called on the window's thread; sets LC_NUMERIC to "C" (see the source for why).
     static RadioLinkFactory Factory(const RadioSettings& settings);
 
 private:

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 
 namespace zelkor {
 namespace {
@@ -102,6 +103,18 @@ TEST(HamlibLinkTest, ReadsTheDummyRadioOfARigctld)
     EXPECT_EQ(link.Read(reason), (RadioReading{7'074'000, "PKTUSB"}));
     link.Close();
     EXPECT_FALSE(link.Read(reason));
+}
+
+// QApplication sets the user's locale, whose LC_NUMERIC name Hamlib frees and then reads back
+// each time it turns the numbers locale to "C" on the radio's thread (the sanitizer build of the
+// radio window's test with a real rigctld shows the read); with "C" set before, it turns nothing.
+TEST(HamlibLinkTest, MakingALinkSetsTheNumbersLocaleToC)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    const RadioLinkFactory factory = HamlibLink::Factory(Network(QStringLiteral("127.0.0.1:1")));
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C.UTF-8");
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
