@@ -152,15 +152,7 @@ std::string_view TakeField(std::string_view& rest)
 // load, so that no row costs an allocation.
 class RowCells {
 public:
-    RowCells(bool swl, const ProvinceTable& provinces) : m_swl(swl)
-    {
-        if (!swl) {
-            for (int index = 0; index < kProvinceSlotCount; ++index) {
-                m_provinceNames[index] = provinces.Name(index);
-                CapitaliseProvinceName(m_provinceNames[index]);
-            }
-        }
-    }
+    RowCells(bool swl, const ProvinceTable& provinces) : m_swl(swl), m_provinces(provinces) {}
 
     std::span<const std::string_view> Parse(std::string_view line)
     {
@@ -185,9 +177,14 @@ public:
             time = std::string_view(m_time.data(), m_time.size());
         }
         if (!m_swl) {
-            // A name depends only on the code's slot.
-            cell(QsoColumn::ProvinceName) =
-                m_provinceNames[ProvinceIndexOf(cell(QsoColumn::ProvinceCode))];
+            // A name depends only on the code's slot: made the first time the slot is met.
+            const int slot = ProvinceIndexOf(cell(QsoColumn::ProvinceCode));
+            if (!m_nameMade[slot]) {
+                m_provinceNames[slot] = m_provinces.Name(slot);
+                CapitaliseProvinceName(m_provinceNames[slot]);
+                m_nameMade[slot] = true;
+            }
+            cell(QsoColumn::ProvinceName) = m_provinceNames[slot];
         }
         return {m_cells.data(),
                 static_cast<std::size_t>(m_swl ? SwlColumn::Count - 1 : QsoColumn::Count - 1)};
@@ -195,9 +192,11 @@ public:
 
 private:
     bool m_swl;
+    const ProvinceTable& m_provinces;
     std::array<std::string_view, QsoColumn::Count - 1> m_cells{};
     std::array<char, 4> m_time{};
     std::array<std::string, kProvinceSlotCount> m_provinceNames;
+    std::array<bool, kProvinceSlotCount> m_nameMade{};
 };
 
 }  // namespace

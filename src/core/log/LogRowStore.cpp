@@ -8,6 +8,7 @@
 namespace zelkor {
 namespace {
 
+// Blocks are not zeroed: every byte handed out is written before it is read.
 // Large enough that a million rows take a few hundred blocks, small enough that a short log
 // holds little it does not use.
 constexpr std::size_t kBlockSize = 256 * 1024;
@@ -69,14 +70,14 @@ std::size_t LogRowStore::SizeOf(const Row& row) const
 char* LogRowStore::Allocate(std::size_t size)
 {
     if (size > kOwnBlockSize) {
-        m_blocks.push_back(std::make_unique<char[]>(size));
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
         m_blockBytes += size;
         return m_blocks.back().get();
     }
     if (size > m_freeSize) {
         // What is left of the old block stays unused.
         m_wastedBytes += m_freeSize;
-        m_blocks.push_back(std::make_unique<char[]>(kBlockSize));
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
         m_blockBytes += kBlockSize;
         m_free = m_blocks.back().get();
         m_freeSize = kBlockSize;
