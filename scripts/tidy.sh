@@ -6,6 +6,7 @@
 # Usage: scripts/tidy.sh [FILE.cpp...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh
 if [ ! -f build/compile_commands.json ]; then
     cmake --preset default >/dev/null
 fi
