@@ -31,6 +31,7 @@ public:
     static std::unique_ptr<SettingsStore> OpenFile(const QString& path);
 
     explicit SettingsStore(const QString& path);
+    ~SettingsStore() = default;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
