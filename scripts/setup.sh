@@ -20,8 +20,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev mawk time
     # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' run time
     clang libclang-rt-14-dev
-    # the formatting check of CI (scripts/check-format.sh)
-    clang-format git
+    # the formatting check of CI (scripts/check-format.sh) and scripts/tidy.sh
+    clang-format clang-tidy git
     # a display for trying the real window, and reading printed PDFs back
     xvfb xauth openbox xdotool x11-utils poppler-utils fonts-dejavu-core
     # Node.js runs the independent ADIF and Cabrillo readers of the export tests

@@ -84,7 +84,7 @@ std::optional<ExportFormat> FormatNamed(const QString& word)
 // shipped list into the user's folder, the shipped one is read in its place.
 QString ProvinceFileOf(const QString& programFolder, const CommandLineToolSetup& setup)
 {
-    const QString own = programFolder + QLatin1String(kProvinceFileName);
+    QString own = programFolder + QLatin1String(kProvinceFileName);
     if (QFile::exists(own)) {
         return own;
     }

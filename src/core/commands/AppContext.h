@@ -34,9 +34,9 @@ struct AppContext {
     QString startupLogPath;
     bool automation = false;
 
-    QString WorkingFilePath() const;
-    QString ProvinceFilePath() const;
-    QString HistoryFilePath() const;
+    [[nodiscard]] QString WorkingFilePath() const;
+    [[nodiscard]] QString ProvinceFilePath() const;
+    [[nodiscard]] QString HistoryFilePath() const;
     // After a settings setter: a failed write is told to the operator, once a run, so that a
     // full disk does not bring a message at every band change.
     void ReportSettingsWrite(bool written, Prompter& prompter);

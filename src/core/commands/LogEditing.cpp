@@ -57,18 +57,18 @@ QsoRowEdit ReadQsoRow(const LogList& log, int row)
     return edit;
 }
 
-void WriteQsoRow(LogList& log, int row, QsoRowEdit edit, const ProvinceTable& provinces)
+void WriteQsoRow(LogList& log, int row, const QsoRowEdit& edit, const ProvinceTable& provinces)
 {
     std::string provinceName = provinces.ProvinceNameOf(edit.values.provinceCode);
     CapitaliseProvinceName(provinceName);
-    log.SetCell(row, QsoColumn::Date, std::move(edit.values.date));
-    log.SetCell(row, QsoColumn::Time, std::move(edit.values.time));
-    log.SetCell(row, QsoColumn::Band, std::move(edit.band));
-    log.SetCell(row, QsoColumn::Mode, std::move(edit.values.mode));
-    log.SetCell(row, QsoColumn::Callsign, std::move(edit.values.callsign));
-    log.SetCell(row, QsoColumn::ReportSent, std::move(edit.values.reportSent));
-    log.SetCell(row, QsoColumn::ReportReceived, std::move(edit.values.reportReceived));
-    log.SetCell(row, QsoColumn::ProvinceCode, std::move(edit.values.provinceCode));
+    log.SetCell(row, QsoColumn::Date, edit.values.date);
+    log.SetCell(row, QsoColumn::Time, edit.values.time);
+    log.SetCell(row, QsoColumn::Band, edit.band);
+    log.SetCell(row, QsoColumn::Mode, edit.values.mode);
+    log.SetCell(row, QsoColumn::Callsign, edit.values.callsign);
+    log.SetCell(row, QsoColumn::ReportSent, edit.values.reportSent);
+    log.SetCell(row, QsoColumn::ReportReceived, edit.values.reportReceived);
+    log.SetCell(row, QsoColumn::ProvinceCode, edit.values.provinceCode);
     log.SetCell(row, QsoColumn::ProvinceName, std::move(provinceName));
 }
 
@@ -86,16 +86,16 @@ HrdRowEdit ReadHrdRow(const LogList& log, int row)
     return edit;
 }
 
-void WriteHrdRow(LogList& log, int row, HrdRowEdit edit)
+void WriteHrdRow(LogList& log, int row, const HrdRowEdit& edit)
 {
-    log.SetCell(row, SwlColumn::Date, std::move(edit.values.date));
-    log.SetCell(row, SwlColumn::Time, std::move(edit.values.time));
-    log.SetCell(row, SwlColumn::Band, std::move(edit.band));
-    log.SetCell(row, SwlColumn::Mode, std::move(edit.values.mode));
-    log.SetCell(row, SwlColumn::CallingCallsign, std::move(edit.values.callingCallsign));
-    log.SetCell(row, SwlColumn::Report, std::move(edit.values.report));
-    log.SetCell(row, SwlColumn::ProvinceCode, std::move(edit.values.provinceCode));
-    log.SetCell(row, SwlColumn::AnsweringCallsign, std::move(edit.values.answeringCallsign));
+    log.SetCell(row, SwlColumn::Date, edit.values.date);
+    log.SetCell(row, SwlColumn::Time, edit.values.time);
+    log.SetCell(row, SwlColumn::Band, edit.band);
+    log.SetCell(row, SwlColumn::Mode, edit.values.mode);
+    log.SetCell(row, SwlColumn::CallingCallsign, edit.values.callingCallsign);
+    log.SetCell(row, SwlColumn::Report, edit.values.report);
+    log.SetCell(row, SwlColumn::ProvinceCode, edit.values.provinceCode);
+    log.SetCell(row, SwlColumn::AnsweringCallsign, edit.values.answeringCallsign);
 }
 
 // Runs one row through its dialog; true when it was saved into the log.
@@ -104,13 +104,13 @@ bool EditRow(LogList& log, int row, const ProvinceTable& provinces, RowEditor& e
     if (log.IsSwl()) {
         std::optional<HrdRowEdit> edited = editor.EditHrdRow(ReadHrdRow(log, row));
         if (edited) {
-            WriteHrdRow(log, row, std::move(*edited));
+            WriteHrdRow(log, row, *edited);
         }
         return edited.has_value();
     }
     std::optional<QsoRowEdit> edited = editor.EditQsoRow(ReadQsoRow(log, row));
     if (edited) {
-        WriteQsoRow(log, row, std::move(*edited), provinces);
+        WriteQsoRow(log, row, *edited, provinces);
     }
     return edited.has_value();
 }

@@ -28,16 +28,16 @@ public:
     LogDocument(SettingsStore* store, const QString& workingFilePath, QObject* parent = nullptr);
 
     LogList& Log() { return m_log; }
-    const LogList& Log() const { return m_log; }
+    [[nodiscard]] const LogList& Log() const { return m_log; }
     WorkedTables& Tables() { return m_tables; }
-    const WorkedTables& Tables() const { return m_tables; }
+    [[nodiscard]] const WorkedTables& Tables() const { return m_tables; }
     WorkingFile& File() { return m_workingFile; }
-    bool IsSwl() const { return m_log.IsSwl(); }
+    [[nodiscard]] bool IsSwl() const { return m_log.IsSwl(); }
 
     // The named log the rows were opened from or last saved to; empty when there is none.
-    const QString& OpenPath() const { return m_openPath; }
-    const QString& OpenName() const { return m_openName; }
-    bool IsModified() const { return m_modified; }
+    [[nodiscard]] const QString& OpenPath() const { return m_openPath; }
+    [[nodiscard]] const QString& OpenName() const { return m_openName; }
+    [[nodiscard]] bool IsModified() const { return m_modified; }
 
     // Each returns false when the store could not be written; the document has changed all the
     // same, and the caller tells the operator.

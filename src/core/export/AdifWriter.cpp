@@ -47,7 +47,7 @@ bool IsAdifNumber(std::string_view text)
 void AppendField(std::string& out, std::string_view name, std::string_view value)
 {
     char length[24];
-    const auto end = std::to_chars(std::begin(length), std::end(length), value.size()).ptr;
+    char* const end = std::to_chars(std::begin(length), std::end(length), value.size()).ptr;
     out.push_back('<');
     out.append(name);
     out.push_back(':');

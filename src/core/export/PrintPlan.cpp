@@ -120,6 +120,7 @@ std::vector<PrintPiece> PrintPlan::RulePieces(LogLayout layout)
 std::vector<PrintPiece> PrintPlan::RowPieces(const LogList& log, int row)
 {
     std::vector<PrintPiece> pieces;
+    pieces.reserve(static_cast<std::size_t>(ColumnCount(log.Layout())));
     for (int column = 0; column < ColumnCount(log.Layout()); ++column) {
         pieces.push_back({kColumns.at(column), std::string(log.Cell(row, column))});
     }

@@ -4,6 +4,8 @@
 #include "core/provinces/ProvinceTable.h"
 #include "core/text/Text.h"
 
+#include <algorithm>
+
 namespace zelkor {
 namespace {
 
@@ -14,12 +16,7 @@ bool IsDigit(char c)
 
 bool AllDigits(std::string_view text)
 {
-    for (const char c : text) {
-        if (!IsDigit(c)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(text, IsDigit);
 }
 
 }  // namespace

@@ -47,16 +47,16 @@ public:
     using Entries = std::map<std::string, Entry, std::less<>>;
 
     // The province the history holds for the callsign; empty when it holds none.
-    std::string ProvinceOf(std::string_view callsign) const;
+    [[nodiscard]] std::string ProvinceOf(std::string_view callsign) const;
 
     // Keeps the record unless the history holds a newer contact of the station: a record dated
     // the same as or later than the one held replaces it, so that of two contacts on one day
     // the one read last wins. Returns whether the record was kept.
     bool Merge(const HistoryRecord& record);
 
-    const Entries& AllEntries() const { return m_entries; }
-    int Size() const { return static_cast<int>(m_entries.size()); }
-    bool IsEmpty() const { return m_entries.empty(); }
+    [[nodiscard]] const Entries& AllEntries() const { return m_entries; }
+    [[nodiscard]] int Size() const { return static_cast<int>(m_entries.size()); }
+    [[nodiscard]] bool IsEmpty() const { return m_entries.empty(); }
     void Clear() { m_entries.clear(); }
 
     bool operator==(const CallHistory&) const = default;

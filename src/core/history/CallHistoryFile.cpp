@@ -9,7 +9,7 @@ namespace zelkor {
 QByteArray CallHistoryFileBytes(const CallHistory& history)
 {
     QByteArray bytes;
-    bytes.reserve(history.Size() * 24);
+    bytes.reserve(qsizetype{history.Size()} * 24);
     for (const auto& [callsign, entry] : history.AllEntries()) {
         bytes.append(callsign.data(), static_cast<qsizetype>(callsign.size()));
         bytes.append(' ');

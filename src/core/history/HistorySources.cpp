@@ -8,7 +8,7 @@ namespace zelkor {
 namespace {
 
 // Headers and first lines are all a format needs to be told.
-constexpr qsizetype kDetectionWindow = 64 * 1024;
+constexpr qsizetype kDetectionWindow = qsizetype{64} * 1024;
 
 bool HasLineStartingWith(const QByteArray& upper, const QByteArray& prefix)
 {
@@ -18,7 +18,7 @@ bool HasLineStartingWith(const QByteArray& upper, const QByteArray& prefix)
 QByteArray FirstMeaningfulLine(const QByteArray& bytes)
 {
     for (const QByteArray& line : bytes.split('\n')) {
-        const QByteArray trimmed = line.trimmed();
+        QByteArray trimmed = line.trimmed();
         if (!trimmed.isEmpty()) {
             return trimmed;
         }

@@ -23,8 +23,8 @@ public:
     void Clear();
     void Reserve(std::size_t count, std::size_t bytes);
     int Add(std::string_view callsign);
-    int Size() const { return static_cast<int>(m_starts.size()); }
-    std::string_view At(int index) const;
+    [[nodiscard]] int Size() const { return static_cast<int>(m_starts.size()); }
+    [[nodiscard]] std::string_view At(int index) const;
     // Calls f(index) once for every callsign that contains the part, in the order they were
     // added. The part must not hold a line feed.
     template <typename F>

@@ -60,11 +60,11 @@ bool IsKnownProvinceValue(const std::string& value, const ProvinceTable& provinc
     return !code.empty() && !provinces.ProvinceNameOf(code).empty();
 }
 
-}  // namespace
-
-SharedHistoryLayout InspectSharedHistory(const QByteArray& bytes, const ProvinceTable& provinces)
+// The column names after "!!Order!!" on the first data line; none when that line is no such
+// header.
+std::vector<std::string> OrderColumns(const QByteArray& bytes)
 {
-    SharedHistoryLayout layout;
+    std::vector<std::string> columns;
     bool found = false;
     ForEachLine(WithoutByteOrderMark(bytes), [&](std::string_view line) {
         if (found || !IsDataLine(line)) {
@@ -80,8 +80,17 @@ SharedHistoryLayout InspectSharedHistory(const QByteArray& bytes, const Province
         while (!names.empty() && names.back().empty()) {
             names.pop_back();
         }
-        layout.columns = std::move(names);
+        columns = std::move(names);
     });
+    return columns;
+}
+
+}  // namespace
+
+SharedHistoryLayout InspectSharedHistory(const QByteArray& bytes, const ProvinceTable& provinces)
+{
+    SharedHistoryLayout layout;
+    layout.columns = OrderColumns(bytes);
     for (std::size_t i = 0; i < layout.columns.size(); ++i) {
         std::string name = layout.columns[i];
         ToUpperAscii(name);
@@ -147,7 +156,7 @@ HistoryReadResult ReadSharedHistory(const QByteArray& bytes, const SharedHistory
 QByteArray SharedHistoryBytes(const CallHistory& history)
 {
     QByteArray bytes("!!Order!!,Call,Exch1\r\n");
-    bytes.reserve(bytes.size() + history.Size() * 16);
+    bytes.reserve(bytes.size() + qsizetype{history.Size()} * 16);
     for (const auto& [callsign, entry] : history.AllEntries()) {
         bytes.append(callsign.data(), static_cast<qsizetype>(callsign.size()));
         bytes.append(',');

@@ -37,14 +37,18 @@ public:
     }
 
     // Members in first..end-1.
-    int CountBetween(int first, int end) const { return CountBefore(end) - CountBefore(first); }
+    [[nodiscard]] int CountBetween(int first, int end) const
+    {
+        return CountBefore(end) - CountBefore(first);
+    }
 
     // The member with nth members before it.
-    int Nth(int nth) const
+    [[nodiscard]] int Nth(int nth) const
     {
         const int size = static_cast<int>(m_counts.size()) - 1;
         int node = 0;
-        for (int step = std::bit_floor(static_cast<unsigned>(size)); step > 0; step /= 2) {
+        for (int step = static_cast<int>(std::bit_floor(static_cast<unsigned>(size))); step > 0;
+             step /= 2) {
             if (node + step <= size && m_counts[node + step] <= nth) {
                 node += step;
                 nth -= m_counts[node];
@@ -54,7 +58,7 @@ public:
     }
 
 private:
-    int CountBefore(int end) const
+    [[nodiscard]] int CountBefore(int end) const
     {
         int count = 0;
         for (int node = end; node > 0; node -= node & -node) {

@@ -11,11 +11,11 @@ namespace {
 // Blocks are not zeroed: every byte handed out is written before it is read.
 // Large enough that a million rows take a few hundred blocks, small enough that a short log
 // holds little it does not use.
-constexpr std::size_t kBlockSize = 256 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{256} * 1024;
 // A row this big gets a block of its own, so that it does not waste the rest of a shared one.
 constexpr std::size_t kOwnBlockSize = kBlockSize / 8;
 // Dropped bytes below this are never worth a copy of the log.
-constexpr std::size_t kWasteWorthCompacting = 1024 * 1024;
+constexpr std::size_t kWasteWorthCompacting = std::size_t{1024} * 1024;
 
 std::uint8_t OffsetWidthFor(std::size_t textSize)
 {
@@ -139,7 +139,9 @@ void LogRowStore::SetCell(int row, int column, std::string_view text)
     const std::string_view old = Cell(row, column);
     if (old.size() == text.size()) {
         if (!text.empty()) {
-            std::memmove(const_cast<char*>(old.data()), text.data(), text.size());
+            // The cell's bytes, reached through the row's own writable pointer.
+            char* const at = r.bytes + (old.data() - r.bytes);
+            std::memmove(at, text.data(), text.size());
         }
         return;
     }
@@ -159,7 +161,7 @@ void LogRowStore::EraseSorted(std::span<const int> rows)
         return;
     }
     auto next = rows.begin();
-    std::size_t kept = static_cast<std::size_t>(rows.front());
+    auto kept = static_cast<std::size_t>(rows.front());
     for (std::size_t index = kept; index < m_rows.size(); ++index) {
         if (next != rows.end() && static_cast<std::size_t>(*next) == index) {
             Release(m_rows[index]);

@@ -173,7 +173,7 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
     }
 }
 
-bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report)
+bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report) const
 {
     // Carriage returns alone hold nothing worth keeping or telling about.
     if (bytes.count('\r') == bytes.size()) {

@@ -32,7 +32,7 @@ class WorkingFile {
 public:
     explicit WorkingFile(QString path);
 
-    const QString& Path() const { return m_path; }
+    [[nodiscard]] const QString& Path() const { return m_path; }
 
     // Rewrites the file whole from the log and the summary data. On failure the file on disk is
     // the one before the call.
@@ -69,7 +69,7 @@ public:
 
     // Where set-aside bytes go, beside the working file; when it exists already, the same name
     // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.
-    QString RecoveryFilePath() const;
+    [[nodiscard]] QString RecoveryFilePath() const;
 
 private:
     // The loading of LoadWorkingFile once the bytes are read: rows, set-aside and rewrite.
@@ -77,7 +77,7 @@ private:
                    const ProvinceTable& provinces, LoadReport& report);
     // Keeps the bytes in a new recovery file, with a message saying where; false (with a
     // message saying why) when they could not be kept.
-    bool SetAside(const QByteArray& bytes, LoadReport& report);
+    bool SetAside(const QByteArray& bytes, LoadReport& report) const;
 
     QString m_path;
     bool m_lacksRows = false;

@@ -10,12 +10,12 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // The current time in the computer's local time zone (with its offset from UTC).
-    virtual QDateTime Now() const = 0;
+    [[nodiscard]] virtual QDateTime Now() const = 0;
 };
 
 class SystemClock : public Clock {
 public:
-    QDateTime Now() const override { return QDateTime::currentDateTime(); }
+    [[nodiscard]] QDateTime Now() const override { return QDateTime::currentDateTime(); }
 };
 
 }  // namespace zelkor

@@ -14,6 +14,9 @@ FileCalls& OperatingSystemCalls()
     return calls;
 }
 
+// The calls a ScopedFileCalls has put in place, for the fault tests; none otherwise. A global
+// on purpose: every file call of the program goes through Files().
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 FileCalls* g_current = nullptr;
 
 }  // namespace

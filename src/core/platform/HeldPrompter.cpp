@@ -48,9 +48,10 @@ void HeldPrompter::Release()
     if (m_releasing) {
         return;
     }
-    // A box given while the kept ones are shown (each waits for its OK) comes after them.
+    // A box given while the kept ones are shown (each waits for its OK) comes after them: the
+    // list grows during the loop, so it is walked by index.
     m_releasing = true;
-    for (std::size_t next = 0; next < m_held.size(); ++next) {
+    for (std::size_t next = 0; next < m_held.size(); ++next) {  // NOLINT(modernize-loop-convert)
         const MessageBox box = m_held[next];
         m_target.Show(box);
     }

@@ -23,7 +23,7 @@ public:
     std::optional<int> ChooseItem(const ItemChoiceRequest& request) override;
 
     Prompter& Target() { return m_target; }
-    bool Holding() const { return m_holding; }
+    [[nodiscard]] bool Holding() const { return m_holding; }
     // The boxes kept so far, handed over; it goes on holding.
     std::vector<MessageBox> TakeHeld();
     // Shows what was kept, in order, and lets everything through from then on.

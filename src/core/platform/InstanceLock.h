@@ -20,7 +20,7 @@ class InstanceLock {
 public:
     // The folder with or without a trailing '/'.
     explicit InstanceLock(const QString& programFolder);
-
+    ~InstanceLock() = default;
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
@@ -29,11 +29,11 @@ public:
     LockOutcome TryLock();
     // Also done when the object goes away.
     void Unlock();
-    bool IsLocked() const { return m_lock.isLocked(); }
+    [[nodiscard]] bool IsLocked() const { return m_lock.isLocked(); }
 
-    const QString& LockFilePath() const { return m_path; }
+    [[nodiscard]] const QString& LockFilePath() const { return m_path; }
     // What the user is told when TryLock finds the folder held elsewhere.
-    QString HeldElsewhereText() const;
+    [[nodiscard]] QString HeldElsewhereText() const;
 
 private:
     QString m_folder;

@@ -70,7 +70,7 @@ QString ShippedDataFile(const QString& executableFolder, const char* fileName)
 
 QString FindProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
-    const QString own = WithSeparator(executableFolder);
+    QString own = WithSeparator(executableFolder);
     // An installed program keeps the user's files in the user's folder even where it could
     // write beside itself (root in /usr/bin, a prefix in the home folder).
     const bool installed = !QFile::exists(own + QLatin1String(kProvinceFileName)) &&
@@ -83,7 +83,7 @@ QString FindProgramFolder(const QString& executableFolder, const QString& userDa
 
 QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
-    const QString folder = FindProgramFolder(executableFolder, userDataFolder);
+    QString folder = FindProgramFolder(executableFolder, userDataFolder);
     if (folder == WithSeparator(executableFolder)) {
         return folder;
     }

@@ -12,9 +12,9 @@ public:
     static Result Ok() { return Result(); }
     static Result Failure(QString message) { return Result(std::move(message)); }
 
-    bool ok() const { return !m_failed; }
+    [[nodiscard]] bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
-    const QString& message() const { return m_message; }
+    [[nodiscard]] const QString& message() const { return m_message; }
 
 private:
     Result() = default;

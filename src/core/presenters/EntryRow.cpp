@@ -22,6 +22,7 @@ const std::vector<std::string>& EntryRow::BandList()
 {
     static const std::vector<std::string> kBands = [] {
         std::vector<std::string> bands;
+        bands.reserve(std::size(kContestBands));
         for (const ContestBand& band : kContestBands) {
             bands.emplace_back(band.text);
         }
@@ -34,6 +35,7 @@ const std::vector<std::string>& EntryRow::ModeList()
 {
     static const std::vector<std::string> kModes = [] {
         std::vector<std::string> modes;
+        modes.reserve(std::size(kContestModes));
         for (const ContestMode& mode : kContestModes) {
             modes.emplace_back(mode.text);
         }

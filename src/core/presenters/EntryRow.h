@@ -36,26 +36,29 @@ public:
              QObject* parent = nullptr);
 
     // --- What the window shows ----------------------------------------------------------------
-    const EntryValues& Values() const { return m_values; }
-    EntryField Focus() const { return m_focus; }
-    int BandPosition() const;
-    int ModePosition() const;
-    bool BandListEnabled() const { return m_bandListEnabled; }
-    bool ModeListEnabled() const { return m_modeListEnabled; }
-    bool AutoDateTime() const { return m_autoDateTime; }
-    bool PcShowsUtc() const { return m_pcShowsUtc; }
+    [[nodiscard]] const EntryValues& Values() const { return m_values; }
+    [[nodiscard]] EntryField Focus() const { return m_focus; }
+    [[nodiscard]] int BandPosition() const;
+    [[nodiscard]] int ModePosition() const;
+    [[nodiscard]] bool BandListEnabled() const { return m_bandListEnabled; }
+    [[nodiscard]] bool ModeListEnabled() const { return m_modeListEnabled; }
+    [[nodiscard]] bool AutoDateTime() const { return m_autoDateTime; }
+    [[nodiscard]] bool PcShowsUtc() const { return m_pcShowsUtc; }
     // "pc mostra utc" is visible only while automatic date/time is on.
-    bool PcShowsUtcVisible() const { return m_autoDateTime; }
+    [[nodiscard]] bool PcShowsUtcVisible() const { return m_autoDateTime; }
     // The interval to the next full minute that the last tick computed, in milliseconds.
-    int TimerInterval() const { return m_timerInterval; }
-    bool EntryBlocked() const { return m_entryBlocked; }
-    bool DupShown() const { return m_dupShown; }
-    bool MultiplierShown() const { return m_multiplierShown; }
-    const IndicatorMatrices& Matrices() const { return m_matrices; }
-    const SwlIndicators& SwlSigns() const { return m_swlIndicators; }
-    const std::vector<PreviousContact>& PreviousContacts() const { return m_previousContacts; }
+    [[nodiscard]] int TimerInterval() const { return m_timerInterval; }
+    [[nodiscard]] bool EntryBlocked() const { return m_entryBlocked; }
+    [[nodiscard]] bool DupShown() const { return m_dupShown; }
+    [[nodiscard]] bool MultiplierShown() const { return m_multiplierShown; }
+    [[nodiscard]] const IndicatorMatrices& Matrices() const { return m_matrices; }
+    [[nodiscard]] const SwlIndicators& SwlSigns() const { return m_swlIndicators; }
+    [[nodiscard]] const std::vector<PreviousContact>& PreviousContacts() const
+    {
+        return m_previousContacts;
+    }
     // The second-station fields (1009, 1011, 1017) are shown in an SWL log.
-    bool SwlFieldsShown() const;
+    [[nodiscard]] bool SwlFieldsShown() const;
 
     // --- Window start and commands ------------------------------------------------------------
     // The entry-row steps of the window start, after the log has been loaded: date and time,
@@ -144,8 +147,8 @@ private:
     // The station's record in the list now, or a new record for it; found tells which.
     StationRecord CurrentRecord(const std::string& callsign, bool* found = nullptr) const;
     // The current band and mode group, as the entry row's lists show them.
-    int EntryBandIndex() const;
-    int EntryModeRow() const;
+    [[nodiscard]] int EntryBandIndex() const;
+    [[nodiscard]] int EntryModeRow() const;
     EnterOutcome DiscardBlockedEntry();
     EnterOutcome RefuseEntry(EntryField focus);
     void ResetReportsForMode();
@@ -154,7 +157,7 @@ private:
     void SetMultiplierSign(IndicatorMatrix matrix, bool shown);
     // A province code's name, matrix and new-multiplier sign, after the code changed.
     void ShowProvinceCode(const std::string& code, std::string& name, IndicatorMatrix matrix);
-    std::string DefaultReport() const;
+    [[nodiscard]] std::string DefaultReport() const;
 
     AppContext& m_context;
     LogDocument& m_document;

@@ -15,9 +15,9 @@ public:
     OptionsLogic(AppSettings& settings, SettingsStore& store, Prompter& prompter);
 
     // Colours as stored: 0x00BBGGRR.
-    int BackgroundColour() const { return m_settings.backgroundColour; }
-    int TextColour() const { return m_settings.textColour; }
-    bool SwlExportByBand() const { return m_settings.swlExportByBand; }
+    [[nodiscard]] int BackgroundColour() const { return m_settings.backgroundColour; }
+    [[nodiscard]] int TextColour() const { return m_settings.textColour; }
+    [[nodiscard]] bool SwlExportByBand() const { return m_settings.swlExportByBand; }
 
     // Open the colour chooser on the current colour; true when a colour was chosen (and
     // stored), so that the sample must be drawn again.

@@ -10,7 +10,7 @@ namespace zelkor {
 
 PartialCheck::PartialCheck(const AppContext& context, const LogList& log, EntryRow& entry,
                            QObject* parent)
-    : QObject(parent), m_context(context), m_log(log), m_entry(entry), m_field(EntryField::Callsign)
+    : QObject(parent), m_context(context), m_log(log), m_entry(entry)
 {
     ConnectLog();
 }

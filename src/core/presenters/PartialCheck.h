@@ -6,6 +6,7 @@
 // a double click puts a callsign into the entry row.
 
 #include "core/history/PartialCheckIndex.h"
+#include "core/presenters/EntryValues.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +19,6 @@ namespace zelkor {
 struct AppContext;
 class EntryRow;
 class LogList;
-enum class EntryField;
 
 struct PartialCheckLine {
     std::string callsign;
@@ -81,7 +81,7 @@ private:
     // Rows appended since the last refresh, while nothing else changed.
     std::vector<int> m_appendedRows;
     bool m_searchStale = true;
-    EntryField m_field;
+    EntryField m_field = EntryField::Callsign;
     std::string m_typed;
     std::string m_searched;
     std::vector<PartialCheckLine> m_lines;

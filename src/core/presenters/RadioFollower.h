@@ -38,17 +38,20 @@ public:
     void Start(RadioLinkFactory factory, RadioMonitor::Timing timing = {});
     // The worker is let go without waiting for it; the label hides.
     void Stop();
-    bool Following() const { return m_following; }
+    [[nodiscard]] bool Following() const { return m_following; }
     RadioMonitor& Monitor() { return m_monitor; }
 
     // What the worker delivers (public so that the rules are tested without a thread).
     void OnReading(const RadioReading& reading);
     void OnLinkFailed(const QString& reason, bool lost);
 
-    bool LabelShown() const { return m_following; }
-    const QString& LabelText() const { return m_labelText; }
+    [[nodiscard]] bool LabelShown() const { return m_following; }
+    [[nodiscard]] const QString& LabelText() const { return m_labelText; }
     // A change of the radio that still waits for the operator.
-    bool ChangeWaiting() const { return m_waitingBand.has_value() || m_waitingMode.has_value(); }
+    [[nodiscard]] bool ChangeWaiting() const
+    {
+        return m_waitingBand.has_value() || m_waitingMode.has_value();
+    }
     // Applies the waiting change unless something still holds it.
     void ApplyWaitingChange();
 
@@ -58,7 +61,7 @@ signals:
     void labelChanged();
 
 private:
-    bool Held() const;
+    [[nodiscard]] bool Held() const;
     void OnEntryChanged();
     void SetLabel(const QString& text);
     void ForgetRadio();

@@ -46,7 +46,11 @@ char ToCapital(char c)
 
 SummaryDataForm::SummaryDataForm(const SummaryData& data, const ProvinceTable& provinces,
                                  SummaryLogState logState)
-    : m_provinceEntries(ProvinceEntries(provinces)), m_logState(logState)
+    : m_provinceEntries(ProvinceEntries(provinces)),
+      // Every entry begins with an empty code, so a missing category shows the first one, which
+      // is what "Salva" then delivers.
+      m_categoryIndex(FindEntry(CategoryEntries(), data.category)),
+      m_logState(logState)
 {
     SetText(SummaryTextField::Callsign, data.callsign);
     SetText(SummaryTextField::Section, data.section);
@@ -57,10 +61,8 @@ SummaryDataForm::SummaryDataForm(const SummaryData& data, const ProvinceTable& p
     SetText(SummaryTextField::Address3, data.address3);
     SetText(SummaryTextField::Comment1, data.comment1);
     SetText(SummaryTextField::Comment2, data.comment2);
-    // Every entry begins with an empty code, so a missing category shows the first one, which
-    // is what "Salva" then delivers. A missing own province stays unselected instead, so that
-    // the entry row still asks for it before the first contact.
-    m_categoryIndex = FindEntry(CategoryEntries(), data.category);
+    // A missing own province stays unselected, unlike a missing category, so that the entry
+    // row still asks for it before the first contact.
     if (!data.province.empty()) {
         m_provinceIndex = FindEntry(m_provinceEntries, data.province);
     }

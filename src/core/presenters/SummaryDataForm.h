@@ -60,16 +60,16 @@ public:
     // the field's limit.
     static std::string FitText(SummaryTextField field, std::string_view text);
 
-    const std::vector<std::string>& ProvinceList() const { return m_provinceEntries; }
+    [[nodiscard]] const std::vector<std::string>& ProvinceList() const { return m_provinceEntries; }
 
-    const std::string& Text(SummaryTextField field) const;
+    [[nodiscard]] const std::string& Text(SummaryTextField field) const;
     // Stores the text as the field would hold it (FitText).
     void SetText(SummaryTextField field, std::string_view text);
 
     // -1 for no selection.
-    int ProvinceIndex() const { return m_provinceIndex; }
+    [[nodiscard]] int ProvinceIndex() const { return m_provinceIndex; }
     void SelectProvince(int index);
-    int CategoryIndex() const { return m_categoryIndex; }
+    [[nodiscard]] int CategoryIndex() const { return m_categoryIndex; }
 
     // The user picked a category entry. A pick that would switch the log between QSO and SWL
     // with rows that may be lost asks first; No puts back the entry of the present layout.
@@ -81,7 +81,7 @@ public:
 
     // The user already agreed in this window to the switch of layout that the chosen category
     // makes, so the command that applies the values need not ask again.
-    bool ModeSwitchConfirmed() const;
+    [[nodiscard]] bool ModeSwitchConfirmed() const;
 
     static QString ToSwlQuestionText();
     static QString ToQsoQuestionText();
@@ -90,7 +90,7 @@ public:
 private:
     static std::string EntryPrefix(const std::vector<std::string>& entries, int index,
                                    std::size_t length);
-    std::string CategoryCode() const;
+    [[nodiscard]] std::string CategoryCode() const;
 
     std::array<std::string, kSummaryTextFieldCount> m_texts;
     std::vector<std::string> m_provinceEntries;

@@ -28,14 +28,14 @@ class ProvinceTable {
 public:
     // Empty for an unknown code and for a code that is not made of at least two capital
     // letters; a longer code of capitals is looked up by its first two.
-    std::string ProvinceNameOf(std::string_view code) const;
+    [[nodiscard]] std::string ProvinceNameOf(std::string_view code) const;
 
     // Indexes outside 0..675 read as empty and are not written.
-    const std::string& Name(int index) const;
+    [[nodiscard]] const std::string& Name(int index) const;
     void SetName(int index, std::string name);
 
     void Clear();
-    bool IsEmpty() const;
+    [[nodiscard]] bool IsEmpty() const;
 
     bool operator==(const ProvinceTable& other) const = default;
 

@@ -42,7 +42,7 @@ public:
     void Probe(RadioLinkFactory factory);
     // Nothing the worker reads after this arrives.
     void Stop();
-    bool Active() const;
+    [[nodiscard]] bool Active() const;
     // Waits for the last worker to have closed its link and ended; true when it did in time.
     bool WaitEnded(std::chrono::milliseconds limit);
 

@@ -21,7 +21,7 @@ std::string GroupDigits(std::string remaining)
 {
     std::string grouped;
     for (std::size_t groups = (remaining.size() - 1) / 3; groups > 0; --groups) {
-        grouped = "." + remaining.substr(remaining.size() - 3) + grouped;
+        grouped.insert(0, "." + remaining.substr(remaining.size() - 3));
         remaining.resize(remaining.size() - 3);
     }
     return remaining + grouped;

@@ -28,19 +28,19 @@ public:
     // Reads any bytes as QSettings does: what can't be read is left out.
     static IniSettings Parse(QByteArrayView bytes);
     // The file QSettings writes for these values.
-    QByteArray Bytes() const;
+    [[nodiscard]] QByteArray Bytes() const;
 
     // The string value of the key; nothing when the key is missing or holds another kind.
-    std::optional<QString> Text(const QString& key) const;
+    [[nodiscard]] std::optional<QString> Text(const QString& key) const;
     // The value as written after '=', or nullptr.
-    const QByteArray* Written(const QString& key) const;
+    [[nodiscard]] const QByteArray* Written(const QString& key) const;
 
     // Every key, in order.
-    std::vector<QString> Keys() const;
+    [[nodiscard]] std::vector<QString> Keys() const;
 
     void SetWritten(const QString& key, const QByteArray& written);
     void Remove(const QString& key);
-    bool IsEmpty() const { return m_values.empty(); }
+    [[nodiscard]] bool IsEmpty() const { return m_values.empty(); }
 
 private:
     struct Value {

@@ -16,7 +16,7 @@ public:
     // Puts the path first; an entry already in the list moves up instead of appearing twice.
     void Add(const QString& path);
     bool Save(SettingsStore& store) const;
-    const QStringList& Entries() const { return m_entries; }
+    [[nodiscard]] const QStringList& Entries() const { return m_entries; }
 
 private:
     QStringList m_entries;

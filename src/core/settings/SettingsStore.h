@@ -31,12 +31,13 @@ public:
     static std::unique_ptr<SettingsStore> OpenFile(const QString& path);
 
     explicit SettingsStore(const QString& path);
+    ~SettingsStore() = default;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     // The values as the file held them when last read or written, with this run's changes.
-    QString ReadSetting(const SettingKey& key, const QString& defaultValue) const;
-    int ReadSetting(const SettingKey& key, int defaultValue) const;
+    [[nodiscard]] QString ReadSetting(const SettingKey& key, const QString& defaultValue) const;
+    [[nodiscard]] int ReadSetting(const SettingKey& key, int defaultValue) const;
     // Writes the value, with every change not written yet. Returns false when the file could
     // not be written: the change stays in the store (reads give it) and goes to the file with
     // the next write.
@@ -52,15 +53,15 @@ public:
     void ChangeSetting(const SettingKey& key, const QString& value);
     void ChangeSetting(const SettingKey& key, int value);
     void ForgetSetting(const SettingKey& key);
-    bool HasUnwrittenChanges() const { return !m_changes.empty(); }
+    [[nodiscard]] bool HasUnwrittenChanges() const { return !m_changes.empty(); }
     // Writes every change not written yet; true when there was none or all are written.
     bool Flush();
 
     // The file the store is kept in, for messages.
-    QString FileName() const;
+    [[nodiscard]] QString FileName() const;
     // Why the last write that failed did, as an Italian sentence (a later write may have taken
     // its change to the file meanwhile).
-    QString FailureReason() const { return m_failure; }
+    [[nodiscard]] QString FailureReason() const { return m_failure; }
 
 private:
     void Change(const QString& key, std::optional<QByteArray> written);

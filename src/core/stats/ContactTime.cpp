@@ -7,7 +7,7 @@
 namespace zelkor {
 namespace {
 
-constexpr std::int64_t kMinutesPerDay = 24 * 60;
+constexpr std::int64_t kMinutesPerDay = std::int64_t{24} * 60;
 
 // The value of a run of decimal digits; nothing if any character is not a digit.
 std::optional<int> Digits(std::string_view text)
@@ -48,7 +48,7 @@ std::optional<std::int64_t> ContactMinute(std::string_view date, std::string_vie
     if (!calendarDate.isValid()) {
         return std::nullopt;
     }
-    return calendarDate.toJulianDay() * kMinutesPerDay + *hours * 60 + *minutes;
+    return calendarDate.toJulianDay() * kMinutesPerDay + std::int64_t{*hours} * 60 + *minutes;
 }
 
 std::string ClockText(std::int64_t minute)

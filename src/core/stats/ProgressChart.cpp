@@ -14,7 +14,7 @@ constexpr int kHoursPerDay = 24;
 
 std::string HourLabel(std::int64_t hour, bool withDay)
 {
-    const std::string clock = ClockText(hour * 60).substr(0, 2);
+    std::string clock = ClockText(hour * 60).substr(0, 2);
     if (!withDay) {
         return clock;
     }
@@ -40,14 +40,14 @@ ProgressChartData BuildProgressChart(const HourlyCounts& ours, std::optional<std
 {
     ProgressChartData chart;
     chart.leftOut = ours.leftOut;
-    if (!ourFirst && !target) {
+    if (!ourFirst && target == nullptr) {
         return chart;
     }
     // The hour the chart starts with, and the hour of the log's own contest that is.
     const std::int64_t originHour = ourFirst ? *ourFirst / 60 : target->Origin() / 60;
     const std::int64_t firstHour = ourFirst ? ours.firstHour : originHour;
     int hourCount = ours.HourCount();
-    if (target) {
+    if (target != nullptr) {
         const auto theirHours = static_cast<std::int64_t>(target->HourTotals().size());
         hourCount = static_cast<int>(
             std::max<std::int64_t>(hourCount, originHour + theirHours - firstHour));
@@ -58,7 +58,7 @@ ProgressChartData BuildProgressChart(const HourlyCounts& ours, std::optional<std
         chart.labels.push_back(HourLabel(hour, withDay));
         chart.ours.push_back(index < ours.HourCount() ? ours.hours[static_cast<std::size_t>(index)]
                                                       : GroupCounts{});
-        if (target) {
+        if (target != nullptr) {
             const std::int64_t theirHour = hour - originHour;
             const std::vector<int>& totals = target->HourTotals();
             chart.theirs.push_back(

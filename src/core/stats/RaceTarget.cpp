@@ -25,9 +25,11 @@ std::unique_ptr<RaceTarget> RaceTarget::FromLog(std::unique_ptr<LogList> log, QS
 }
 
 RaceTarget::RaceTarget(std::unique_ptr<LogList> log, QString name, LogTimeline timeline)
-    : m_log(std::move(log)), m_name(std::move(name)), m_timeline(std::move(timeline))
+    : m_log(std::move(log)),
+      m_name(std::move(name)),
+      m_timeline(std::move(timeline)),
+      m_origin(m_timeline.First() / 60 * 60)
 {
-    m_origin = m_timeline.First() / 60 * 60;
     for (const TimedContact& contact : m_timeline.contacts) {
         const auto hour = static_cast<std::size_t>((contact.minute - m_origin) / 60);
         if (hour >= static_cast<std::size_t>(kMaxChartHours)) {

@@ -30,8 +30,8 @@ struct IndicatorMatrices {
     std::array<bool, 2> newMultiplierShown{};
 
     // False for an id outside the matrices.
-    bool IsButtonEnabled(int buttonId) const;
-    bool IsNewMultiplierShown(IndicatorMatrix matrix) const;
+    [[nodiscard]] bool IsButtonEnabled(int buttonId) const;
+    [[nodiscard]] bool IsNewMultiplierShown(IndicatorMatrix matrix) const;
 
     bool operator==(const IndicatorMatrices& other) const = default;
 };

@@ -19,17 +19,17 @@ public:
     static constexpr std::uint8_t kBandBits = 0x03;
 
     // 0 for an index outside 0..675 or a ModeRow outside 0..2.
-    std::uint8_t Entry(int index, int modeRow) const;
+    [[nodiscard]] std::uint8_t Entry(int index, int modeRow) const;
     // All zero for an index outside 0..675.
-    WorkedEntry Entries(int index) const;
-    bool IsWorked(int index, int modeRow, int bandIndex) const;
+    [[nodiscard]] WorkedEntry Entries(int index) const;
+    [[nodiscard]] bool IsWorked(int index, int modeRow, int bandIndex) const;
 
     // Sets the band bit in the entry; bits other than the two band bits are dropped, and an
     // index or ModeRow outside the table changes nothing.
     void MarkProvinceWorked(int index, int modeRow, std::uint8_t bandBit);
 
     void Clear();
-    bool IsEmpty() const;
+    [[nodiscard]] bool IsEmpty() const;
 
     bool operator==(const ProvinceWorkedTable& other) const = default;
 

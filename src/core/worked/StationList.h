@@ -22,14 +22,14 @@ struct StationLookup {
 // exchange costs the same in a log of a thousand stations and in one of millions.
 class StationList {
 public:
-    StationLookup FindStation(std::string_view callsign) const;
+    [[nodiscard]] StationLookup FindStation(std::string_view callsign) const;
 
-    int Size() const { return m_size; }
-    bool IsEmpty() const { return m_size == 0; }
+    [[nodiscard]] int Size() const { return m_size; }
+    [[nodiscard]] bool IsEmpty() const { return m_size == 0; }
     // An empty record for a position outside the list.
-    const StationRecord& At(int position) const;
+    [[nodiscard]] const StationRecord& At(int position) const;
     // Every record, in order.
-    std::vector<StationRecord> Records() const;
+    [[nodiscard]] std::vector<StationRecord> Records() const;
 
     // Puts a new record at the position FindStation gave. A position that no longer fits (the
     // list has changed since, or the callsign has a record by now) is not trusted: the record is
@@ -59,9 +59,9 @@ private:
         std::size_t offset;
     };
 
-    bool BelongsAt(int position, std::string_view callsign) const;
+    [[nodiscard]] bool BelongsAt(int position, std::string_view callsign) const;
     // The block and offset of a position inside the list.
-    Place PlaceOf(int position) const;
+    [[nodiscard]] Place PlaceOf(int position) const;
     StationRecord& RecordAt(int position);
     // Inserts without checks at a position where the record keeps the order.
     void InsertAt(int position, StationRecord record);

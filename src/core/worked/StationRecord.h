@@ -24,9 +24,9 @@ struct StationRecord {
     std::string province;
 
     // Band and ModeRow outside the tables read as "never" and are not written.
-    bool IsCaller(int bandIndex, int modeRow) const;
+    [[nodiscard]] bool IsCaller(int bandIndex, int modeRow) const;
     void MarkCaller(int bandIndex, int modeRow);
-    int AnswerCount(int bandIndex, int modeRow) const;
+    [[nodiscard]] int AnswerCount(int bandIndex, int modeRow) const;
     // One more answer, unless the counter is already at kMaxAnswerCount; the other counters of
     // the byte keep their values.
     void RaiseAnswerCount(int bandIndex, int modeRow);

@@ -21,9 +21,9 @@ enum class CallerProvinceRule { Replace, KeepExisting };
 
 class WorkedTables {
 public:
-    const ProvinceWorkedTable& Provinces() const { return m_provinces; }
+    [[nodiscard]] const ProvinceWorkedTable& Provinces() const { return m_provinces; }
     ProvinceWorkedTable& Provinces() { return m_provinces; }
-    const StationList& Stations() const { return m_stations; }
+    [[nodiscard]] const StationList& Stations() const { return m_stations; }
     StationList& Stations() { return m_stations; }
 
     // Accounts one row of the log, read cell by cell in the log's layout. A row whose mode text
