@@ -1,5 +1,5 @@
 // The main window's log list beside the entry row, through the real window: the newest row shown
-// whole after logging.
+// whole after logging, and the keyboard back in the entry row once the list's commands are done.
 
 #include "MainWindowHarness.h"
 
@@ -7,8 +7,12 @@
 #include "core/log/LogList.h"
 #include "core/settings/SettingKeys.h"
 
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 using namespace zelkor;
@@ -53,6 +57,24 @@ bool RowWhollyShown(const QTableView* view, int row)
 {
     const QRect rect = view->visualRect(view->model()->index(row, 0));
     return rect.isValid() && rect.top() >= 0 && rect.bottom() < view->viewport()->height();
+}
+
+// Clicks the button of the modal dialog as soon as the dialog runs.
+void ClickInDialogSoon(ControlId button)
+{
+    QTimer::singleShot(0, [button] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog != nullptr);
+        dialog->findChild<QPushButton*>(ControlName(button))->click();
+    });
+}
+
+// Double-clicks a row of the log list, as the operator opens "Modifica" with the mouse.
+void DoubleClickRow(QTableView* view, int row)
+{
+    const QPoint at = view->visualRect(view->model()->index(row, QsoColumn::Callsign)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace
@@ -103,6 +125,91 @@ private slots:
         QTableView* view = LogView(h);
         QCOMPARE(view->model()->rowCount(), 30);
         QVERIFY2(RowWhollyShown(view, 29), qPrintable(RowPlace(view, 29)));
+    }
+
+    void keysGoBackToTheEntryRowAfterAListCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Modifica, Salva") << "modify save";
+        QTest::newRow("Modifica, Annulla") << "modify cancel";
+        QTest::newRow("Elimina, confirmed") << "delete yes";
+        QTest::newRow("Elimina, refused") << "delete no";
+        QTest::newRow("Elimina from the right-click menu") << "delete popup";
+        QTest::newRow("Riordina per data ed ora") << "sort";
+        QTest::newRow("Data heading") << "sort heading";
+    }
+
+    void keysGoBackToTheEntryRowAfterAListCommand()
+    {
+        QFETCH(QString, command);
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        WriteQsoWorkingFile(h, {"IK0AAA", "IK0BBB", "IK0CCC"});
+        QVERIFY(h.Open());
+        QTableView* view = LogView(h);
+
+        // The operator picks a row in the list with the mouse.
+        const QPoint row1 = view->visualRect(view->model()->index(1, QsoColumn::Callsign)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row1);
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::LogList));
+
+        if (command.startsWith(QLatin1String("modify"))) {
+            ClickInDialogSoon(command.endsWith(QLatin1String("save")) ? ControlId::OkButton
+                                                                      : ControlId::CancelButton);
+            DoubleClickRow(view, 1);
+        } else if (command == QLatin1String("delete popup")) {
+            h.prompter.answers.push_back(Answer::Yes);
+            QTimer::singleShot(0, [] {
+                auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(popup != nullptr);
+                for (QAction* action : popup->actions()) {
+                    if (action->text() == QLatin1String("Elimina")) {
+                        action->trigger();
+                    }
+                }
+                popup->close();
+            });
+            emit view->customContextMenuRequested(row1);
+        } else if (command.startsWith(QLatin1String("delete"))) {
+            h.prompter.answers.push_back(command.endsWith(QLatin1String("yes")) ? Answer::Yes
+                                                                                : Answer::No);
+            h.Action(Command::Delete)->trigger();
+        } else if (command == QLatin1String("sort")) {
+            h.Action(Command::SortByDateTime)->trigger();
+        } else {
+            QHeaderView* header = view->horizontalHeader();
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(QsoColumn::Date) + 4, header->height() / 2));
+        }
+        // The window manager hands the window back its activation once a dialog is gone.
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+
+        // The next callsign lands in its field, and the walk goes on from there.
+        MainWindowHarness::Type(QStringLiteral("iz1def"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::Callsign));
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IZ1DEF"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+    }
+
+    void keysGoBackToTheFieldTheOperatorWasIn()
+    {
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        WriteQsoWorkingFile(h, {"IK0AAA", "IK0BBB"});
+        QVERIFY(h.Open());
+        MainWindowHarness::Type(QStringLiteral("ik0aaa"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+
+        // "Riordina" from the menu while a contact is half typed keeps it as it stands.
+        h.Action(Command::SortByDateTime)->trigger();
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        QCOMPARE(h.Text(ControlId::Callsign), QStringLiteral("IK0AAA"));
+        QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
     }
 };
 

@@ -113,6 +113,14 @@ void EntryRowBinding::PutFocus()
     }
 }
 
+void EntryRowBinding::ReturnFocus()
+{
+    if (m_entry.Focus() == EntryField::Other) {
+        m_entry.OnFocusMoved(EntryField::Callsign);
+    }
+    PutFocus();
+}
+
 void EntryRowBinding::OnFocusChanged(QWidget* old, QWidget* now)
 {
     // Only the operator's moves between controls of this window count: not the window losing
