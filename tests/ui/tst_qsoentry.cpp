@@ -176,6 +176,52 @@ private slots:
         QCOMPARE(h.Text(ControlId::ProvinceCode), QStringLiteral("RM"));
     }
 
+    void typingReplacesAProvinceCodeFilledIn_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("earlier contact") << "log";
+        QTest::newRow("call history") << "history";
+    }
+
+    void typingReplacesAProvinceCodeFilledIn()
+    {
+        QFETCH(QString, source);
+        MainWindowHarness h;
+        StoreOwnProvince(h);
+        h.folders.WriteSetting(keys::kBand, QStringLiteral("3,5"));
+        h.folders.WriteSetting(keys::kMode, QStringLiteral("CW"));
+        if (source == QLatin1String("log")) {
+            // Worked on 7 MHz from Turin; on 3,5 MHz the earlier contact fills its code in.
+            WriteQsoWorkingFile(h, {"09.03.2024^1400^7^CW^IZ1DEF^599^MI^599^TO^"});
+        } else {
+            QFile history(h.folders.ProgramFolder() + QStringLiteral("/_storico.cod"));
+            QVERIFY(history.open(QIODevice::WriteOnly));
+            history.write("IZ1DEF TO\r\n");
+        }
+        QVERIFY(h.Open());
+        const int rowsBefore = h.window->Log().RowCount();
+
+        MainWindowHarness::Type(QStringLiteral("iz1def"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        auto* code = h.Find<QLineEdit>(ControlId::ProvinceCode);
+        QCOMPARE(code->text(), QStringLiteral("TO"));
+        QCOMPARE(code->selectedText(), QStringLiteral("TO"));
+
+        // The station has moved to Cuneo: what the operator types takes the code's place.
+        MainWindowHarness::Type(QStringLiteral("cn"));
+        QCOMPARE(code->text(), QStringLiteral("CN"));
+        QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Cuneo"));
+        MainWindowHarness::Press(Qt::Key_Return);
+
+        QCOMPARE(h.window->Log().RowCount(), rowsBefore + 1);
+        QCOMPARE(Row(h.window->Log(), rowsBefore),
+                 (QStringList{QStringLiteral("%1").arg(rowsBefore + 1, 5), "09.03.2024", "1432",
+                              "3,5", "CW", "IZ1DEF", "599", "599", "CN", "Cuneo"}));
+        QCOMPARE(h.folders.WorkingFileLines().constLast(),
+                 QByteArray("09.03.2024^1432^3,5^CW^IZ1DEF^599^MI^599^CN^"));
+    }
+
     void typedCallsignReachesTheEntryRow()
     {
         MainWindowHarness h;
@@ -223,8 +269,10 @@ private slots:
         QCOMPARE(h.prompter.boxes.front().text, QStringLiteral("Ora errata!"));
         QCOMPARE(h.FocusedId(), ControlName(ControlId::Time));
 
-        // "14:32" is taken and shown as it is logged.
-        time->selectAll();
+        // The wrong time comes back whole, so that typing replaces it; "14:32" is taken and
+        // shown as it is logged.
+        QCOMPARE(time->selectedText(), time->text());
+        QVERIFY(!time->text().isEmpty());
         MainWindowHarness::Type(QStringLiteral("14:32"));
         MainWindowHarness::Press(Qt::Key_Tab);
         QCOMPARE(h.prompter.boxes.size(), size_t(1));

@@ -177,10 +177,37 @@ private slots:
         // Enter waits for a code of two letters.
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        MainWindowHarness::Press(Qt::Key_End);
         MainWindowHarness::Press(Qt::Key_Backspace);
         QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Roma"));
         MainWindowHarness::Press(Qt::Key_Return);
         QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringCallsign));
+    }
+
+    void typingReplacesTheProvinceCodeOfAStationHeardBefore()
+    {
+        MainWindowHarness h;
+        QVERIFY(OpenSwl(h));
+        TypeEach({"ik0aaa", "rm", "ik0bbb", "mi"});
+        QCOMPARE(h.window->Log().RowCount(), 2);
+
+        // On the other band IK0BBB answers again, now from Florence: its code from Milan is
+        // taken whole.
+        ChooseOtherBand(h);
+        h.Find(ControlId::Callsign)->setFocus();
+        TypeEach({"ik0ccc", "to", "ik0bbb"});
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::AnsweringProvinceCode));
+        auto* code = h.Find<QLineEdit>(ControlId::AnsweringProvinceCode);
+        QCOMPARE(code->text(), QStringLiteral("MI"));
+        QCOMPARE(code->selectedText(), QStringLiteral("MI"));
+        MainWindowHarness::Type(QStringLiteral("fi"));
+        QCOMPARE(code->text(), QStringLiteral("FI"));
+        QCOMPARE(h.Text(ControlId::AnsweringProvinceName), QStringLiteral("Firenze"));
+        MainWindowHarness::Press(Qt::Key_Return);
+
+        QCOMPARE(h.window->Log().RowCount(), 4);
+        QCOMPARE(h.window->Log().Cell(3, SwlColumn::CallingCallsign), std::string("IK0BBB"));
+        QCOMPARE(h.window->Log().Cell(3, SwlColumn::ProvinceCode), std::string("FI"));
     }
 
     void stationHeardBeforeGoesOnToItsProvinceCode()

@@ -80,10 +80,17 @@ void LogTableView::ConnectLog()
     connect(&m_log, &LogList::rowsRemoved, this, endChange);
     connect(&m_log, &LogList::selectionChanged, this, [this] { CopySelectionFromLog(); });
     connect(&m_log, &LogList::layoutRebuilt, this, [this] { ApplyColumnWidths(); });
-    connect(&m_log, &LogList::rowVisibleRequested, this,
-            [this](int row) { scrollTo(m_model->index(row, 0)); });
+    connect(&m_log, &LogList::rowVisibleRequested, this, &LogTableView::ShowRowWhole);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { CopySelectionToLog(); });
+}
+
+void LogTableView::ShowRowWhole(int row)
+{
+    // A row just inserted is not yet in the scroll bar's range, which the view widens only at
+    // its next layout; scrolling before it would stop short and cut the new row through.
+    executeDelayedItemsLayout();
+    scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
 }
 
 void LogTableView::ApplyColumnWidths()

@@ -22,6 +22,8 @@ public:
 private:
     void ConfigureLook();
     void ConnectLog();
+    // Scrolls the list so that the row lies wholly inside it.
+    void ShowRowWhole(int row);
     void ApplyColumnWidths();
     void CopySelectionToLog();
     void CopySelectionFromLog();

@@ -13,6 +13,7 @@
 #include "core/worked/WorkedTables.h"
 #include "ui/log/LogTableView.h"
 #include "ui/log/QtRowEditor.h"
+#include "ui/mainwindow/EntryRowBinding.h"
 #include "ui/provinces/CProvinceListDlg.h"
 #include "ui/scoring/ScoreReportDialog.h"
 #include "ui/stats/CProgressDlg.h"
@@ -71,6 +72,7 @@ void CVelsadDlg::ModifyRows()
 {
     QtRowEditor editor(m_context.provinces, this);
     ModifySelectedRows(m_context, *m_document, m_prompter, editor);
+    m_binding->ReturnFocus();
 }
 
 void CVelsadDlg::DeleteRows()
@@ -83,6 +85,7 @@ void CVelsadDlg::DeleteRows()
         }
     };
     DeleteSelectedRows(m_context, *m_document, m_prompter, busy);
+    m_binding->ReturnFocus();
 }
 
 void CVelsadDlg::SortLog()
@@ -90,6 +93,7 @@ void CVelsadDlg::SortLog()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SortByDateTime(*m_log);
     QApplication::restoreOverrideCursor();
+    m_binding->ReturnFocus();
 }
 
 void CVelsadDlg::OpenProvinceListDialog()

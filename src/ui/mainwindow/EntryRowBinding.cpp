@@ -106,6 +106,19 @@ void EntryRowBinding::PutFocus()
     m_placingFocus = true;
     target->setFocus(Qt::OtherFocusReason);
     m_placingFocus = false;
+    // A field the entry row moves into is taken whole: what the operator types replaces a code
+    // the program filled in, and Enter alone accepts it. A click into a field keeps its cursor.
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+        edit->selectAll();
+    }
+}
+
+void EntryRowBinding::ReturnFocus()
+{
+    if (m_entry.Focus() == EntryField::Other) {
+        m_entry.OnFocusMoved(EntryField::Callsign);
+    }
+    PutFocus();
 }
 
 void EntryRowBinding::OnFocusChanged(QWidget* old, QWidget* now)

@@ -27,6 +27,9 @@ public:
     void Start();
     // Shows everything the model holds and puts the focus where it says.
     void ShowValues();
+    // Brings the keyboard back to the entry row after a command on the log list: to the field
+    // the entry row holds the focus in, or to the callsign when the operator had left the row.
+    void ReturnFocus();
     void StopTimer();
     const QTimer& MinuteTimer() const { return m_minuteTimer; }
 
