@@ -42,8 +42,15 @@ void CheckHistoryFile(const CallHistory& history)
     const QByteArray shared = SharedHistoryBytes(history);
     const SharedHistoryLayout layout = InspectSharedHistory(shared, fuzz::ShippedProvinces());
     const HistoryReadResult read = ReadSharedHistory(shared, layout, 1, fuzz::ShippedProvinces());
-    fuzz::Check(read.skipped == 0 && static_cast<int>(read.records.size()) == history.Size(),
-                "the shared form written reads back every station");
+    // The history file keeps any two-letter code (a province list may be changed later); an
+    // import takes only the table's own provinces.
+    int known = 0;
+    for (const auto& [callsign, entry] : history.AllEntries()) {
+        known += fuzz::ShippedProvinces().ProvinceNameOf(entry.province).empty() ? 0 : 1;
+    }
+    fuzz::Check(
+        static_cast<int>(read.records.size()) == known && read.skipped == history.Size() - known,
+        "the shared form written reads back every station of a known province");
 }
 
 void CheckPartialCheck(const CallHistory& history, const QByteArray& bytes)
