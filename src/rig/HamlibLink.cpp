@@ -149,9 +149,8 @@ QString HamlibLink::ErrorText(int hamlibError, const QString& port)
         case RIG_ETIMEOUT:
             return QStringLiteral("la radio non risponde");
         case RIG_EIO:
-            return port.isEmpty()
-                       ? QStringLiteral("la comunicazione con la radio si \u00e8 interrotta")
-                       : QStringLiteral("impossibile aprire \u201c%1\u201d").arg(port);
+            return port.isEmpty() ? QStringLiteral("errore di comunicazione con la radio")
+                                  : QStringLiteral("impossibile aprire \u201c%1\u201d").arg(port);
         case RIG_ECONF:
             return QStringLiteral("impostazioni della porta non valide");
         case RIG_EPROTO:

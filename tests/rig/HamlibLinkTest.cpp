@@ -42,7 +42,7 @@ TEST(HamlibLinkTest, HamlibsFailuresInItalian)
     } cases[] = {
         {-RIG_ETIMEOUT, {}, "la radio non risponde"},
         {-RIG_EIO, QStringLiteral("/dev/ttyUSB0"), "impossibile aprire \u201c/dev/ttyUSB0\u201d"},
-        {-RIG_EIO, {}, "la comunicazione con la radio si \u00e8 interrotta"},
+        {-RIG_EIO, {}, "errore di comunicazione con la radio"},
         {-RIG_ECONF, {}, "impostazioni della porta non valide"},
         {-RIG_EPROTO, {}, "la radio ha dato una risposta non valida"},
         {-RIG_ERJCTED, {}, "la radio ha rifiutato il comando"},

@@ -41,6 +41,13 @@ void RadioFollower::Start(RadioLinkFactory factory, RadioMonitor::Timing timing)
     m_monitor.Follow(std::move(factory), timing);
 }
 
+void RadioFollower::Resume(RadioLinkFactory factory)
+{
+    const bool told = m_failureTold;
+    Start(std::move(factory));
+    m_failureTold = told;
+}
+
 void RadioFollower::Stop()
 {
     m_monitor.Stop();

@@ -36,6 +36,9 @@ public:
     // Starts reading the radio on a worker thread; the label shows "Radio non collegata" until
     // the first reading, and the next failure is told once.
     void Start(RadioLinkFactory factory, RadioMonitor::Timing timing = {});
+    // Follows again with the settings of before (the radio's dialog was cancelled): a failure
+    // already told is not told again.
+    void Resume(RadioLinkFactory factory);
     // The worker is let go without waiting for it; the label hides.
     void Stop();
     [[nodiscard]] bool Following() const { return m_following; }

@@ -90,7 +90,7 @@ void CVelsadDlg::OpenRadioDialog()
     if (dialog.exec() == QDialog::Accepted) {
         ApplyRadioSettings(dialog.Chosen());
     } else if (wasFollowing) {
-        m_radio->Start(m_radioLinkMaker(m_radioSettings));
+        m_radio->Resume(m_radioLinkMaker(m_radioSettings));
     }
 }
 

@@ -226,8 +226,7 @@ TEST_F(RadioFollowerTest, ARadioOutOfReachIsToldOnceOnly)
     m_follower.OnLinkFailed(QStringLiteral("la radio non risponde"), false);
     Radio(7'040'000, "CW");
     EXPECT_EQ(m_follower.LabelText(), QStringLiteral("Radio: 7.040,0 kHz CW"));
-    m_follower.OnLinkFailed(QStringLiteral("la comunicazione con la radio si \u00e8 interrotta"),
-                            true);
+    m_follower.OnLinkFailed(QStringLiteral("errore di comunicazione con la radio"), true);
     EXPECT_EQ(m_follower.LabelText(), QStringLiteral("Radio non collegata"));
     ASSERT_EQ(m_prompter.boxes.size(), 1U);
     EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
@@ -244,13 +243,18 @@ TEST_F(RadioFollowerTest, ARadioOutOfReachIsToldOnceOnly)
     m_follower.Start(test::FakeRadio::Make()->Factory());
     m_follower.Stop();
     m_follower.Start(m_radio->Factory());
-    m_follower.OnLinkFailed(QStringLiteral("la comunicazione con la radio si \u00e8 interrotta"),
-                            true);
+    m_follower.OnLinkFailed(QStringLiteral("errore di comunicazione con la radio"), true);
     ASSERT_EQ(m_prompter.boxes.size(), 2U);
     EXPECT_EQ(m_prompter.boxes[1].text,
-              QStringLiteral("Il collegamento con la radio si \u00e8 interrotto: la comunicazione "
-                             "con la radio si \u00e8 interrotta.\n\nZelkor riprova a collegarsi "
-                             "ogni 5 secondi; intanto banda e modo si scelgono a mano."));
+              QStringLiteral("Il collegamento con la radio si \u00e8 interrotto: errore di "
+                             "comunicazione con la radio.\n\nZelkor riprova a collegarsi ogni 5 "
+                             "secondi; intanto banda e modo si scelgono a mano."));
+
+    // Following again with the same settings (the radio's dialog cancelled) tells nothing new.
+    m_follower.Stop();
+    m_follower.Resume(m_radio->Factory());
+    m_follower.OnLinkFailed(QStringLiteral("la radio non risponde"), false);
+    EXPECT_EQ(m_prompter.boxes.size(), 2U);
 }
 
 TEST_F(RadioFollowerTest, AfterALostLinkWhatTheRadioShowsCountsAgain)
