@@ -1,10 +1,13 @@
 #include "core/commands/AppContext.h"
 #include "core/commands/LogCommands.h"
+#include "core/commands/LogEditing.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
+#include "core/platform/FileCalls.h"
 #include "core/settings/SettingKeys.h"
 #include "core/worked/WorkedTables.h"
 #include "support/DocumentFixture.h"
+#include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
@@ -12,6 +15,8 @@
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace zelkor {
 namespace {
@@ -210,6 +215,90 @@ TEST_F(LogCommandsTest, SaveReplacesTheOpenLogAndSaysSo)
     EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Information);
     EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
     EXPECT_FALSE(m_document.IsModified());
+}
+
+const QByteArray kLaterRow = "05.02.2006^1500^7^SSB^I1XYZ^59^MI^59^RM^\r\n";
+const QByteArray kEarlierRow = "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
+const QByteArray kUnsortedLog = "zelk100;qso\r\n" + kHeaderLines + kLaterRow + kEarlierRow;
+const QByteArray kSortedLog = "zelk100;qso\r\n" + kHeaderLines + kEarlierRow + kLaterRow;
+
+TEST_F(LogCommandsTest, SaveAndSaveAsWriteTheRowsInTheOrderShown)
+{
+    struct Case {
+        const char* name;
+        QByteArray working;
+        bool saveAs;
+        // The named log once saved: the sorted log, or (when the sort moved nothing) a plain copy
+        // of the working file, whose rows were already in order.
+        QByteArray saved;
+    };
+    const QByteArray sortedWithoutHeader = kEarlierRow + kLaterRow;
+    const Case cases[] = {
+        {"Save", kUnsortedLog, false, kSortedLog},
+        {"Save As", kUnsortedLog, true, kSortedLog},
+        {"nothing moved", sortedWithoutHeader, false, sortedWithoutHeader},
+    };
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        LoadWorking(c.working);
+        m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+        const QString named = m_logs.File(QStringLiteral("gara.zelk"));
+        (void)m_document.ForgetOpenLog();
+        if (!c.saveAs) {
+            (void)m_document.SetOpenLog(named);
+        }
+        SortByDateTime(m_log);
+        EXPECT_EQ(m_log.Cell(0, QsoColumn::Callsign), "IK0AAA") << c.name;
+        // The sort alone writes nothing.
+        EXPECT_EQ(Working(), c.working) << c.name;
+        m_prompter.files = {named};
+        EXPECT_EQ(c.saveAs ? m_commands.SaveAs() : m_commands.Save(), CommandOutcome::Done)
+            << c.name;
+        EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), c.saved) << c.name;
+        EXPECT_EQ(Working(), c.saved) << c.name;
+    }
+}
+
+TEST_F(LogCommandsTest, AFailedRewriteAfterASortIsReportedAndSavesNothing)
+{
+    LoadWorking(kUnsortedLog);
+    m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    (void)m_document.MarkModified();
+    SortByDateTime(m_log);
+    test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    {
+        const ScopedFileCalls scoped(calls);
+        EXPECT_EQ(m_commands.Save(), CommandOutcome::Failed);
+    }
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(m_prompter.boxes[0].text.toStdString(),
+              (QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+               m_folder.File(QStringLiteral("_ult.zelk")) +
+               QStringLiteral("\n\nSpazio su disco esaurito."))
+                  .toStdString());
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kOtherLog);
+    EXPECT_EQ(Working(), kUnsortedLog);
+    EXPECT_TRUE(m_document.IsModified());
+    // Once the disk is healthy the same command writes the order shown.
+    m_prompter.boxes.clear();
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kSortedLog);
+}
+
+TEST_F(LogCommandsTest, OpenAfterASortSavesTheOpenedBytesUnchanged)
+{
+    LoadWorking(kUnsortedLog);
+    SortByDateTime(m_log);
+    // A log without header would come out with one if Save rewrote the working file.
+    const QByteArray bare = kLaterRow + kEarlierRow;
+    m_logs.Write(QStringLiteral("nudo.zelk"), bare);
+    m_prompter.files = {m_logs.File(QStringLiteral("nudo.zelk"))};
+    ASSERT_EQ(m_commands.Open(), CommandOutcome::Done);
+    ASSERT_EQ(m_commands.Save(), CommandOutcome::Done);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("nudo.zelk")), bare);
+    EXPECT_EQ(Working(), bare);
 }
 
 TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)
