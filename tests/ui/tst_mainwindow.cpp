@@ -513,6 +513,31 @@ private slots:
         QCOMPARE(read(log), header + earlier + later);
         QCOMPARE(read(h.folders.WorkingFilePath()), header + earlier + later);
     }
+
+    void binaryLogOnTheCommandLineIsRefused()
+    {
+        QTemporaryDir logs;
+        const QString binary = logs.filePath(QStringLiteral("binario.zelk"));
+        {
+            QFile file(binary);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            static const char kProgram[] =
+                "\x7f"
+                "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\n";
+            file.write(kProgram, sizeof kProgram - 1);
+        }
+        MainWindowHarness h;
+        QVERIFY(h.Open({binary}));
+        QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
+        QCOMPARE(h.prompter.boxes[0].title, QStringLiteral("Errore"));
+        QCOMPARE(h.prompter.boxes[0].text,
+                 QStringLiteral("Il file non è un log di Zelkor, perché contiene dati binari:\n") +
+                     binary + QStringLiteral("\n\nIl log aperto resta com'era."));
+        QVERIFY(!h.window->windowTitle().contains(QStringLiteral("binario")));
+        QCOMPARE(h.folders.ReadSetting(keys::kOpenLogPath), QString());
+        QCOMPARE(h.folders.WorkingFileLines().value(0), QByteArray("zelk100;qso"));
+        QCOMPARE(h.window->Log().RowCount(), 0);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

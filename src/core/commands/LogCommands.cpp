@@ -226,6 +226,10 @@ bool LogCommands::LoadWorkingFile()
     const LoadReport report = m_document.LoadWorkingFile(m_context.summary, m_context.provinces);
     m_prompter.ShowAll(report.messages);
     AfterLoad();
+    // Saved under the open log's name, what was read from such a file would replace that log.
+    if (report.notALog && !m_document.OpenPath().isEmpty()) {
+        SetOpenLog(QString());
+    }
     return report.loaded;
 }
 

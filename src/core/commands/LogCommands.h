@@ -42,7 +42,8 @@ public:
     // the rows in the working file now differ from any saved log.
     SummaryOutcome ApplySummaryData(const SummaryData& summary, bool switchConfirmed = false);
 
-    // Loads the working file as the window does at start.
+    // Loads the working file as the window does at start. A working file that held no log
+    // leaves no open log behind, so that Save asks for a name.
     bool LoadWorkingFile();
 
     static QString NewQuestionText();
