@@ -6,6 +6,7 @@
 
 #include "core/app/Startup.h"
 #include "core/commands/AppContext.h"
+#include "core/log/LogColumns.h"
 #include "core/log/LogList.h"
 #include "core/settings/SettingKeys.h"
 #include "support/ScriptedPrompter.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -475,6 +478,65 @@ private slots:
         QCOMPARE(saved.readAll(), working.readAll());
         QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("gara.zelk"))));
         QCOMPARE(h.prompter.boxes.back().text, QStringLiteral("Log salvato con successo"));
+    }
+
+    void sortByTheDateHeaderReachesTheSavedLog()
+    {
+        QTemporaryDir logs;
+        const QString log = logs.filePath(QStringLiteral("gara.zelk"));
+        const QByteArray header =
+            "zelk100;qso\r\nI2ABC\r\nMI\r\n\r\nSOP\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+        const QByteArray later = "09.03.2024^1500^7^SSB^I1XYZ^59^MI^59^RM^\r\n";
+        const QByteArray earlier = "09.03.2024^1400^7^CW^IK0AAA^599^MI^599^TO^\r\n";
+        const auto read = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        {
+            QFile file(log);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(header + later + earlier);
+        }
+        MainWindowHarness h;
+        QVERIFY(h.Open({log}));
+        auto* list = h.Find<QTableView>(ControlId::LogList);
+        QHeaderView* headings = list->horizontalHeader();
+        QTest::mouseClick(
+            headings->viewport(), Qt::LeftButton, {},
+            {headings->sectionViewportPosition(QsoColumn::Date) + 5, headings->height() / 2});
+        QCOMPARE(list->model()->index(0, QsoColumn::Callsign).data().toString(),
+                 QStringLiteral("IK0AAA"));
+        QCOMPARE(read(log), header + later + earlier);
+
+        MainWindowHarness::Press(Qt::Key_F4);
+        QCOMPARE(h.prompter.boxes.back().text, QStringLiteral("Log salvato con successo"));
+        QCOMPARE(read(log), header + earlier + later);
+        QCOMPARE(read(h.folders.WorkingFilePath()), header + earlier + later);
+    }
+
+    void binaryLogOnTheCommandLineIsRefused()
+    {
+        QTemporaryDir logs;
+        const QString binary = logs.filePath(QStringLiteral("binario.zelk"));
+        {
+            QFile file(binary);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            static const char kProgram[] =
+                "\x7f"
+                "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\n";
+            file.write(kProgram, sizeof kProgram - 1);
+        }
+        MainWindowHarness h;
+        QVERIFY(h.Open({binary}));
+        QCOMPARE(h.prompter.boxes.size(), std::size_t{1});
+        QCOMPARE(h.prompter.boxes[0].title, QStringLiteral("Errore"));
+        QCOMPARE(h.prompter.boxes[0].text,
+                 QStringLiteral("Il file non è un log di Zelkor, perché contiene dati binari:\n") +
+                     binary + QStringLiteral("\n\nIl log aperto resta com'era."));
+        QVERIFY(!h.window->windowTitle().contains(QStringLiteral("binario")));
+        QCOMPARE(h.folders.ReadSetting(keys::kOpenLogPath), QString());
+        QCOMPARE(h.folders.WorkingFileLines().value(0), QByteArray("zelk100;qso"));
+        QCOMPARE(h.window->Log().RowCount(), 0);
     }
 };
 

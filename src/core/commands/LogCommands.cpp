@@ -26,7 +26,6 @@ LogCommands::LogCommands(AppContext& context, LogDocument& document, Prompter& p
       m_document(document),
       m_log(document.Log()),
       m_tables(document.Tables()),
-      m_workingFile(document.File()),
       m_prompter(prompter)
 {
 }
@@ -58,13 +57,11 @@ CommandOutcome LogCommands::New()
         return CommandOutcome::Cancelled;
     }
     // The working file is emptied first: if that fails, the rows stay on screen.
-    const Result emptied = m_workingFile.WriteHeaderOnly(m_log.IsSwl(), m_context.summary);
+    const Result emptied = m_document.EmptyLog(m_context.summary);
     if (!emptied) {
         m_prompter.Error(emptied.message());
         return CommandOutcome::Failed;
     }
-    m_log.DeleteAllRows();
-    m_tables.Clear();
     SetOpenLog(QString());
     return CommandOutcome::Done;
 }
@@ -109,7 +106,7 @@ CommandOutcome LogCommands::OpenPath(const QString& path)
     }
     // Nothing changes before the chosen file has replaced the working file whole.
     const LoadReport report =
-        m_workingFile.ReplaceAndLoad(path, m_log, m_context.summary, m_context.provinces);
+        m_document.ReplaceAndLoad(path, m_context.summary, m_context.provinces);
     m_prompter.ShowAll(report.messages);
     if (!report.loaded) {
         return CommandOutcome::Failed;
@@ -129,7 +126,7 @@ CommandOutcome LogCommands::Save()
     if (!CatchUpWorkingFile()) {
         return CommandOutcome::Failed;
     }
-    const Result copied = CopyWholeFile(m_workingFile.Path(), m_document.OpenPath());
+    const Result copied = CopyWholeFile(m_document.File().Path(), m_document.OpenPath());
     if (!copied) {
         m_prompter.Error(copied.message());
         return CommandOutcome::Failed;
@@ -159,7 +156,7 @@ CommandOutcome LogCommands::SaveAs()
     if (!CatchUpWorkingFile()) {
         return CommandOutcome::Failed;
     }
-    const Result copied = CopyWholeFile(m_workingFile.Path(), *path);
+    const Result copied = CopyWholeFile(m_document.File().Path(), *path);
     if (!copied) {
         m_prompter.Error(copied.message());
         return CommandOutcome::Failed;
@@ -192,7 +189,7 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
     } else if (headerChanged) {
         m_context.ReportSettingsWrite(m_document.MarkModified(), m_prompter);
     }
-    const Result written = m_workingFile.WriteWorkingFile(m_log, m_context.summary);
+    const Result written = m_document.RewriteWorkingFile(m_context.summary);
     if (!written) {
         m_prompter.Error(written.message());
     }
@@ -217,7 +214,7 @@ QString LogCommands::ModeSwitchQuestionText(bool toSwl, int rowCount)
 
 bool LogCommands::CatchUpWorkingFile()
 {
-    const Result caughtUp = m_workingFile.CatchUp(m_log, m_context.summary);
+    const Result caughtUp = m_document.CatchUpWorkingFile(m_context.summary);
     if (!caughtUp) {
         m_prompter.Error(caughtUp.message());
     }
@@ -226,10 +223,13 @@ bool LogCommands::CatchUpWorkingFile()
 
 bool LogCommands::LoadWorkingFile()
 {
-    const LoadReport report =
-        m_workingFile.LoadWorkingFile(m_log, m_context.summary, m_context.provinces);
+    const LoadReport report = m_document.LoadWorkingFile(m_context.summary, m_context.provinces);
     m_prompter.ShowAll(report.messages);
     AfterLoad();
+    // Saved under the open log's name, what was read from such a file would replace that log.
+    if (report.notALog && !m_document.OpenPath().isEmpty()) {
+        SetOpenLog(QString());
+    }
     return report.loaded;
 }
 

@@ -13,7 +13,6 @@ class LogDocument;
 class LogList;
 class Prompter;
 class WorkedTables;
-class WorkingFile;
 
 enum class CommandOutcome { Done, Cancelled, Failed };
 enum class SummaryOutcome { Cancelled, Applied, LayoutSwitched };
@@ -29,8 +28,10 @@ public:
     // Opens the log named on the command line, once, at window start.
     CommandOutcome OpenStartupLog();
     // "Salva": copies the working file onto the open log; without one it is "Salva come...".
+    // The working file is first rewritten when it lacks rows or the rows were sorted since,
+    // so that the saved log is what the screen shows.
     CommandOutcome Save();
-    // "Salva come...": asks for a name and copies the working file there.
+    // "Salva come...": asks for a name and copies the working file there, caught up as by Save.
     CommandOutcome SaveAs();
 
     // The summary data command once its dialog ended with "Salva": stores the eleven values and,
@@ -41,7 +42,8 @@ public:
     // the rows in the working file now differ from any saved log.
     SummaryOutcome ApplySummaryData(const SummaryData& summary, bool switchConfirmed = false);
 
-    // Loads the working file as the window does at start.
+    // Loads the working file as the window does at start. A working file that held no log
+    // leaves no open log behind, so that Save asks for a name.
     bool LoadWorkingFile();
 
     static QString NewQuestionText();
@@ -54,14 +56,14 @@ private:
     void SetOpenLog(const QString& path);
     // After rows were loaded: the worked tables rebuilt and the last row shown.
     void AfterLoad();
-    // A copy of the working file must hold every row, also one whose append failed.
+    // A copy of the working file must hold every row, also one whose append failed, in the
+    // order on screen.
     bool CatchUpWorkingFile();
 
     AppContext& m_context;
     LogDocument& m_document;
     LogList& m_log;
     WorkedTables& m_tables;
-    WorkingFile& m_workingFile;
     Prompter& m_prompter;
 };
 

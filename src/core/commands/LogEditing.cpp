@@ -167,7 +167,7 @@ bool DeleteSelectedRows(AppContext& context, LogDocument& document, Prompter& pr
     }
     // All in one pass: one by one, every deletion would move every row after it.
     log.DeleteRows(selected);
-    const Result written = document.File().WriteWorkingFile(log, context.summary);
+    const Result written = document.RewriteWorkingFile(context.summary);
     log.RenumberRows();
     document.Tables().RebuildWorkedTables(log);
     if (busy) {
@@ -194,7 +194,7 @@ int ModifySelectedRows(AppContext& context, LogDocument& document, Prompter& pro
             continue;
         }
         ++saved;
-        const Result written = document.File().WriteWorkingFile(log, context.summary);
+        const Result written = document.RewriteWorkingFile(context.summary);
         if (!written) {
             prompter.Error(written.message());
         }

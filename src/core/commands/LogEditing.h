@@ -84,7 +84,8 @@ int ModifySelectedRows(AppContext& context, LogDocument& document, Prompter& pro
 
 // "Riordina per data ed ora": the exchange-sort order of DateTimeSortOrder, then renumbered.
 // Neither the working file nor the modified flag changes: the new order reaches the disk with
-// the next rewrite.
+// the next whole rewrite, which Save and Save As make first when the order moved (the log's
+// document notes every reorder).
 void SortByDateTime(LogList& log);
 
 }  // namespace zelkor

@@ -15,6 +15,7 @@ LogDocument::LogDocument(SettingsStore* store, const QString& workingFilePath, Q
         m_openName = m_store->ReadSetting(keys::kOpenLogName, QString());
         m_modified = m_store->ReadSetting(keys::kModified, 0) != 0;
     }
+    connect(&m_log, &LogList::rowsReordered, this, [this] { m_orderDiffers = true; });
 }
 
 bool LogDocument::MarkModified()
@@ -77,10 +78,54 @@ Result LogDocument::AppendRows(const std::vector<std::vector<std::string>>& rows
         lines += RowLine(m_log, m_log.RowCount() - 1, summary);
     }
     Result appended = m_workingFile.AppendToWorkingFile(lines);
-    if (!appended && m_workingFile.WriteWorkingFile(m_log, summary)) {
+    if (!appended && RewriteWorkingFile(summary)) {
         return Result::Ok();
     }
     return appended;
+}
+
+Result LogDocument::RewriteWorkingFile(const SummaryData& summary)
+{
+    Result written = m_workingFile.WriteWorkingFile(m_log, summary);
+    if (written) {
+        m_orderDiffers = false;
+    }
+    return written;
+}
+
+Result LogDocument::CatchUpWorkingFile(const SummaryData& summary)
+{
+    return m_orderDiffers ? RewriteWorkingFile(summary) : m_workingFile.CatchUp(m_log, summary);
+}
+
+Result LogDocument::EmptyLog(const SummaryData& summary)
+{
+    Result emptied = m_workingFile.WriteHeaderOnly(m_log.IsSwl(), summary);
+    if (emptied) {
+        m_log.DeleteAllRows();
+        m_tables.Clear();
+        m_orderDiffers = false;
+    }
+    return emptied;
+}
+
+LoadReport LogDocument::ReplaceAndLoad(const QString& sourcePath, SummaryData& summary,
+                                       const ProvinceTable& provinces)
+{
+    LoadReport report = m_workingFile.ReplaceAndLoad(sourcePath, m_log, summary, provinces);
+    if (report.loaded) {
+        m_orderDiffers = false;
+    }
+    return report;
+}
+
+LoadReport LogDocument::LoadWorkingFile(SummaryData& summary, const ProvinceTable& provinces)
+{
+    LoadReport report = m_workingFile.LoadWorkingFile(m_log, summary, provinces);
+    if (report.loaded) {
+        m_orderDiffers = false;
+    }
+    return report;
 }
 
 }  // namespace zelkor

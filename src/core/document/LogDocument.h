@@ -17,6 +17,7 @@
 
 namespace zelkor {
 
+class ProvinceTable;
 class SettingsStore;
 struct SummaryData;
 
@@ -54,6 +55,25 @@ public:
     Result AppendRows(const std::vector<std::vector<std::string>>& rows,
                       const SummaryData& summary);
 
+    // The rows were moved among themselves (a sort) since the working file was last written
+    // whole or loaded: it holds them in another order than the screen. A sort writes nothing
+    // by itself; the next whole write brings the new order to disk.
+    bool OrderDiffersFromWorkingFile() const { return m_orderDiffers; }
+
+    // The working file written whole from the rows (an edited or deleted row, new summary
+    // data). On failure the file is the one before and the next copy rewrites it first.
+    Result RewriteWorkingFile(const SummaryData& summary);
+    // Before the working file is copied (Save, Save As): rewrites it whole when it lacks rows
+    // or holds them in another order than the screen, so that the copy is what is shown.
+    Result CatchUpWorkingFile(const SummaryData& summary);
+    // "Nuovo log": the working file holds the header alone, then the rows and the worked tables
+    // are emptied. On failure the rows stay.
+    Result EmptyLog(const SummaryData& summary);
+    // "Apri" and the start: see WorkingFile::ReplaceAndLoad and WorkingFile::LoadWorkingFile.
+    LoadReport ReplaceAndLoad(const QString& sourcePath, SummaryData& summary,
+                              const ProvinceTable& provinces);
+    LoadReport LoadWorkingFile(SummaryData& summary, const ProvinceTable& provinces);
+
 signals:
     void modifiedChanged(bool modified);
     void openLogChanged();
@@ -68,6 +88,7 @@ private:
     QString m_openPath;
     QString m_openName;
     bool m_modified = false;
+    bool m_orderDiffers = false;
 };
 
 }  // namespace zelkor

@@ -316,4 +316,15 @@ LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, Log
     return result;
 }
 
+bool IsBinaryNotLog(const QByteArray& bytes)
+{
+    if (!bytes.contains('\0')) {
+        return false;
+    }
+    LineReader reader(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    LineView first;
+    reader.NextView(first);
+    return !first.text.starts_with(kMagicPrefix);
+}
+
 }  // namespace zelkor

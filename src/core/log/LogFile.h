@@ -52,4 +52,9 @@ struct LogReadResult {
 LogReadResult ReadLogFile(QIODevice& device, const ProvinceTable& provinces, LogList& log,
                           SummaryData& summary);
 
+// Bytes that are evidently no log: no magic line (as ReadLogFile tells it) and a NUL byte, which
+// nothing typed into a log can hold. A log without the magic line is still read as rows as long
+// as it holds none.
+bool IsBinaryNotLog(const QByteArray& bytes);
+
 }  // namespace zelkor

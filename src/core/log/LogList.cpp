@@ -277,15 +277,21 @@ bool LogList::ReorderRows(const std::vector<int>& newOrder)
         return false;
     }
     std::vector<bool> taken(static_cast<std::size_t>(RowCount()), false);
-    for (int oldIndex : newOrder) {
+    bool moved = false;
+    for (int row = 0; row < RowCount(); ++row) {
+        const int oldIndex = newOrder[row];
         if (oldIndex < 0 || oldIndex >= RowCount() || taken[oldIndex]) {
             return false;
         }
         taken[oldIndex] = true;
+        moved = moved || oldIndex != row;
     }
     m_rows.Permute(newOrder);
     if (RowCount() > 0) {
         emit rowsChanged(0, RowCount() - 1);
+    }
+    if (moved) {
+        emit rowsReordered();
     }
     return true;
 }

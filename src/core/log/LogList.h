@@ -144,6 +144,8 @@ signals:
     void cellChanged(int row, int column);
     // Every column of rows first..last may have changed.
     void rowsChanged(int firstRow, int lastRow);
+    // After rowsChanged, when ReorderRows moved at least one row.
+    void rowsReordered();
     // New columns, headings and widths; comes after rowsReset.
     void layoutRebuilt();
     void rowVisibleRequested(int row);

@@ -130,6 +130,14 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
             WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
         return report;
     }
+    // Read as rows, a program or a picture would become a log of junk, and the next Save would
+    // put that log in its place.
+    if (IsBinaryNotLog(*bytes)) {
+        report.Error(QStringLiteral("Il file non è un log di Zelkor, perché contiene dati "
+                                    "binari:\n") +
+                     sourcePath + QStringLiteral("\n\nIl log aperto resta com'era."));
+        return report;
+    }
     if (!WriteFileAtomically(m_path, *bytes, &reason)) {
         // Rarely the new bytes stay although the write failed: the log on screen is the one
         // the next copy must hold.
@@ -155,7 +163,16 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
     buffer.open(QIODevice::ReadOnly);
     const LogReadResult read = ReadLogFile(buffer, provinces, log, summary);
     bool complete = !read.headerIncomplete;
-    if (read.incompleteLastLine) {
+    if (IsBinaryNotLog(bytes)) {
+        // Only something other than this program can have put such bytes here. The rows read
+        // from them are a poor copy, so the file is kept whole (its last part with it) before it
+        // is rewritten as a log, which also keeps the next start from copying it again.
+        report.notALog = true;
+        if (!KeepBinaryFile(bytes, report)) {
+            return;
+        }
+        complete = false;
+    } else if (read.incompleteLastLine) {
         complete = false;
         if (!SetAside(read.incompleteLine, report)) {
             // The bytes exist nowhere else, so the working file keeps them; the next append
@@ -173,6 +190,40 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
     }
 }
 
+bool WorkingFile::KeepInRecoveryFile(const QByteArray& bytes, QString& path, QString& reason) const
+{
+    path = RecoveryFilePath();
+    for (int number = 2; !CreateFileDurably(path, bytes, &reason); ++number) {
+        // An earlier recovery file may hold the only copy of other bytes: never replace it.
+        if (PathIsFree(path) || number > kRecoveryFileAttempts) {
+            return false;
+        }
+        path = RecoveryFilePath() + QLatin1Char('.') + QString::number(number);
+    }
+    return true;
+}
+
+bool WorkingFile::KeepBinaryFile(const QByteArray& bytes, LoadReport& report) const
+{
+    QString path;
+    QString reason;
+    if (!KeepInRecoveryFile(bytes, path, reason)) {
+        report.Error(WithReason(QStringLiteral("Il file di lavoro non è un log di Zelkor, "
+                                               "perché contiene dati binari, e non è stato "
+                                               "possibile conservarne una copia nel file:\n") +
+                                    path,
+                                reason) +
+                     QStringLiteral("\n\nIl file di lavoro resta com'era."));
+        return false;
+    }
+    report.Warning(QStringLiteral("Il file di lavoro non è un log di Zelkor, perché contiene "
+                                  "dati binari: nel log ci sono le righe che se ne sono potute "
+                                  "leggere.\n\nIl file è stato conservato, esattamente "
+                                  "com'era, nel file:\n") +
+                   path);
+    return true;
+}
+
 bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report) const
 {
     // Carriage returns alone hold nothing worth keeping or telling about.
@@ -180,13 +231,8 @@ bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report) const
         return true;
     }
     QString reason;
-    QString path = RecoveryFilePath();
-    for (int number = 2; !CreateFileDurably(path, bytes, &reason); ++number) {
-        // An earlier recovery file may hold the only copy of other bytes: never replace it.
-        if (!PathIsFree(path) && number <= kRecoveryFileAttempts) {
-            path = RecoveryFilePath() + QLatin1Char('.') + QString::number(number);
-            continue;
-        }
+    QString path;
+    if (!KeepInRecoveryFile(bytes, path, reason)) {
         report.Error(WithReason(QStringLiteral("La parte finale del file di lavoro è "
                                                "incompleta e non è stata caricata tra le "
                                                "righe del log, ma non è stato possibile "

@@ -21,6 +21,9 @@ class ProvinceTable;
 // the operator in the order they are to be shown.
 struct LoadReport {
     bool loaded = false;
+    // The working file held no log but another program's bytes: the rows shown are no longer
+    // those of any named log.
+    bool notALog = false;
     std::vector<MessageBox> messages;
 
     void Error(const QString& text);
@@ -78,6 +81,11 @@ private:
     // Keeps the bytes in a new recovery file, with a message saying where; false (with a
     // message saying why) when they could not be kept.
     bool SetAside(const QByteArray& bytes, LoadReport& report) const;
+    // The same for a whole working file that is no log.
+    bool KeepBinaryFile(const QByteArray& bytes, LoadReport& report) const;
+    // Writes the bytes to a recovery file that did not exist; its path either way, and the
+    // reason when none could be made.
+    bool KeepInRecoveryFile(const QByteArray& bytes, QString& path, QString& reason) const;
 
     QString m_path;
     bool m_lacksRows = false;

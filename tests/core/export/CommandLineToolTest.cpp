@@ -67,6 +67,15 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
     const QString out = m_output.File("out");
     const QString emptyLog = test::TestDataPath("export-qso-empty.zelk");
     const QString usage = CommandLineUsageText() + QLatin1Char('\n');
+    const QString binaryLog = m_output.File("programma.zelk");
+    static const char kProgram[] =
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\n03.12.2005^1530^";
+    m_output.Write("programma.zelk", QByteArray(kProgram, sizeof kProgram - 1));
+    const QString notALog = "Impossibile leggere il log:\n" + binaryLog +
+                            QStringLiteral(
+                                "\n\nIl file non \u00E8 un log di Zelkor, perch\u00E9 "
+                                "contiene dati binari.\n");
     struct Case {
         QStringList arguments;
         int status;
@@ -76,6 +85,8 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
         {{"--export", "cabrillo", missingLog, out},
          kToolFailed,
          "Impossibile leggere il log:\n" + missingLog + "\n\nIl file non esiste.\n"},
+        {{"--export", "cabrillo", binaryLog, out}, kToolFailed, notALog},
+        {{"--score", binaryLog}, kToolFailed, notALog},
         {{"--score", m_output.Path()},
          kToolFailed,
          "Impossibile leggere il log:\n" + m_output.Path() +

@@ -485,28 +485,35 @@ TEST(CommandFaultTest, DeletedRows)
 
 TEST(CommandFaultTest, SortedThenSaved)
 {
-    // Sorting changes no file by itself; the next Save writes the new order.
+    // Sorting changes no file by itself; Save and Save As first rewrite the working file in the
+    // new order, then copy it.
     const QByteArray unsorted = "zelk100;qso\r\n" + kHeaderLines +
                                 "05.02.2006^1500^7^SSB^I1XYZ^59^MI^59^RM^\r\n"
                                 "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
     const QByteArray sorted = "zelk100;qso\r\n" + kHeaderLines +
                               "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n"
                               "05.02.2006^1500^7^SSB^I1XYZ^59^MI^59^RM^\r\n";
-    WalkCommand(
-        unsorted,
-        [&](Program& p) {
-            SortByDateTime(p.log);
-            // A rewrite brings the new order to the working file before it is copied.
-            EXPECT_TRUE(p.workingFile.WriteWorkingFile(p.log, p.context.summary).ok());
-            p.logs.Write(QStringLiteral("gara.zelk"), kUserFileBefore);
-            (void)p.document.SetOpenLog(p.UserFile("gara.zelk"));
-            (void)p.document.MarkModified();
-            return Ends{{{p.WorkingPath(), sorted, sorted},
-                         {p.UserFile("gara.zelk"), kUserFileBefore, sorted}},
-                        RowsOf(p.log),
-                        {}};
-        },
-        [](Program& p) { p.commands.Save(); }, [](Program& p) { return !p.document.IsModified(); });
+    for (const bool saveAs : {false, true}) {
+        SCOPED_TRACE(saveAs ? "Save As" : "Save");
+        WalkCommand(
+            unsorted,
+            [&](Program& p) {
+                SortByDateTime(p.log);
+                p.logs.Write(QStringLiteral("gara.zelk"), kUserFileBefore);
+                if (saveAs) {
+                    p.prompter.files = {p.UserFile("gara.zelk")};
+                } else {
+                    (void)p.document.SetOpenLog(p.UserFile("gara.zelk"));
+                }
+                (void)p.document.MarkModified();
+                return Ends{{{p.WorkingPath(), unsorted, sorted},
+                             {p.UserFile("gara.zelk"), kUserFileBefore, sorted}},
+                            RowsOf(p.log),
+                            {}};
+            },
+            [&](Program& p) { saveAs ? p.commands.SaveAs() : p.commands.Save(); },
+            [](Program& p) { return !p.document.IsModified(); });
+    }
 }
 
 TEST(CommandFaultTest, SummaryDataSaved)

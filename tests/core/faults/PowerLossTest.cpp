@@ -1,11 +1,13 @@
 // The power goes at every file call of a contest's work in turn: appends, a modified and a
-// deleted row (whole rewrites), "Salva come..." and "Salva". Whatever the disk kept of the
+// deleted row (whole rewrites), "Salva come...", and "Salva" after a sort (a whole rewrite in the
+// new order, then the copy). Whatever the disk kept of the
 // writes that were never flushed, and of the name changes whose folder was never flushed, the
 // working file loads at the restart (at most with its torn last line set aside), holds every
 // contact that had been acknowledged, and a saved log is one of the versions saved, whole.
 
 #include "core/commands/AppContext.h"
 #include "core/commands/LogCommands.h"
+#include "core/commands/LogEditing.h"
 #include "core/log/LogColumns.h"
 #include "core/log/LogFile.h"
 #include "core/log/LogList.h"
@@ -126,6 +128,12 @@ std::vector<Step> ContestWork()
              p.log.DeleteRow(RowOf(p.log, Key(2)));
              ASSERT_TRUE(p.workingFile.WriteWorkingFile(p.log, p.context.summary).ok());
              a.deleted.insert(Key(2));
+         }},
+        {"sort",
+         [](Program& p, Acknowledged&) {
+             // The modified row's late time moves it to the end; the file keeps the old order.
+             SortByDateTime(p.log);
+             ASSERT_TRUE(p.document.OrderDiffersFromWorkingFile());
          }},
         {"save",
          [](Program& p, Acknowledged& a) {

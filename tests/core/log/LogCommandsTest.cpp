@@ -1,17 +1,23 @@
 #include "core/commands/AppContext.h"
 #include "core/commands/LogCommands.h"
+#include "core/commands/LogEditing.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
+#include "core/platform/FileCalls.h"
 #include "core/settings/SettingKeys.h"
 #include "core/worked/WorkedTables.h"
 #include "support/DocumentFixture.h"
+#include "support/FaultyFileCalls.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace zelkor {
 namespace {
@@ -164,6 +170,117 @@ TEST_F(LogCommandsTest, FailedOpenChangesNothing)
     }
 }
 
+TEST_F(LogCommandsTest, OpeningIsRefusedOnlyForBinaryFilesWithoutHeader)
+{
+    const QByteArray row = "05.02.2006^1500^7^CW^IW3ZZZ^599^MI^599^TO^\r\n";
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        // Rows on screen once opened; -1 when the file is refused.
+        int rows;
+    };
+    static const char kProgram[] =
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\n\x01\0";
+    const Case cases[] = {
+        {"program", QByteArray(kProgram, sizeof kProgram - 1), -1},
+        {"zeros", QByteArray(512, '\0'), -1},
+        {"NUL in a row without header", "05.02.2006^1432^7^SSB^I1" + QByteArray(1, '\0') + "^\r\n",
+         -1},
+        {"rows without header", row + "05.02.2006^1501^3,5^SSB^I1XYZ^59^MI^59^RM^\r\n", 2},
+        {"bytes 0x80 to 0x9F",
+         "zelk100;qso\r\nI2ABC\r\nMI\r\nMilano\r\nSOP\r\n\r\nM\x80\x8d\x9f\r\n\r\n\r\n\r\n"
+         "\r\n\r\n05.02.2006^1500^7^CW^IW3\x81\x90\x9d^599^MI^599^TO^\r\n",
+         1},
+        {"NUL after the header", "zelk100;qso\r\n" + kHeaderLines + QByteArray(1, '\0') + row, 1},
+    };
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        LoadWorking(kQsoLog);
+        const QString openLog = m_logs.File(QStringLiteral("gara.zelk"));
+        (void)m_document.SetOpenLog(openLog);
+        (void)m_document.MarkModified();
+        const QStringList recent = m_context.recentFiles.Entries();
+        m_logs.Write(QStringLiteral("scelto.zelk"), c.bytes);
+        const QString chosen = m_logs.File(QStringLiteral("scelto.zelk"));
+        m_prompter.boxes.clear();
+        m_prompter.answers = {Answer::Yes};
+        m_prompter.files = {chosen};
+        if (c.rows >= 0) {
+            EXPECT_EQ(m_commands.Open(), CommandOutcome::Done) << c.name;
+            EXPECT_EQ(m_prompter.boxes.size(), 1U) << c.name;  // the question alone
+            EXPECT_EQ(Working(), c.bytes) << c.name;
+            EXPECT_EQ(m_log.RowCount(), c.rows) << c.name;
+            EXPECT_EQ(m_document.OpenPath(), chosen) << c.name;
+            continue;
+        }
+        EXPECT_EQ(m_commands.Open(), CommandOutcome::Failed) << c.name;
+        ASSERT_EQ(m_prompter.boxes.size(), 2U) << c.name;
+        EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore")) << c.name;
+        EXPECT_EQ(m_prompter.boxes[1].icon, MessageIcon::Stop) << c.name;
+        EXPECT_EQ(
+            m_prompter.boxes[1].text.toStdString(),
+            (QStringLiteral("Il file non è un log di Zelkor, perché contiene dati binari:\n") +
+             chosen + QStringLiteral("\n\nIl log aperto resta com'era."))
+                .toStdString())
+            << c.name;
+        EXPECT_EQ(Working(), kQsoLog) << c.name;
+        EXPECT_EQ(m_logs.Read(QStringLiteral("scelto.zelk")), c.bytes) << c.name;
+        ASSERT_EQ(m_log.RowCount(), 2) << c.name;
+        EXPECT_EQ(m_log.Cell(1, QsoColumn::Callsign), "IK0AAA") << c.name;
+        EXPECT_EQ(m_document.OpenPath(), openLog) << c.name;
+        EXPECT_TRUE(m_document.IsModified()) << c.name;
+        EXPECT_EQ(m_context.recentFiles.Entries(), recent) << c.name;
+        EXPECT_EQ(QDir(m_folder.Path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("_ult.zelk")})
+            << c.name;
+    }
+}
+
+TEST_F(LogCommandsTest, BinaryStartupLogIsRefusedAndTheWorkingFileStays)
+{
+    LoadWorking(kQsoLog);
+    static const char kPicture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
+    m_logs.Write(QStringLiteral("immagine.zelk"), QByteArray(kPicture, sizeof kPicture - 1));
+    m_context.startupLogPath = m_logs.File(QStringLiteral("immagine.zelk"));
+    EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Failed);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_TRUE(m_prompter.boxes[0].text.startsWith(
+        QStringLiteral("Il file non è un log di Zelkor, perché contiene dati binari:\n")));
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_EQ(m_log.RowCount(), 2);
+    EXPECT_TRUE(m_document.OpenPath().isEmpty());
+}
+
+TEST_F(LogCommandsTest, WorkingFileThatHoldsNoLogLoadsWithoutTheOpenLog)
+{
+    // Another program's bytes under the working file's name: loaded as far as they go, but F4
+    // must not put what was read from them in place of the log named in the title.
+    m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    const QByteArray junk =
+        "\x7f"
+        "ELF" +
+        QByteArray(1, '\0') + "^^\r\n";
+    m_folder.Write(QStringLiteral("_ult.zelk"), junk);
+    ASSERT_TRUE(m_commands.LoadWorkingFile());
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
+    EXPECT_EQ(m_folder.Read(QStringLiteral("_ult.zelk.recupero")), junk);
+    EXPECT_TRUE(m_document.OpenPath().isEmpty());
+    EXPECT_EQ(Stored("Path log aperto").toString(), QString());
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Cancelled);
+    EXPECT_EQ(m_prompter.fileDialogs.size(), 1U);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kOtherLog);
+
+    // A log's working file keeps the open log, whatever its last line.
+    m_log.DeleteAllRows();
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    m_folder.Write(QStringLiteral("_ult.zelk"), kQsoLog + "05.02.2006^15");
+    ASSERT_TRUE(m_commands.LoadWorkingFile());
+    EXPECT_EQ(m_document.OpenName(), QStringLiteral("gara.zelk"));
+}
+
 TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
 {
     LoadWorking(kQsoLog);
@@ -210,6 +327,90 @@ TEST_F(LogCommandsTest, SaveReplacesTheOpenLogAndSaysSo)
     EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Information);
     EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
     EXPECT_FALSE(m_document.IsModified());
+}
+
+const QByteArray kLaterRow = "05.02.2006^1500^7^SSB^I1XYZ^59^MI^59^RM^\r\n";
+const QByteArray kEarlierRow = "05.02.2006^1433^3,5^CW^IK0AAA^599^MI^599^TO^\r\n";
+const QByteArray kUnsortedLog = "zelk100;qso\r\n" + kHeaderLines + kLaterRow + kEarlierRow;
+const QByteArray kSortedLog = "zelk100;qso\r\n" + kHeaderLines + kEarlierRow + kLaterRow;
+
+TEST_F(LogCommandsTest, SaveAndSaveAsWriteTheRowsInTheOrderShown)
+{
+    struct Case {
+        const char* name;
+        QByteArray working;
+        bool saveAs;
+        // The named log once saved: the sorted log, or (when the sort moved nothing) a plain copy
+        // of the working file, whose rows were already in order.
+        QByteArray saved;
+    };
+    const QByteArray sortedWithoutHeader = kEarlierRow + kLaterRow;
+    const Case cases[] = {
+        {"Save", kUnsortedLog, false, kSortedLog},
+        {"Save As", kUnsortedLog, true, kSortedLog},
+        {"nothing moved", sortedWithoutHeader, false, sortedWithoutHeader},
+    };
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        LoadWorking(c.working);
+        m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+        const QString named = m_logs.File(QStringLiteral("gara.zelk"));
+        (void)m_document.ForgetOpenLog();
+        if (!c.saveAs) {
+            (void)m_document.SetOpenLog(named);
+        }
+        SortByDateTime(m_log);
+        EXPECT_EQ(m_log.Cell(0, QsoColumn::Callsign), "IK0AAA") << c.name;
+        // The sort alone writes nothing.
+        EXPECT_EQ(Working(), c.working) << c.name;
+        m_prompter.files = {named};
+        EXPECT_EQ(c.saveAs ? m_commands.SaveAs() : m_commands.Save(), CommandOutcome::Done)
+            << c.name;
+        EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), c.saved) << c.name;
+        EXPECT_EQ(Working(), c.saved) << c.name;
+    }
+}
+
+TEST_F(LogCommandsTest, AFailedRewriteAfterASortIsReportedAndSavesNothing)
+{
+    LoadWorking(kUnsortedLog);
+    m_logs.Write(QStringLiteral("gara.zelk"), kOtherLog);
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    (void)m_document.MarkModified();
+    SortByDateTime(m_log);
+    test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    {
+        const ScopedFileCalls scoped(calls);
+        EXPECT_EQ(m_commands.Save(), CommandOutcome::Failed);
+    }
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(m_prompter.boxes[0].text.toStdString(),
+              (QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+               m_folder.File(QStringLiteral("_ult.zelk")) +
+               QStringLiteral("\n\nSpazio su disco esaurito."))
+                  .toStdString());
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kOtherLog);
+    EXPECT_EQ(Working(), kUnsortedLog);
+    EXPECT_TRUE(m_document.IsModified());
+    // Once the disk is healthy the same command writes the order shown.
+    m_prompter.boxes.clear();
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kSortedLog);
+}
+
+TEST_F(LogCommandsTest, OpenAfterASortSavesTheOpenedBytesUnchanged)
+{
+    LoadWorking(kUnsortedLog);
+    SortByDateTime(m_log);
+    // A log without header would come out with one if Save rewrote the working file.
+    const QByteArray bare = kLaterRow + kEarlierRow;
+    m_logs.Write(QStringLiteral("nudo.zelk"), bare);
+    m_prompter.files = {m_logs.File(QStringLiteral("nudo.zelk"))};
+    ASSERT_EQ(m_commands.Open(), CommandOutcome::Done);
+    ASSERT_EQ(m_commands.Save(), CommandOutcome::Done);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("nudo.zelk")), bare);
+    EXPECT_EQ(Working(), bare);
 }
 
 TEST_F(LogCommandsTest, SaveAsRefusesProgramFilesAndUnwritablePlaces)

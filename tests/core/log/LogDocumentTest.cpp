@@ -1,9 +1,15 @@
 #include "core/document/LogDocument.h"
+#include "core/log/LogFile.h"
+#include "core/platform/FileCalls.h"
+#include "core/provinces/ProvinceTable.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
+#include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace zelkor {
 namespace {
@@ -85,6 +91,62 @@ TEST_F(LogDocumentTest, RowsOfOneExchangeReachTheWorkingFileInOneWrite)
     EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.message().isEmpty());
     EXPECT_EQ(unreachable.Log().RowCount(), 1);
+}
+
+TEST_F(LogDocumentTest, RowsMovedDifferFromTheWorkingFileUntilItIsWrittenWholeOrLoaded)
+{
+    LogDocument document(nullptr, m_folder.File(QStringLiteral("_ult.zelk")));
+    LogList& log = document.Log();
+    log.BuildStartColumns();
+    SummaryData summary;
+    ASSERT_TRUE(document.RewriteWorkingFile(summary));
+    for (const char* callsign : {"I1AAA", "I1BBB", "I1CCC"}) {
+        ASSERT_TRUE(document.AppendRows(
+            {{"05.02.2006", "1432", "7", "SSB", callsign, "59", "59", "RM", "Roma"}}, summary));
+    }
+    const auto moved = [&](const std::vector<int>& order) {
+        EXPECT_TRUE(log.ReorderRows(order));
+        return document.OrderDiffersFromWorkingFile();
+    };
+    EXPECT_FALSE(moved({0, 1, 2}));
+    EXPECT_TRUE(moved({1, 0, 2}));
+    // Appending and moving the rows back leave the note as it is: it says "since the last write".
+    ASSERT_TRUE(document.AppendRows(
+        {{"05.02.2006", "1433", "7", "SSB", "I1DDD", "59", "59", "TO", "Torino"}}, summary));
+    EXPECT_TRUE(moved({1, 0, 2, 3}));
+    EXPECT_TRUE(document.RewriteWorkingFile(summary));
+    EXPECT_FALSE(document.OrderDiffersFromWorkingFile());
+
+    // A failed write keeps the note; the catch-up before a copy writes the file.
+    EXPECT_TRUE(moved({3, 2, 1, 0}));
+    const QByteArray before = m_folder.Read(QStringLiteral("_ult.zelk"));
+    {
+        test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+        const ScopedFileCalls scoped(calls);
+        EXPECT_FALSE(document.CatchUpWorkingFile(summary));
+    }
+    EXPECT_TRUE(document.OrderDiffersFromWorkingFile());
+    EXPECT_EQ(m_folder.Read(QStringLiteral("_ult.zelk")), before);
+    EXPECT_TRUE(document.CatchUpWorkingFile(summary));
+    EXPECT_FALSE(document.OrderDiffersFromWorkingFile());
+    EXPECT_EQ(m_folder.Read(QStringLiteral("_ult.zelk")), LogFileBytes(log, summary));
+
+    // Emptying or loading the log puts the screen in the file's order.
+    EXPECT_TRUE(moved({1, 0, 2, 3}));
+    EXPECT_TRUE(document.EmptyLog(summary));
+    EXPECT_FALSE(document.OrderDiffersFromWorkingFile());
+    const ProvinceTable provinces;
+    m_folder.Write(QStringLiteral("altro.zelk"),
+                   "05.02.2006^1432^7^SSB^I1AAA^59^MI^59^RM^\r\n"
+                   "05.02.2006^1433^7^SSB^I1BBB^59^MI^59^RM^\r\n");
+    EXPECT_TRUE(
+        document.ReplaceAndLoad(m_folder.File(QStringLiteral("altro.zelk")), summary, provinces)
+            .loaded);
+    EXPECT_TRUE(moved({1, 0}));
+    EXPECT_TRUE(
+        document.ReplaceAndLoad(m_folder.File(QStringLiteral("altro.zelk")), summary, provinces)
+            .loaded);
+    EXPECT_FALSE(document.OrderDiffersFromWorkingFile());
 }
 
 }  // namespace

@@ -481,5 +481,37 @@ TEST(LogFileTest, RowsArriveAsOneChangeAndReadTheSameWithoutTables)
                                                 "reset " + std::to_string(log.RowCount())}));
 }
 
+TEST(LogFileTest, OnlyANulByteWithoutTheMagicLineMakesAFileBinary)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool binary;
+    };
+    const QByteArray nul(1, '\0');
+    const Case cases[] = {
+        {"empty", QByteArray(), false},
+        {"rows without header", "05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^\r\n", false},
+        {"every byte but NUL",
+         [] {
+             QByteArray all;
+             for (int byte = 1; byte < 256; ++byte) {
+                 all += static_cast<char>(byte);
+             }
+             return all;
+         }(),
+         false},
+        {"NUL alone", nul, true},
+        {"NUL in the last row", "05.02.2006^1432^7^SSB^I1XYZ\r\nIK0" + nul + "\r\n", true},
+        {"magic line, then NUL", "zelk100;qso\r\n" + nul, false},
+        {"magic line with a CR inside, then NUL", "zel\rk100;hrd\n" + nul, false},
+        {"magic line after an empty line", "\r\nzelk100;qso\r\n" + nul, true},
+        {"magic line cut short", "zelk10\r\n" + nul, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsBinaryNotLog(c.bytes), c.binary) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace zelkor

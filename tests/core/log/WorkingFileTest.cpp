@@ -1,3 +1,4 @@
+#include "core/log/LogFile.h"
 #include "core/log/LogList.h"
 #include "core/log/WorkingFile.h"
 #include "core/platform/FileCalls.h"
@@ -340,6 +341,85 @@ TEST_F(WorkingFileTest, JunkLoadsAndLeavesAFileThatLoadsCleanly)
         ASSERT_TRUE(Load());
         EXPECT_TRUE(m_prompter.boxes.empty());
     }
+}
+
+// The start of a program file, as another program could leave it under the working file's name.
+QByteArray ProgramBytes()
+{
+    static const char kStart[] =
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0\n";
+    QByteArray bytes(kStart, sizeof kStart - 1);
+    for (int i = 0; i < 600; ++i) {
+        bytes += static_cast<char>((i * 37) % 256);
+    }
+    return bytes;
+}
+
+TEST_F(WorkingFileTest, BinaryWorkingFileIsKeptWholeBeforeItIsRewritten)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString recoveryName;
+    };
+    const Case cases[] = {
+        {"torn last line", ProgramBytes(), QStringLiteral("_ult.zelk.recupero")},
+        {"line end last", ProgramBytes() + "\r\n", QStringLiteral("_ult.zelk.recupero.2")},
+        {"zeros alone", QByteArray(4096, '\0'), QStringLiteral("_ult.zelk.recupero.3")},
+    };
+    QStringList expectedEntries{QStringLiteral("_ult.zelk")};
+    for (const Case& c : cases) {
+        m_log.DeleteAllRows();
+        m_prompter.boxes.clear();
+        WriteWorking(c.bytes);
+        ASSERT_TRUE(Load()) << c.name;
+        // The whole file, its last part included, in one new file; nothing else appears.
+        EXPECT_EQ(m_folder.Read(c.recoveryName), c.bytes) << c.name;
+        expectedEntries.append(c.recoveryName);
+        expectedEntries.sort();
+        EXPECT_EQ(Entries(), expectedEntries) << c.name;
+        ASSERT_EQ(m_prompter.boxes.size(), 1u) << c.name;
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
+        EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(Text(m_prompter.boxes[0].text),
+                  Text(QStringLiteral("Il file di lavoro non è un log di Zelkor, perché contiene "
+                                      "dati binari: nel log ci sono le righe che se ne sono "
+                                      "potute leggere.\n\nIl file è stato conservato, "
+                                      "esattamente com'era, nel file:\n") +
+                       m_folder.File(c.recoveryName)))
+            << c.name;
+        // The working file is now the log on screen, which the next start loads silently.
+        EXPECT_EQ(Working(), LogFileBytes(m_log, m_summary)) << c.name;
+        const int rows = m_log.RowCount();
+        m_log.DeleteAllRows();
+        m_prompter.boxes.clear();
+        ASSERT_TRUE(Load()) << c.name;
+        EXPECT_EQ(m_log.RowCount(), rows) << c.name;
+        EXPECT_TRUE(m_prompter.boxes.empty()) << c.name;
+    }
+}
+
+TEST_F(WorkingFileTest, BinaryWorkingFileThatCannotBeKeptStaysAsItWas)
+{
+    const QByteArray bytes = ProgramBytes();
+    WriteWorking(bytes);
+    test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Write, 1, ENOSPC});
+    {
+        const ScopedFileCalls scoped(calls);
+        ASSERT_TRUE(Load());
+    }
+    ASSERT_EQ(m_prompter.boxes.size(), 1u);
+    EXPECT_EQ(m_prompter.boxes[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(Text(m_prompter.boxes[0].text),
+              Text(QStringLiteral("Il file di lavoro non è un log di Zelkor, perché contiene "
+                                  "dati binari, e non è stato possibile conservarne una copia "
+                                  "nel file:\n") +
+                   m_file.RecoveryFilePath() +
+                   QStringLiteral("\n\nSpazio su disco esaurito.\n\nIl file di lavoro resta "
+                                  "com'era.")));
+    EXPECT_EQ(Working(), bytes);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("_ult.zelk")});
 }
 
 // --- Appending ----------------------------------------------------------------------------------
