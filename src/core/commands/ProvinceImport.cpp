@@ -2,6 +2,7 @@
 
 #include "core/platform/FileIO.h"
 #include "core/provinces/ProvinceFile.h"
+#include "core/text/Cp1252.h"
 
 #include <QBuffer>
 
@@ -67,7 +68,8 @@ ImportOutcome ImportProvinceList(Prompter& prompter, ProvinceTable& table,
         return ImportOutcome::SourceNotOpened;
     }
     QBuffer source;
-    source.setData(*bytes);
+    // Names saved in UTF-8 keep their accented letters.
+    source.setData(Utf8AsCp1252(*bytes).value_or(*bytes));
     source.open(QIODevice::ReadOnly);
     // Merged into the table as it stands: a partial list adds to the provinces already known.
     const int accepted = ImportProvinceLines(source, table);

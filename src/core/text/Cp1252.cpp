@@ -1,5 +1,8 @@
 #include "core/text/Cp1252.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <array>
 
 namespace zelkor {
@@ -59,6 +62,26 @@ std::string FromQString(const QString& text)
         bytes.push_back(ByteOf(ch.unicode()));
     }
     return bytes;
+}
+
+std::optional<QByteArray> Utf8AsCp1252(QByteArrayView bytes)
+{
+    const bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char byte) { return (byte & 0x80) != 0; });
+    if (!beyondAscii) {
+        return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    const std::string converted = FromQString(text);
+    // A character without its byte came out as '?': such a file is no list of names.
+    if (ToQString(converted) != text) {
+        return std::nullopt;
+    }
+    return QByteArray(converted.data(), static_cast<qsizetype>(converted.size()));
 }
 
 }  // namespace zelkor

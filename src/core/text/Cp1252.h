@@ -2,7 +2,11 @@
 // Conversion between the program's single-byte texts (Windows-1252 bytes held in std::string)
 // and QString, used only where a text crosses into widgets, settings or file names.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -15,5 +19,11 @@ QString ToQString(std::string_view cp1252);
 
 // Characters outside Windows-1252 become '?'.
 std::string FromQString(const QString& text);
+
+// A text file written in UTF-8 (what most of today's editors save), as Windows-1252 bytes: only
+// when the bytes are valid UTF-8, hold at least one character beyond ASCII and every character
+// has its byte in Windows-1252. Anything else (a Windows-1252 file, plain ASCII, binary data) is
+// nothing, and is read as it stands.
+std::optional<QByteArray> Utf8AsCp1252(QByteArrayView bytes);
 
 }  // namespace zelkor

@@ -89,6 +89,18 @@ TEST_F(ProvinceImportTest, ImportsMergesSavesAndAsksForTheList)
     EXPECT_EQ(m_folder.Read("_prov.cod").toStdString(), "MI MILANO\r\nRM ROMA\r\nTO TORINO\r\n");
 }
 
+TEST_F(ProvinceImportTest, NamesSavedInUtf8KeepTheirAccentedLetters)
+{
+    m_folder.Write("elenco.txt", "FC Forl\xC3\xAC-Cesena\nAO Valle d'Aosta\n");
+    m_prompter.answers = {Answer::Yes};
+    m_prompter.files = {m_folder.File("elenco.txt")};
+
+    EXPECT_EQ(Run(), ImportOutcome::OpenProvinceList);
+    EXPECT_EQ(m_table.ProvinceNameOf("FC"), "FORL\xEC-CESENA");
+    EXPECT_EQ(m_folder.Read("_prov.cod").toStdString(),
+              "AO VALLE D'AOSTA\r\nFC FORL\xEC-CESENA\r\nMI Milano\r\nRM ROMA\r\n");
+}
+
 TEST_F(ProvinceImportTest, NoEndsTheCommand)
 {
     m_prompter.answers = {Answer::No};

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 namespace zelkor {
 namespace {
 
@@ -38,6 +41,34 @@ TEST(Cp1252Test, CharactersOutsideTheCodePageBecomeQuestionMarks)
 {
     EXPECT_EQ(FromQString(QStringLiteral(u"a\u0416b")), "a?b");
     EXPECT_EQ(FromQString(QString::fromUtf8("x\xF0\x9F\x93\xBBy")), "x?y");
+}
+
+TEST(Cp1252Test, Utf8FilesAreReadAsTheirWindowsBytes)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        std::optional<QByteArray> expected;
+    };
+    const std::vector<Case> cases = {
+        {"accented names",
+         "FC Forl\xC3\xAC-Cesena\r\nAO Valle d\xE2\x80\x99"
+         "Aosta\r\n",
+         QByteArray("FC Forl\xEC-Cesena\r\nAO Valle d\x92"
+                    "Aosta\r\n")},
+        {"byte order mark", "\xEF\xBB\xBFRM Roma\r\n", QByteArray("RM Roma\r\n")},
+        {"plain ASCII stays as it is", "RM Roma\r\n", std::nullopt},
+        {"a Windows-1252 file is no UTF-8", "FC Forl\xEC-Cesena\r\n", std::nullopt},
+        {"a character without its byte", "RM Roma \xE2\x82\xBD\r\n", std::nullopt},
+        {"binary data",
+         QByteArray("\x7F"
+                    "ELF\x02\x01\x00\xFF\xC3",
+                    9),
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Utf8AsCp1252(c.bytes), c.expected) << c.name;
+    }
 }
 
 TEST(FormatTest, PrintfStyles)
