@@ -3,6 +3,7 @@
 // clock that stands still; plus the few steps the window tests share.
 
 #include "core/commands/AppContext.h"
+#include "core/settings/SettingKeys.h"
 #include "support/FixedClock.h"
 #include "support/ProgramFolders.h"
 #include "support/ScriptedPrompter.h"
@@ -31,6 +32,14 @@ public:
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // The entrant's own callsign and province, which must be known before a contact is logged;
+    // stored before Open().
+    void StoreOwnProvince() const
+    {
+        folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
+        folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
     }
 
     template <typename T = QWidget>

@@ -19,10 +19,9 @@ using test::MainWindowHarness;
 
 namespace {
 
-void StoreOwnProvince(const MainWindowHarness& h)
+void StoreOwnProvinceOn7Cw(const MainWindowHarness& h)
 {
-    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
-    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
+    h.StoreOwnProvince();
     h.folders.WriteSetting(keys::kBand, QStringLiteral("7"));
     h.folders.WriteSetting(keys::kMode, QStringLiteral("CW"));
 }
@@ -62,7 +61,7 @@ private slots:
     void importedCabrilloFillsTheProvinceWhenTheCallsignIsLeft()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        StoreOwnProvinceOn7Cw(h);
         test::TempFolder files;
         files.Write(QStringLiteral("gara.cbr"), kCabrillo);
         QVERIFY(h.Open());
@@ -99,7 +98,7 @@ private slots:
     void partialCheckListsWhileTheOperatorTypes()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        StoreOwnProvinceOn7Cw(h);
         QFile history(h.folders.ProgramFolder() + QStringLiteral("/_storico.cod"));
         QVERIFY(history.open(QIODevice::WriteOnly));
         history.write("I5CCC FI\r\nIK2BBB MI\r\nIK2BBC BG\r\nIW2BBB TO\r\n");

@@ -20,12 +20,6 @@ using test::MainWindowHarness;
 
 namespace {
 
-void StoreOwnProvince(const MainWindowHarness& h)
-{
-    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
-    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
-}
-
 // The working file as an earlier run left it: a QSO header, then one contact per callsign.
 void WriteQsoWorkingFile(const MainWindowHarness& h, const QStringList& callsigns)
 {
@@ -95,7 +89,7 @@ private slots:
     {
         QFETCH(int, scrollMode);
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         QTableView* view = LogView(h);
         view->setVerticalScrollMode(static_cast<QAbstractItemView::ScrollMode>(scrollMode));
@@ -143,7 +137,7 @@ private slots:
     {
         QFETCH(QString, command);
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         WriteQsoWorkingFile(h, {"IK0AAA", "IK0BBB", "IK0CCC"});
         QVERIFY(h.Open());
         QTableView* view = LogView(h);
@@ -197,7 +191,7 @@ private slots:
     void keysGoBackToTheFieldTheOperatorWasIn()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         WriteQsoWorkingFile(h, {"IK0AAA", "IK0BBB"});
         QVERIFY(h.Open());
         MainWindowHarness::Type(QStringLiteral("ik0aaa"));

@@ -38,12 +38,6 @@ namespace {
 
 constexpr int kSsb40 = 3;
 
-void StoreOwnProvince(const MainWindowHarness& h)
-{
-    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
-    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
-}
-
 QString Value(const CProgressDlg& window, const char* id)
 {
     auto* label = window.findChild<QLabel*>(QString::fromLatin1(id));
@@ -150,7 +144,7 @@ private slots:
     void followsAContactLoggedThroughTheEntryRow()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         h.window->RunCommand(Command::Progress);
         CProgressDlg& progress = *h.window->ProgressWindow();

@@ -24,13 +24,6 @@ using test::MainWindowHarness;
 
 namespace {
 
-// The entrant's own province must be known before a contact can be logged.
-void StoreOwnProvince(const MainWindowHarness& h)
-{
-    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
-    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
-}
-
 // The working file as an earlier run left it: a QSO header for IK0XYZ of MI, then the rows.
 void WriteQsoWorkingFile(const MainWindowHarness& h, const QList<QByteArray>& rows)
 {
@@ -68,7 +61,7 @@ private slots:
     {
         QFETCH(int, enterKey);
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         const qsizetype linesBefore = h.folders.WorkingFileLines().size();
 
@@ -187,7 +180,7 @@ private slots:
     {
         QFETCH(QString, source);
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         h.folders.WriteSetting(keys::kBand, QStringLiteral("3,5"));
         h.folders.WriteSetting(keys::kMode, QStringLiteral("CW"));
         if (source == QLatin1String("log")) {
@@ -283,7 +276,7 @@ private slots:
     void duplicateIsShownAndDiscarded()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
         QCOMPARE(h.window->Log().RowCount(), 1);
@@ -324,7 +317,7 @@ private slots:
     void choosingAnotherBandRerunsTheDuplicateTest()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         MainWindowHarness::EnterContact(QStringLiteral("ik0abc"), QStringLiteral("rm"));
         MainWindowHarness::Type(QStringLiteral("ik0abc"));
@@ -411,7 +404,7 @@ private slots:
     void summaryDataSwitchesToAnSwlLog()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         h.folders.WriteSetting(keys::kOpenLogPath, QStringLiteral("/tmp/gara.zelk"));
         h.folders.WriteSetting(keys::kOpenLogName, QStringLiteral("gara.zelk"));
         QVERIFY(h.Open());

@@ -29,12 +29,6 @@ using test::MainWindowHarness;
 
 namespace {
 
-void StoreOwnProvince(const MainWindowHarness& h)
-{
-    h.folders.WriteSetting(keys::kCallsign, QStringLiteral("IK0XYZ"));
-    h.folders.WriteSetting(keys::kProvince, QStringLiteral("MI"));
-}
-
 RadioSettings Following(const QString& port = QStringLiteral("localhost:4532"))
 {
     return {true, RadioSettings::kNetworkModel, port, 0};
@@ -253,7 +247,7 @@ private slots:
     void aChangeWaitsWhileTheOperatorTypesACallsign()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         auto radio = test::FakeRadio::Make();
         radio->SetReading(7'045'000, "CW");
@@ -316,7 +310,7 @@ private slots:
         test::SilentServer silent;
         QVERIFY(silent.Listening());
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         h.window->ApplyRadioSettings(Following(silent.Address()));
         auto* label = h.Find<QLabel>(ControlId::RadioLabel);
@@ -341,7 +335,7 @@ private slots:
     void aRadioCallThatNeverReturnsHoldsNothingUp()
     {
         MainWindowHarness h;
-        StoreOwnProvince(h);
+        h.StoreOwnProvince();
         QVERIFY(h.Open());
         auto radio = test::FakeRadio::Make();
         radio->HoldOpen();
