@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -37,10 +38,14 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid()) {
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid()) {
             return {};
         }
         const PartialCheckLine& line = m_check.Lines().at(static_cast<std::size_t>(index.row()));
+        if (role == Qt::ToolTipRole) {
+            // All the groups of a station worked in more than the four usual ones.
+            return index.column() == 3 ? ToQString(line.logged) : QVariant();
+        }
         switch (index.column()) {
             case 0:
                 return ToQString(line.callsign);
@@ -75,7 +80,6 @@ CPartialCheckDlg::CPartialCheckDlg(PartialCheck& check, QWidget* parent)
     setWindowTitle(QStringLiteral("Controllo parziale"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    resize(420, 300);
 
     m_status = new QLabel(this);
     m_status->setObjectName(ControlName(ControlId::PartialCheckStatus));
@@ -97,11 +101,23 @@ CPartialCheckDlg::CPartialCheckDlg(PartialCheck& check, QWidget* parent)
     m_list->setColumnWidth(0, 120);
     m_list->setColumnWidth(1, 44);
     m_list->setColumnWidth(2, 130);
+    // Wide enough for a station worked in both modes on both bands.
+    const int loggedWidth =
+        m_list->fontMetrics().horizontalAdvance(QStringLiteral("3,5 ssb, 3,5 cw, 7 ssb, 7 cw")) +
+        2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    m_list->setColumnWidth(3, loggedWidth);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addWidget(m_list);
     DialogColours::Apply(this);
+    int listWidth =
+        2 * m_list->frameWidth() + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int column = 0; column < m_model->columnCount({}); ++column) {
+        listWidth += m_list->columnWidth(column);
+    }
+    const QMargins margins = layout->contentsMargins();
+    resize(listWidth + margins.left() + margins.right(), 300);
 
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(0);

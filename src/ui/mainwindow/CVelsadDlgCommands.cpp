@@ -11,14 +11,17 @@
 #include "core/log/LogProvinceNames.h"
 #include "core/presenters/EntryRow.h"
 #include "core/worked/WorkedTables.h"
+#include "ui/app/WindowPlacement.h"
 #include "ui/log/LogTableView.h"
 #include "ui/log/QtRowEditor.h"
 #include "ui/mainwindow/EntryRowBinding.h"
+#include "ui/mainwindow/EntryRowWidgets.h"
 #include "ui/provinces/CProvinceListDlg.h"
 #include "ui/scoring/ScoreReportDialog.h"
 #include "ui/stats/CProgressDlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
 
@@ -40,10 +43,17 @@ void CVelsadDlg::ShowProgress()
             new CProgressDlg(*m_log, m_context.provinces,
                              LoadShippedProvincePositions(QCoreApplication::applicationDirPath()),
                              m_prompter, m_context.programFolder, this);
+        PlaceBeside(*m_progress, *this, *m_entryWidgets->Box());
     }
+    // The operator goes on typing: the window opens without the keys, and where the platform
+    // hands them to it anyway, the main window takes them back. A click into it activates it as
+    // any window; once moved or resized it keeps its place for the rest of the run.
+    const bool typing = isActiveWindow();
     m_progress->show();
     m_progress->raise();
-    m_progress->activateWindow();
+    if (typing) {
+        activateWindow();
+    }
 }
 
 void CVelsadDlg::ConnectLogEditing()

@@ -7,36 +7,14 @@
 #include "core/presenters/EntryRow.h"
 #include "core/presenters/PartialCheck.h"
 #include "core/text/Cp1252.h"
+#include "ui/app/WindowPlacement.h"
 #include "ui/history/CPartialCheckDlg.h"
 #include "ui/mainwindow/EntryRowWidgets.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace zelkor {
-namespace {
-
-// To the right of the window, or to its left where the screen ends; over its right end when
-// neither side has room.
-void PlaceBeside(QWidget& tool, const QWidget& window)
-{
-    const QRect frame = window.frameGeometry();
-    const QRect screen = window.screen() != nullptr ? window.screen()->availableGeometry()
-                                                    : QRect(frame.topLeft(), QSize(4096, 4096));
-    int left = frame.right() + 1;
-    if (left + tool.width() > screen.right()) {
-        left = frame.left() - tool.width();
-    }
-    if (left < screen.left()) {
-        left = std::max(screen.left(), screen.right() - tool.width());
-    }
-    tool.move(left, frame.top());
-}
-
-}  // namespace
-
 void CVelsadDlg::ImportHistory()
 {
     if (ImportCallHistory(m_context, m_prompter) == HistoryOutcome::Done &&
@@ -69,7 +47,7 @@ void CVelsadDlg::TogglePartialCheck()
             EntryField::Callsign,
             FromQString(m_entryWidgets->LineEdit(EntryField::Callsign)->text()));
         m_partialCheckWindow = new CPartialCheckDlg(*m_partialCheck, this);
-        PlaceBeside(*m_partialCheckWindow, *this);
+        PlaceBeside(*m_partialCheckWindow, *this, *m_entryWidgets->Box());
     }
     m_partialCheckWindow->setVisible(!m_partialCheckWindow->isVisible());
 }

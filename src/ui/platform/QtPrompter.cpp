@@ -2,10 +2,18 @@
 
 #include "ui/app/DialogColours.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace zelkor {
 namespace {
@@ -27,7 +35,53 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// Room the frame takes beside the title: the window's icon and its buttons.
+constexpr int kTitleFrameRoom = 120;
+constexpr int kMinimumBoxWidth = 260;
+
+// Asks before a save replaces an existing file, in Qt's own words, in a box that shows its title.
+bool ConfirmOverwrite(QFileDialog& dialog, const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return true;
+    }
+    QMessageBox box(
+        QMessageBox::Warning, dialog.windowTitle(),
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .arg(file.fileName()),
+        QMessageBox::Yes | QMessageBox::No, &dialog);
+    box.setDefaultButton(QMessageBox::No);
+    QtPrompter::KeepTitleWhole(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace
+
+int QtPrompter::MinimumBoxWidth(const QString& title)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return std::max(kMinimumBoxWidth,
+                    QFontMetrics(font).horizontalAdvance(title) + kTitleFrameRoom);
+}
+
+void QtPrompter::KeepTitleWhole(QMessageBox& box)
+{
+    // The box fixes its own size from its layout when shown, so the width goes into the layout.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    int width = MinimumBoxWidth(box.windowTitle());
+    if (const QScreen* screen = box.screen()) {
+        width = std::min(width, screen->availableGeometry().width() * 3 / 4);
+    }
+    const QMargins margins = grid->contentsMargins();
+    grid->addItem(new QSpacerItem(width - margins.left() - margins.right(), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 Answer QtPrompter::Show(const MessageBox& box)
 {
@@ -40,6 +94,7 @@ Answer QtPrompter::Show(const MessageBox& box)
         dialog.setStandardButtons(QMessageBox::Ok);
     }
     DialogColours::Apply(&dialog);
+    KeepTitleWhole(dialog);
     const int result = dialog.exec();
     if (box.buttons == MessageButtons::Ok) {
         return Answer::Ok;
@@ -62,17 +117,20 @@ std::optional<QString> QtPrompter::ChooseFile(const FileDialogRequest& request)
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        if (!request.mustExist) {
-            dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        }
+        // The question comes from ConfirmOverwrite, whose box is wide enough for its title.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
     if (!request.proposedName.isEmpty()) {
         dialog.selectFile(request.proposedName);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
+    const bool confirm = request.kind == FileDialogKind::Save && request.mustExist;
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!confirm || ConfirmOverwrite(dialog, path)) {
+            return path;
+        }
     }
-    return dialog.selectedFiles().constFirst();
+    return std::nullopt;
 }
 
 std::optional<QStringList> QtPrompter::ChooseFiles(const FileDialogRequest& request)

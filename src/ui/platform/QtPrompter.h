@@ -4,6 +4,7 @@
 
 #include "core/platform/Prompter.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace zelkor {
@@ -20,6 +21,12 @@ public:
     std::optional<int> ChooseColour(int initialColour) override;
     std::optional<QStringList> ChooseFiles(const FileDialogRequest& request) override;
     std::optional<int> ChooseItem(const ItemChoiceRequest& request) override;
+
+    // The width below which the window manager would cut a box's title: the title in a bold
+    // title-bar font, plus the frame's buttons and icon.
+    static int MinimumBoxWidth(const QString& title);
+    // Makes a message box, not yet shown, at least that wide.
+    static void KeepTitleWhole(QMessageBox& box);
 
 private:
     QWidget* m_parent;

@@ -78,6 +78,7 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     setObjectName(QStringLiteral("CProgressDlg"));
     setWindowTitle(QStringLiteral("Andamento"));
     setModal(false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
