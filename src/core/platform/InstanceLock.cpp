@@ -8,7 +8,10 @@
 namespace zelkor {
 namespace {
 
-constexpr unsigned long kStartingHolderMs = 100;
+// How long a holder that has just created its lock file may take to write it, looked at in steps:
+// a loaded machine can keep a starting process off the processor for a good while.
+constexpr unsigned long kStartingHolderStepMs = 100;
+constexpr int kStartingHolderSteps = 10;
 
 QString WithTrailingSeparator(QString folder)
 {
@@ -44,10 +47,10 @@ LockOutcome InstanceLock::TryLock()
     // on its file, so removing it fails whenever the holder is in fact running.
     qint64 holder = 0;
     bool readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
-    if (!readable) {
-        // A holder starting at this very moment has created its file but not yet written it nor
-        // taken the system lock: give it the moment it needs before calling the file a leftover.
-        QThread::msleep(kStartingHolderMs);
+    // A holder starting at this very moment has created its file but not yet written it nor
+    // taken the system lock: give it the moment it needs before calling the file a leftover.
+    for (int step = 0; !readable && step < kStartingHolderSteps; ++step) {
+        QThread::msleep(kStartingHolderStepMs);
         readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
     }
     if ((!readable || holder == QCoreApplication::applicationPid()) &&
