@@ -58,7 +58,7 @@ public:
     // The rows were moved among themselves (a sort) since the working file was last written
     // whole or loaded: it holds them in another order than the screen. A sort writes nothing
     // by itself; the next whole write brings the new order to disk.
-    bool OrderDiffersFromWorkingFile() const { return m_orderDiffers; }
+    [[nodiscard]] bool OrderDiffersFromWorkingFile() const { return m_orderDiffers; }
 
     // The working file written whole from the rows (an edited or deleted row, new summary
     // data). On failure the file is the one before and the next copy rewrites it first.
