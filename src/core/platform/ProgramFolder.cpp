@@ -33,6 +33,7 @@ bool IsProgramFile(const QString& programFolder, const QString& path)
         const QString working = QLatin1String(kWorkingFileName);
         const bool ownName = name == working || name == QLatin1String(kProvinceFileName) ||
                              name == QLatin1String(kHistoryFileName) ||
+                             name == QLatin1String(kProvincePositionsFileName) ||
                              name == working + QStringLiteral(".lock") ||
                              name.startsWith(working + QStringLiteral(".recupero"));
         return ownName && isOwnFolder(file.absolutePath());

@@ -10,6 +10,8 @@ namespace zelkor {
 inline constexpr const char* kWorkingFileName = "_ult.zelk";
 inline constexpr const char* kProvinceFileName = "_prov.cod";
 inline constexpr const char* kHistoryFileName = "_storico.cod";
+// Where each province lies on the map; shipped with the program, never written by it.
+inline constexpr const char* kProvincePositionsFileName = "_prov_pos.cod";
 
 // The province list that comes with the program: "_prov.cod" beside the executable, otherwise
 // the installed one in the shared data folder. Empty when there is neither.
@@ -27,9 +29,9 @@ QString FindProgramFolder(const QString& executableFolder, const QString& userDa
 QString ChooseProgramFolder(const QString& executableFolder, const QString& userDataFolder);
 
 // True when the path names one of the program folder's own files ("_ult.zelk", "_prov.cod", the
-// call history "_storico.cod", the instance lock "_ult.zelk.lock" or a recovery file
-// "_ult.zelk.recupero..."), also through a link or a "../" in the path: no command may write over
-// them or take them for a user's log.
+// call history "_storico.cod", the map's "_prov_pos.cod", the instance lock "_ult.zelk.lock" or a
+// recovery file "_ult.zelk.recupero..."), also through a link or a "../" in the path: no command
+// may write over them or take them for a user's log.
 bool IsProgramFile(const QString& programFolder, const QString& path);
 
 // True when a file can be created in the folder.

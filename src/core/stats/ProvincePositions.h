@@ -14,8 +14,6 @@
 
 namespace zelkor {
 
-inline constexpr const char* kProvincePositionsFileName = "_prov_pos.cod";
-
 struct GeoPosition {
     double latitude = 0.0;
     double longitude = 0.0;

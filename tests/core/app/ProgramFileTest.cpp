@@ -26,6 +26,7 @@ TEST(ProgramFileTest, TheProgramsOwnFilesAreRecognisedByNameFolderAndLink)
         {program.File(QStringLiteral("_ult.zelk")), true},
         {program.File(QStringLiteral("_prov.cod")), true},
         {program.File(QStringLiteral("_storico.cod")), true},
+        {program.File(QStringLiteral("_prov_pos.cod")), true},
         {other.File(QStringLiteral("cartella/_storico.cod")), true},
         {program.File(QStringLiteral("_ult.zelk.lock")), true},
         {program.File(QStringLiteral("_ult.zelk.recupero")), true},
@@ -36,6 +37,7 @@ TEST(ProgramFileTest, TheProgramsOwnFilesAreRecognisedByNameFolderAndLink)
         {program.File(QStringLiteral("_ult.zelk.bak")), false},
         {program.File(QStringLiteral("gara.zelk")), false},
         {other.File(QStringLiteral("_storico.cod")), false},
+        {other.File(QStringLiteral("_prov_pos.cod")), false},
         {program.File(QStringLiteral("sub/_ult.zelk")), false},
         {other.File(QStringLiteral("_ult.zelk.recupero")), false},
     };
