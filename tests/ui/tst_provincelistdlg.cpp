@@ -5,6 +5,7 @@
 #include "core/worked/ProvinceWorkedTable.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
+#include "ui/platform/QtPrompter.h"
 #include "ui/provinces/CProvinceEditDlg.h"
 #include "ui/provinces/CProvinceListDlg.h"
 
@@ -196,6 +197,7 @@ void TestProvinceListDlg::ConflictDisablesAnnullaAndLeavingRestoresTheTable()
 
     WhenOpen<CProvinceEditDlg>([](CProvinceEditDlg& edit) {
         QCOMPARE(edit.windowTitle(), QStringLiteral("Aggiunta di una nuova provincia"));
+        QVERIFY(edit.width() >= QtPrompter::MinimumBoxWidth(edit.windowTitle()));
         Fill(edit, QStringLiteral("AT"), QStringLiteral("asti bis"));
     });
     Find<QAction>(dialog, "addAction")->trigger();

@@ -3,6 +3,7 @@
 #include "core/platform/Prompter.h"
 #include "core/text/Cp1252.h"
 #include "ui/app/DialogColours.h"
+#include "ui/platform/QtPrompter.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -53,6 +54,8 @@ CProvinceEditDlg::CProvinceEditDlg(ProvinceEditPurpose purpose, const ProvinceEn
 {
     setObjectName(QStringLiteral("CProvinceEditDlg"));
     setWindowTitle(TitleText(purpose));
+    // The fields alone make a box narrower than its title, which the frame would then cut.
+    setMinimumWidth(QtPrompter::MinimumBoxWidth(windowTitle()));
     CreateFields();
     m_code->setText(ToQString(entry.code));
     m_name->setText(ToQString(entry.name));
