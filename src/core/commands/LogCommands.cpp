@@ -51,6 +51,33 @@ bool LogCommands::ConfirmDiscard(const QString& question)
     return !m_document.IsModified() || m_prompter.AskYesNo(kConfirmTitle, question);
 }
 
+bool LogCommands::MayClose()
+{
+    if (m_document.File().LacksRows()) {
+        const Result caughtUp = m_document.CatchUpWorkingFile(m_context.summary);
+        if (!caughtUp) {
+            m_prompter.Error(caughtUp.message());
+            return m_prompter.AskYesNo(kConfirmTitle, RowsLostOnCloseQuestionText());
+        }
+    }
+    return ConfirmDiscard(CloseQuestionText());
+}
+
+QString LogCommands::CloseQuestionText()
+{
+    return QStringLiteral(
+        "Ci sono dati non salvati in un file ZELK\n(anche se sono comunque salvati nel file di "
+        "lavoro)\n\nSe vuoi uscire lo stesso scegli SI\naltrimenti scegli NO e salva i dati.\n\n");
+}
+
+QString LogCommands::RowsLostOnCloseQuestionText()
+{
+    return QStringLiteral(
+        "Il file di lavoro non contiene tutte le righe del log:\nuscendo ora, le righe che non "
+        "è stato possibile scrivere vanno perse.\n\nSe vuoi uscire lo stesso scegli SI\n"
+        "altrimenti scegli NO, risolvi il problema del disco e salva i dati.\n\n");
+}
+
 CommandOutcome LogCommands::New()
 {
     if (!ConfirmDiscard(NewQuestionText())) {

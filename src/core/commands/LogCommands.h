@@ -46,6 +46,13 @@ public:
     // leaves no open log behind, so that Save asks for a name.
     bool LoadWorkingFile();
 
+    // Whether the program may close now. A working file left behind the log by a failed write
+    // is first written whole; when that fails too, the operator is told that quitting loses the
+    // rows it lacks and decides. Otherwise unsaved changes are asked about as by New and Open.
+    bool MayClose();
+
+    static QString CloseQuestionText();
+    static QString RowsLostOnCloseQuestionText();
     static QString NewQuestionText();
     static QString OpenQuestionText();
     static QString ModeSwitchQuestionText(bool toSwl, int rowCount);

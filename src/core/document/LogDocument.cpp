@@ -77,6 +77,9 @@ Result LogDocument::AppendRows(const std::vector<std::vector<std::string>>& rows
         m_log.AppendLogRow(row);
         lines += RowLine(m_log, m_log.RowCount() - 1, summary);
     }
+    if (m_workingFile.LacksRows()) {
+        return RewriteWorkingFile(summary);
+    }
     Result appended = m_workingFile.AppendToWorkingFile(lines);
     if (!appended && RewriteWorkingFile(summary)) {
         return Result::Ok();

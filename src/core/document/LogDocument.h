@@ -50,8 +50,10 @@ public:
     [[nodiscard]] bool ForgetOpenLog();
 
     // Adds rows at the end of the log and their lines at the end of the working file in one
-    // write; when the append fails, a whole rewrite may still get them to disk. The rows stay in
-    // the log either way; a failure says why the working file lacks them.
+    // write; when the append fails, a whole rewrite may still get them to disk. A working file
+    // that an earlier write left behind the log is rewritten whole instead of appended to, so
+    // that the rows it missed reach the disk with the new ones. The rows stay in the log either
+    // way; a failure says why the working file lacks them.
     Result AppendRows(const std::vector<std::vector<std::string>>& rows,
                       const SummaryData& summary);
 

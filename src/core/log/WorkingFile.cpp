@@ -146,7 +146,6 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
             WithReason(QStringLiteral("Impossibile scrivere il file:\n") + m_path, reason));
         return report;
     }
-    m_lacksRows = false;
     // Loaded from the bytes just written rather than read back, so that no failing read can
     // leave the screen without the rows the working file now holds.
     log.DeleteAllRows();
@@ -158,6 +157,8 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
 void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
                             const ProvinceTable& provinces, LoadReport& report)
 {
+    // The rows now come from the file itself: whatever an earlier write missed is no longer shown.
+    m_lacksRows = false;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -51,6 +51,8 @@ public:
     // After a failed append or rewrite the file lacks rows of the log: rewrites it whole, so that a
     // copy of it (Save, Save As) holds every row. Does nothing while the file is complete.
     Result CatchUp(const LogList& log, const SummaryData& summary);
+    // A write failed since the file was last written whole or loaded: it does not hold the log.
+    [[nodiscard]] bool LacksRows() const { return m_lacksRows; }
 
     // Loads the working file into the log and the summary data; the caller empties the log
     // first and rebuilds the worked tables after. An absent file is created with the header of the

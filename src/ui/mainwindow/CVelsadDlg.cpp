@@ -375,17 +375,9 @@ void CVelsadDlg::OnEntryEnter()
     }
 }
 
-QString CVelsadDlg::CloseQuestionText()
-{
-    return QStringLiteral(
-        "Ci sono dati non salvati in un file ZELK\n(anche se sono comunque salvati nel file di "
-        "lavoro)\n\nSe vuoi uscire lo stesso scegli SI\naltrimenti scegli NO e salva i dati.\n\n");
-}
-
 void CVelsadDlg::reject()
 {
-    if (m_document->IsModified() &&
-        !m_prompter.AskYesNo(QStringLiteral("Richiesta di conferma"), CloseQuestionText())) {
+    if (!m_commands->MayClose()) {
         return;
     }
     m_binding->StopTimer();

@@ -82,8 +82,6 @@ public:
     // The summary data dialog is the default editor; tests put their own in its place.
     void SetSummaryEditor(SummaryEditor editor) { m_summaryEditor = std::move(editor); }
 
-    static QString CloseQuestionText();
-
     // The radio is reached through Hamlib; tests put their own links in its place.
     void SetRadioLinkMaker(RadioLinkMaker maker) { m_radioLinkMaker = std::move(maker); }
     // Stores the radio settings, then follows the radio or stops as they say.

@@ -399,6 +399,94 @@ TEST_F(LogCommandsTest, AFailedRewriteAfterASortIsReportedAndSavesNothing)
     EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kSortedLog);
 }
 
+TEST_F(LogCommandsTest, ClosingWritesARowTheWorkingFileMissedOrSaysItIsLost)
+{
+    const QString rewriteFailed = QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+                                  m_folder.File(QStringLiteral("_ult.zelk")) +
+                                  QStringLiteral("\n\nSpazio su disco esaurito.");
+    struct Case {
+        const char* name;
+        bool modified;
+        bool missedRow;
+        bool diskStillFull;
+        Answer answer;
+        std::vector<QString> asked;  // error text or question, in order
+        bool mayClose;
+    };
+    const Case cases[] = {
+        {"saved log", false, false, false, Answer::No, {}, true},
+        {"unsaved log, yes",
+         true,
+         false,
+         false,
+         Answer::Yes,
+         {LogCommands::CloseQuestionText()},
+         true},
+        {"unsaved log, no",
+         true,
+         false,
+         false,
+         Answer::No,
+         {LogCommands::CloseQuestionText()},
+         false},
+        {"missed row written at close",
+         true,
+         true,
+         false,
+         Answer::Yes,
+         {LogCommands::CloseQuestionText()},
+         true},
+        {"missed row, disk still full, yes",
+         true,
+         true,
+         true,
+         Answer::Yes,
+         {rewriteFailed, LogCommands::RowsLostOnCloseQuestionText()},
+         true},
+        {"missed row, disk still full, no",
+         true,
+         true,
+         true,
+         Answer::No,
+         {rewriteFailed, LogCommands::RowsLostOnCloseQuestionText()},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoadWorking(kQsoLog);
+        (void)(c.modified ? m_document.MarkModified() : m_document.MarkClean());
+        const std::vector<std::string> row = {"05.02.2006", "1434", "7",  "SSB", "I1NEW",
+                                              "59",         "59",   "RM", "Roma"};
+        test::FaultyFileCalls full(test::FaultPlan{test::FileCall::Write, 1, ENOSPC,
+                                                   test::Fault::Error,
+                                                   test::FaultPersistence::FromThenOn});
+        if (c.missedRow) {
+            const ScopedFileCalls scoped(full);
+            EXPECT_FALSE(m_document.AppendRows({row}, m_context.summary));
+        }
+        m_prompter.answers = {c.answer};
+        bool mayClose = false;
+        if (c.diskStillFull) {
+            const ScopedFileCalls scoped(full);
+            mayClose = m_commands.MayClose();
+        } else {
+            mayClose = m_commands.MayClose();
+        }
+        EXPECT_EQ(mayClose, c.mayClose);
+        std::vector<QString> asked;
+        for (const auto& box : m_prompter.boxes) {
+            asked.push_back(box.text);
+        }
+        EXPECT_EQ(asked, c.asked);
+        if (c.missedRow && !c.diskStillFull) {
+            EXPECT_TRUE(Working().endsWith("05.02.2006^1434^7^SSB^I1NEW^59^MI^59^RM^\r\n"))
+                << Working().toStdString();
+        }
+        m_prompter.boxes.clear();
+        m_prompter.answers.clear();
+    }
+}
+
 TEST_F(LogCommandsTest, OpenAfterASortSavesTheOpenedBytesUnchanged)
 {
     LoadWorking(kUnsortedLog);

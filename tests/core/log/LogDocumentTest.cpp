@@ -93,6 +93,46 @@ TEST_F(LogDocumentTest, RowsOfOneExchangeReachTheWorkingFileInOneWrite)
     EXPECT_EQ(unreachable.Log().RowCount(), 1);
 }
 
+TEST_F(LogDocumentTest, TheNextRowAfterAFailedWriteBringsTheWholeLogToTheWorkingFile)
+{
+    // A disk that refuses every write for a while: the row appended, or the row deleted, during
+    // that time must reach the file with the next row, not only at the next save.
+    struct Case {
+        const char* name;
+        bool deleteRow;
+    };
+    for (const Case c : {Case{"append", false}, Case{"delete", true}}) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        LogDocument document(nullptr, folder.File(QStringLiteral("_ult.zelk")));
+        document.Log().BuildStartColumns();
+        const SummaryData summary;
+        const auto row = [](const char* callsign) {
+            return std::vector<std::vector<std::string>>{
+                {"05.02.2006", "1432", "7", "SSB", callsign, "59", "59", "RM", "Roma"}};
+        };
+        ASSERT_TRUE(document.RewriteWorkingFile(summary));
+        ASSERT_TRUE(document.AppendRows(row("I1AAA"), summary));
+        {
+            test::FaultyFileCalls calls(test::FaultPlan{test::FileCall::Any, 1, EACCES,
+                                                        test::Fault::Error,
+                                                        test::FaultPersistence::FromThenOn});
+            const ScopedFileCalls scoped(calls);
+            if (c.deleteRow) {
+                document.Log().DeleteRow(0);
+                EXPECT_FALSE(document.RewriteWorkingFile(summary));
+            } else {
+                EXPECT_FALSE(document.AppendRows(row("I1BBB"), summary));
+            }
+        }
+        EXPECT_TRUE(document.File().LacksRows());
+        ASSERT_TRUE(document.AppendRows(row("I1CCC"), summary));
+        EXPECT_FALSE(document.File().LacksRows());
+        EXPECT_EQ(folder.Read(QStringLiteral("_ult.zelk")), LogFileBytes(document.Log(), summary));
+        EXPECT_EQ(document.Log().RowCount(), c.deleteRow ? 1 : 3);
+    }
+}
+
 TEST_F(LogDocumentTest, RowsMovedDifferFromTheWorkingFileUntilItIsWrittenWholeOrLoaded)
 {
     LogDocument document(nullptr, m_folder.File(QStringLiteral("_ult.zelk")));
