@@ -298,6 +298,7 @@ QString MarkedString(const QString& value)
 
 QByteArray Escaped(const QString& text)
 {
+    constexpr char16_t kByteOrderMark = 0xFEFF;
     // Bytes and serialised variants keep one byte a character; everything else is UTF-8.
     const bool utf8 = !(text.startsWith(QLatin1String("@ByteArray(")) ||
                         text.startsWith(QLatin1String("@Variant(")) ||
@@ -350,7 +351,9 @@ QByteArray Escaped(const QString& text)
                 result += static_cast<char>(c);
                 break;
             default:
-                if (c <= 0x1F || (c >= 0x7F && !utf8)) {
+                // A byte order mark that opens the decoded part of a value is dropped when it is
+                // read back (QSettings loses it the same way), so it is always written escaped.
+                if (c <= 0x1F || (c >= 0x7F && !utf8) || c == kByteOrderMark) {
                     result += "\\x" + QByteArray::number(static_cast<uint>(c), 16);
                     escapeNextIfDigit = true;
                 } else if (utf8) {

@@ -111,6 +111,37 @@ TEST(IniFormatTest, WhatTheStoreWroteReadsBackTheSameInQSettingsAndHasItsBytes)
     }
 }
 
+TEST(IniFormatTest, AByteOrderMarkInAValueIsKeptWhereverItStands)
+{
+    // Written raw, the mark would be dropped by the next read wherever it opens the decoded text
+    // of a value: at the start, after escapes, after a quoted comma.
+    const QChar mark(0xFEFF);
+    const QString values[] = {
+        mark + QStringLiteral("abc"),
+        QStringLiteral("\a\a") + mark + QStringLiteral("2"),
+        QStringLiteral(",") + mark + QStringLiteral("x"),
+        QStringLiteral("a") + mark,
+        QString(mark),
+    };
+    const test::TempFolder folder;
+    const QString path = folder.File(QStringLiteral("zelkor.conf"));
+    const auto store = SettingsStore::OpenFile(path);
+    int n = 0;
+    for (const QString& value : values) {
+        const QByteArray name = "File" + QByteArray::number(++n);
+        const SettingKey key{keys::kRecentFileList, name.constData()};
+        ASSERT_TRUE(store->WriteSetting(key, value));
+        EXPECT_EQ(SettingsStore::OpenFile(path)->ReadSetting(key, QString()), value)
+            << Shown(value);
+        // QSettings keeps files it read in memory: each state is read under a name of its own.
+        const QString copy = QStringLiteral("qt%1.conf").arg(n);
+        folder.Write(copy, ReadBytes(path));
+        const QSettings qt(folder.File(copy), QSettings::IniFormat);
+        EXPECT_EQ(qt.value(Path(key)).toString(), value) << Shown(value);
+    }
+    EXPECT_FALSE(ReadBytes(path).contains("\xEF\xBB\xBF"));
+}
+
 TEST(IniFormatTest, TheFileHasQSettingsLayout)
 {
     const test::TempFolder folder;
