@@ -309,8 +309,13 @@ QByteArray Escaped(const QString& text)
     bool needsQuotes = false;
     // After a numeric escape a hex digit would extend it, so it is escaped too.
     bool escapeNextIfDigit = false;
-    for (const QChar& qc : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar qc = text[i];
         const char16_t c = qc.unicode();
+        // Half of a surrogate pair has no UTF-8 form: only an escape brings it back unchanged.
+        const bool loneSurrogate =
+            (qc.isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate())) ||
+            (qc.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()));
         if (c == ';' || c == ',' || c == '=') {
             needsQuotes = true;
         }
@@ -353,7 +358,7 @@ QByteArray Escaped(const QString& text)
             default:
                 // A byte order mark that opens the decoded part of a value is dropped when it is
                 // read back (QSettings loses it the same way), so it is always written escaped.
-                if (c <= 0x1F || (c >= 0x7F && !utf8) || c == kByteOrderMark) {
+                if (c <= 0x1F || (c >= 0x7F && !utf8) || c == kByteOrderMark || loneSurrogate) {
                     result += "\\x" + QByteArray::number(static_cast<uint>(c), 16);
                     escapeNextIfDigit = true;
                 } else if (utf8) {

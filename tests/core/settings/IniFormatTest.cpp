@@ -111,7 +111,7 @@ TEST(IniFormatTest, WhatTheStoreWroteReadsBackTheSameInQSettingsAndHasItsBytes)
     }
 }
 
-TEST(IniFormatTest, AByteOrderMarkInAValueIsKeptWhereverItStands)
+TEST(IniFormatTest, CharactersUtf8CannotCarryOrAReaderDropsAreWrittenAsEscapes)
 {
     // Written raw, the mark would be dropped by the next read wherever it opens the decoded text
     // of a value: at the start, after escapes, after a quoted comma.
@@ -122,6 +122,10 @@ TEST(IniFormatTest, AByteOrderMarkInAValueIsKeptWhereverItStands)
         QStringLiteral(",") + mark + QStringLiteral("x"),
         QStringLiteral("a") + mark,
         QString(mark),
+        // Halves of surrogate pairs, which a hand-edited file can hold through "\\x" escapes.
+        QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"),
+        QString(QChar(0xDC00)) + QChar(0xD83D),
+        QStringLiteral(u"ok 😀") + QChar(0xDE00),
     };
     const test::TempFolder folder;
     const QString path = folder.File(QStringLiteral("zelkor.conf"));
