@@ -150,7 +150,11 @@ QString HistoryImportReportText(const HistoryImportCounts& counts)
     if (counts.unknownFiles > 0) {
         text += QStringLiteral("File di formato non riconosciuto: %1\n").arg(counts.unknownFiles);
     }
-    if (counts.contacts == 0) {
+    if (counts.files == 0 && counts.unknownFiles > 0) {
+        text += QStringLiteral(
+            "\nAttenzione!\nNessuno dei file scelti è un log o un file di storico che il "
+            "programma sa leggere.");
+    } else if (counts.contacts == 0) {
         text += QStringLiteral(
             "\nAttenzione!\nNei file scelti non c'è nessun nominativo con una provincia valida.");
     }

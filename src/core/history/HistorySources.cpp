@@ -15,11 +15,12 @@ bool HasLineStartingWith(const QByteArray& upper, const QByteArray& prefix)
     return upper.startsWith(prefix) || upper.contains("\n" + prefix);
 }
 
-QByteArray FirstMeaningfulLine(const QByteArray& bytes)
+// The first line that is neither blank nor a "#" comment, as the shared form's reader skips both.
+QByteArray FirstDataLine(const QByteArray& bytes)
 {
     for (const QByteArray& line : bytes.split('\n')) {
         QByteArray trimmed = line.trimmed();
-        if (!trimmed.isEmpty()) {
+        if (!trimmed.isEmpty() && !trimmed.startsWith('#')) {
             return trimmed;
         }
     }
@@ -35,7 +36,7 @@ HistoryFormat DetectHistoryFormat(const QByteArray& bytes, const QString& fileNa
         return HistoryFormat::Log;
     }
     const QByteArray upper = start.toUpper();
-    if (FirstMeaningfulLine(upper).startsWith("!!ORDER!!")) {
+    if (FirstDataLine(upper).startsWith("!!ORDER!!")) {
         return HistoryFormat::SharedHistory;
     }
     if (HasLineStartingWith(upper, "START-OF-LOG:") || HasLineStartingWith(upper, "QSO:")) {

@@ -159,6 +159,24 @@ TEST_F(HistoryCommandsTest, FilesWithNothingNewLeaveTheFileAlone)
               QStringLiteral("Storico nominativi\n\nFile letti: 0\nContatti letti: 0\n"
                              "Nominativi aggiunti: 0\nNominativi aggiornati: 0\n"
                              "Righe scartate: 0\nFile di formato non riconosciuto: 1\n\n"
+                             "Attenzione!\nNessuno dei file scelti è un log o un file di "
+                             "storico che il programma sa leggere."));
+    EXPECT_FALSE(HistoryFileExists());
+}
+
+TEST_F(HistoryCommandsTest, AFileReadWithoutStationsIsToldApartFromAnUnknownOne)
+{
+    m_files.Write(QStringLiteral("estero.cbr"),
+                  "QSO: 7000 CW 2024-02-04 0800 I1ABC 599 TO DL1XYZ 599 001\r\n");
+    m_files.Write(QStringLiteral("province.txt"), "MI Milano\r\n");
+    m_prompter.fileLists = {QStringList{m_files.File(QStringLiteral("estero.cbr")),
+                                        m_files.File(QStringLiteral("province.txt"))}};
+    EXPECT_EQ(ImportCallHistory(m_context, m_prompter), HistoryOutcome::Unchanged);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].text,
+              QStringLiteral("Storico nominativi\n\nFile letti: 1\nContatti letti: 0\n"
+                             "Nominativi aggiunti: 0\nNominativi aggiornati: 0\n"
+                             "Righe scartate: 1\nFile di formato non riconosciuto: 1\n\n"
                              "Attenzione!\nNei file scelti non c'è nessun nominativo con una "
                              "provincia valida."));
     EXPECT_FALSE(HistoryFileExists());

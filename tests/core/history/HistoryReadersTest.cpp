@@ -222,6 +222,8 @@ TEST(HistoryReadersTest, TheFormatIsToldByTheContent)
         {"shared, with a byte-order mark", "\xEF\xBB\xBF!!Order!!,Call,Exch1\r\n", "x",
          HistoryFormat::SharedHistory},
         {"shared, lower case", "\r\n!!order!!,call\r\n", "x", HistoryFormat::SharedHistory},
+        {"shared after comments", "# storico\r\n  # di prova\r\n!!Order!!,Call,Exch1\r\n", "x",
+         HistoryFormat::SharedHistory},
         {"something else", "MI Milano\r\nRM Roma\r\n", "province.txt", HistoryFormat::Unknown},
         {"empty", "", "vuoto.txt", HistoryFormat::Unknown},
     };
