@@ -247,6 +247,42 @@ private slots:
         QVERIFY(question.startsWith(QStringLiteral("gara.zelk")));
         QVERIFY(width >= TitleFloor(QStringLiteral("Salva log corrente")));
     }
+
+    // The command refuses the program's own files, so the dialog hands them over without asking
+    // whether to replace them first.
+    void saveOverAProgramFileAsksNothing()
+    {
+        test::TempFolder folder;
+        const QString path = folder.File(QStringLiteral("_ult.zelk"));
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        QtPrompter prompter;
+        prompter.SetProgramFolder(folder.Path());
+        FileDialogRequest request;
+        request.kind = FileDialogKind::Save;
+        request.title = QStringLiteral("Esporta log in formato Cabrillo");
+        request.proposedName = path;
+        request.mustExist = true;
+
+        QString question;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::No)->click();
+                    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+                }
+            });
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const std::optional<QString> chosen = prompter.ChooseFile(request);
+
+        QCOMPARE(question, QString());
+        QCOMPARE(chosen, std::optional<QString>(path));
+    }
 };
 
 // A full HD screen, where "Andamento" fits beside the main window even at its smallest.

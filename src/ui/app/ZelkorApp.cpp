@@ -43,6 +43,7 @@ int ZelkorApp::Run(int argc, char** argv)
         return 1;
     }
 
+    prompter.SetProgramFolder(context.programFolder);
     HeldPrompter held(prompter);
     const std::unique_ptr<CVelsadDlg> window = OpenMainWindow(context, held);
     prompter.SetParent(window.get());

@@ -2,6 +2,8 @@
 
 #include "ui/app/DialogColours.h"
 
+#include "core/platform/ProgramFolder.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -126,7 +128,9 @@ std::optional<QString> QtPrompter::ChooseFile(const FileDialogRequest& request)
     const bool confirm = request.kind == FileDialogKind::Save && request.mustExist;
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
-        if (!confirm || ConfirmOverwrite(dialog, path)) {
+        const bool refusedByCommand =
+            !m_programFolder.isEmpty() && IsProgramFile(m_programFolder, path);
+        if (!confirm || refusedByCommand || ConfirmOverwrite(dialog, path)) {
             return path;
         }
     }

@@ -15,6 +15,9 @@ public:
 
     void SetParent(QWidget* parent) { m_parent = parent; }
     QWidget* Parent() const { return m_parent; }
+    // The folder whose own files (ProgramFolder.h) every command refuses to write: a save dialog
+    // asks nothing before choosing one, so that the refusal is all the operator sees.
+    void SetProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     Answer Show(const MessageBox& box) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
@@ -30,6 +33,7 @@ public:
 
 private:
     QWidget* m_parent;
+    QString m_programFolder;
 };
 
 }  // namespace zelkor
