@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zelkor {
 namespace {
 
@@ -179,8 +181,23 @@ void CProvinceListDlg::ShowColumns()
 
 void CProvinceListDlg::FitColumnWidths()
 {
-    const std::array<int, 3> widths =
+    std::array<int, 3> widths =
         ProvinceList::ColumnWidths(m_rows->contentsRect().width(), m_list.WorkedShown());
+    // The worked bands' heading is wider than its share in most fonts: it borrows what the columns
+    // before it can spare beyond their own heading and contents.
+    if (m_rows->columnCount() == 3) {
+        const QHeaderView* header = m_rows->header();
+        const QAbstractItemView* view = m_rows;  // where the contents' width is public
+        int lack = header->sectionSizeHint(2) - widths[2];
+        for (int donor = 0; donor < 2 && lack > 0; ++donor) {
+            const int needed =
+                std::max(header->sectionSizeHint(donor), view->sizeHintForColumn(donor));
+            const int moved = std::clamp(widths[donor] - needed, 0, lack);
+            widths[donor] -= moved;
+            widths[2] += moved;
+            lack -= moved;
+        }
+    }
     for (int column = 0; column < m_rows->columnCount(); ++column) {
         m_rows->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     }
