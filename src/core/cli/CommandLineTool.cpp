@@ -139,9 +139,23 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
     return true;
 }
 
+// Both names lead to one existing file (through links, "..", or spelled alike).
+bool SameExistingFile(const QString& first, const QString& second)
+{
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+}
+
 int RunExport(ExportFormat format, const QString& logPath, const QString& outputPath,
               const CommandLineToolSetup& setup, Prompter& prompter)
 {
+    // Nothing asks before the output is replaced here, so the log itself must not be the output.
+    if (SameExistingFile(logPath, outputPath)) {
+        prompter.Error(
+            QStringLiteral("Non si può esportare il log sul file da cui viene letto:\n") +
+            outputPath + QStringLiteral("\n\nScegliere un altro nome."));
+        return kToolFailed;
+    }
     LoadedLog loaded;
     if (!LoadLog(logPath, setup, loaded, prompter)) {
         return kToolFailed;

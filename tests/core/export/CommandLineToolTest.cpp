@@ -116,6 +116,24 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
     }
 }
 
+TEST_F(CommandLineToolTest, TheLogItselfIsNeverTheExportsOutput)
+{
+    const QByteArray log = test::ReadTestData("export-qso.zelk");
+    m_output.Write("gara.zelk", log);
+    const QString path = m_output.File("gara.zelk");
+    ASSERT_TRUE(QDir(m_output.Path()).mkdir(QStringLiteral("sotto")));
+    ASSERT_TRUE(QFile::link(path, m_output.File("collegamento.zelk")));
+    for (const QString& output :
+         {path, m_output.File("sotto/../gara.zelk"), m_output.File("collegamento.zelk")}) {
+        const test::ToolRun run = test::RunTool({"--export", "cabrillo", path, output}, m_setup);
+        EXPECT_EQ(run.status, kToolFailed) << output.toStdString();
+        EXPECT_EQ(QString::fromLocal8Bit(run.err),
+                  QStringLiteral("Non si può esportare il log sul file da cui viene letto:\n") +
+                      output + QStringLiteral("\n\nScegliere un altro nome.\n"));
+        EXPECT_EQ(m_output.Read("gara.zelk"), log);
+    }
+}
+
 TEST_F(CommandLineToolTest, AFailingDiskNeverEndsWithSuccessAndKeepsTheEarlierExport)
 {
     // Without a province file every run warns alike, so that only the log and the export are
