@@ -119,6 +119,11 @@ bool LoadLog(const QString& path, const CommandLineToolSetup& setup, LoadedLog& 
         prompter.Error(LogReadFailureText(path, reason));
         return false;
     }
+    if (bytes->isEmpty()) {
+        prompter.Error(LogReadFailureText(
+            path, QStringLiteral("Il file non è un log di Zelkor, perché è vuoto.")));
+        return false;
+    }
     // Rows read from a program or a picture would make an export or a score of junk.
     if (IsBinaryNotLog(*bytes)) {
         prompter.Error(LogReadFailureText(

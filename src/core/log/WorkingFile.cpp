@@ -130,6 +130,13 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
             WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
         return report;
     }
+    // Every log this program writes starts with its header: an empty file would leave the working
+    // file without one, and the rows logged next would follow nothing.
+    if (bytes->isEmpty()) {
+        report.Error(QStringLiteral("Il file non è un log di Zelkor, perché è vuoto:\n") +
+                     sourcePath + QStringLiteral("\n\nIl log aperto resta com'era."));
+        return report;
+    }
     // Read as rows, a program or a picture would become a log of junk, and the next Save would
     // put that log in its place.
     if (IsBinaryNotLog(*bytes)) {

@@ -72,6 +72,8 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
         "\x7f"
         "ELF\x02\x01\x01\0\0\0\n03.12.2005^1530^";
     m_output.Write("programma.zelk", QByteArray(kProgram, sizeof kProgram - 1));
+    const QString emptyFile = m_output.File("vuoto.zelk");
+    m_output.Write("vuoto.zelk", QByteArray());
     const QString notALog = "Impossibile leggere il log:\n" + binaryLog +
                             QStringLiteral(
                                 "\n\nIl file non \u00E8 un log di Zelkor, perch\u00E9 "
@@ -87,6 +89,11 @@ TEST_F(CommandLineToolTest, FailuresGiveTheWindowsWordsAndANonZeroStatus)
          "Impossibile leggere il log:\n" + missingLog + "\n\nIl file non esiste.\n"},
         {{"--export", "cabrillo", binaryLog, out}, kToolFailed, notALog},
         {{"--score", binaryLog}, kToolFailed, notALog},
+        {{"--export", "cabrillo", emptyFile, out},
+         kToolFailed,
+         "Impossibile leggere il log:\n" + emptyFile +
+             QStringLiteral(
+                 "\n\nIl file non \u00E8 un log di Zelkor, perch\u00E9 \u00E8 vuoto.\n")},
         {{"--score", m_output.Path()},
          kToolFailed,
          "Impossibile leggere il log:\n" + m_output.Path() +

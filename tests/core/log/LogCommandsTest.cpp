@@ -183,6 +183,7 @@ TEST_F(LogCommandsTest, OpeningIsRefusedOnlyForBinaryFilesWithoutHeader)
         "\x7f"
         "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\n\x01\0";
     const Case cases[] = {
+        {"empty", QByteArray(), -1},
         {"program", QByteArray(kProgram, sizeof kProgram - 1), -1},
         {"zeros", QByteArray(512, '\0'), -1},
         {"NUL in a row without header", "05.02.2006^1432^7^SSB^I1" + QByteArray(1, '\0') + "^\r\n",
@@ -218,11 +219,12 @@ TEST_F(LogCommandsTest, OpeningIsRefusedOnlyForBinaryFilesWithoutHeader)
         ASSERT_EQ(m_prompter.boxes.size(), 2U) << c.name;
         EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore")) << c.name;
         EXPECT_EQ(m_prompter.boxes[1].icon, MessageIcon::Stop) << c.name;
-        EXPECT_EQ(
-            m_prompter.boxes[1].text.toStdString(),
-            (QStringLiteral("Il file non è un log di Zelkor, perché contiene dati binari:\n") +
-             chosen + QStringLiteral("\n\nIl log aperto resta com'era."))
-                .toStdString())
+        const QString why =
+            c.bytes.isEmpty() ? QStringLiteral("è vuoto") : QStringLiteral("contiene dati binari");
+        EXPECT_EQ(m_prompter.boxes[1].text.toStdString(),
+                  (QStringLiteral("Il file non è un log di Zelkor, perché ") + why + ":\n" +
+                   chosen + QStringLiteral("\n\nIl log aperto resta com'era."))
+                      .toStdString())
             << c.name;
         EXPECT_EQ(Working(), kQsoLog) << c.name;
         EXPECT_EQ(m_logs.Read(QStringLiteral("scelto.zelk")), c.bytes) << c.name;
