@@ -402,6 +402,8 @@ private slots:
         const int no = static_cast<int>(Answer::No);
         const int yes = static_cast<int>(Answer::Yes);
         QTest::newRow("Esc, saved") << "Esc" << false << no << false << false;
+        // Esc on an open drop-down list closes the list alone.
+        QTest::newRow("Esc, list open") << "Esc on list" << false << no << false << true;
         QTest::newRow("Esc, unsaved, No") << "Esc" << true << no << true << true;
         QTest::newRow("Esc, unsaved, Yes") << "Esc" << true << yes << true << false;
         QTest::newRow("Esci, unsaved, No") << "Esci" << true << no << true << true;
@@ -423,6 +425,15 @@ private slots:
 
         if (request == QLatin1String("Esc")) {
             MainWindowHarness::Press(Qt::Key_Escape);
+        } else if (request == QLatin1String("Esc on list")) {
+            auto* modeList = h.Find<QComboBox>(ControlId::Mode);
+            modeList->setFocus();
+            modeList->showPopup();
+            QWidget* popup = QApplication::activePopupWidget();
+            QVERIFY(popup != nullptr);
+            QTest::keyClick(popup->focusWidget() != nullptr ? popup->focusWidget() : popup,
+                            Qt::Key_Escape);
+            QVERIFY(QApplication::activePopupWidget() == nullptr);
         } else if (request == QLatin1String("Esci")) {
             h.Action(Command::Exit)->trigger();
         } else {

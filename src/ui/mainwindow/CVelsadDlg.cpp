@@ -28,6 +28,7 @@
 #include "ui/mainwindow/SignImages.h"
 #include "ui/mainwindow/WindowGeometry.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -82,6 +83,8 @@ CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clo
     ApplyColours();
     StartWindow();
     CreateRadio();
+    // Sees every key before the shortcuts do; see eventFilter.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 CVelsadDlg::~CVelsadDlg()
@@ -366,6 +369,20 @@ void CVelsadDlg::keyPressEvent(QKeyEvent* event)
         default:
             QDialog::keyPressEvent(event);
     }
+}
+
+bool CVelsadDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Esc on an open drop-down list closes the list alone. The list would close itself before
+    // the window's Esc shortcut ("Esci") runs, so that shortcut is stopped here: an accepted
+    // override hands the key to the list as an ordinary key press.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        QApplication::activePopupWidget() != nullptr) {
+        event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CVelsadDlg::OnEntryEnter()
