@@ -35,6 +35,7 @@ void RadioFollower::Start(RadioLinkFactory factory, RadioMonitor::Timing timing)
 {
     ForgetRadio();
     m_failureTold = false;
+    m_waitingFailure.reset();
     m_following = true;
     m_labelText.clear();
     SetLabel(RadioNotConnectedText());
@@ -44,8 +45,10 @@ void RadioFollower::Start(RadioLinkFactory factory, RadioMonitor::Timing timing)
 void RadioFollower::Resume(RadioLinkFactory factory)
 {
     const bool told = m_failureTold;
+    std::optional<QString> waiting = std::move(m_waitingFailure);
     Start(std::move(factory));
     m_failureTold = told;
+    m_waitingFailure = std::move(waiting);
 }
 
 void RadioFollower::Stop()
@@ -102,10 +105,11 @@ void RadioFollower::OnLinkFailed(const QString& reason, bool lost)
     m_radioSeen = false;
     SetLabel(RadioNotConnectedText());
     if (!m_failureTold) {
-        // Set first: the message box runs the event loop, which may bring the next failure.
         m_failureTold = true;
-        m_prompter.Warning(FailureText(reason, lost));
+        m_waitingFailure = FailureText(reason, lost);
     }
+    // Each retry that fails is also a moment to tell a message still waiting.
+    ApplyWaitingChange();
 }
 
 QString RadioFollower::FailureText(const QString& reason, bool lost)
@@ -134,8 +138,16 @@ bool RadioFollower::Held() const
 
 void RadioFollower::ApplyWaitingChange()
 {
-    if (!m_following || m_applying || !ChangeWaiting() || Held()) {
+    if (!m_following || m_applying || !AnythingWaiting() || Held()) {
         return;
+    }
+    if (m_waitingFailure) {
+        // Taken first: the message box runs the event loop, which may bring the next reading.
+        const QString text = *std::exchange(m_waitingFailure, std::nullopt);
+        m_prompter.Warning(text);
+        if (!m_following || Held()) {
+            return;
+        }
     }
     m_applying = true;
     // A list locked by the category presets keeps its value; the change is dropped.
@@ -162,7 +174,7 @@ void RadioFollower::OnEntryChanged()
 {
     // The entry row says it changed from inside its handlers; the waiting change runs only once
     // the handler has finished, from the event loop.
-    if (m_applying || m_recheckQueued || !ChangeWaiting()) {
+    if (m_applying || m_recheckQueued || !AnythingWaiting()) {
         return;
     }
     m_recheckQueued = true;

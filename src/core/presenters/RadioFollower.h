@@ -3,7 +3,8 @@
 // as if the operator had chosen it from the list, with everything that choice runs. A change never
 // lands while the operator is typing a callsign: it waits until the callsign field is left, or
 // the row is logged or cleared. Also the radio's label in the entry box and the one message about
-// a radio that can't be reached.
+// a radio that can't be reached, which waits in the same way so that no box takes the keys of a
+// callsign being typed.
 
 #include "core/radio/RadioMapping.h"
 #include "core/radio/RadioMonitor.h"
@@ -55,7 +56,7 @@ public:
     {
         return m_waitingBand.has_value() || m_waitingMode.has_value();
     }
-    // Applies the waiting change unless something still holds it.
+    // Applies the waiting change, and tells a waiting failure, unless something still holds them.
     void ApplyWaitingChange();
 
     static QString FailureText(const QString& reason, bool lost);
@@ -65,6 +66,10 @@ signals:
 
 private:
     [[nodiscard]] bool Held() const;
+    [[nodiscard]] bool AnythingWaiting() const
+    {
+        return ChangeWaiting() || m_waitingFailure.has_value();
+    }
     void OnEntryChanged();
     void SetLabel(const QString& text);
     void ForgetRadio();
@@ -76,6 +81,8 @@ private:
     bool m_following = false;
     QString m_labelText;
     bool m_failureTold = false;
+    // The one failure message, until the operator is free to read it.
+    std::optional<QString> m_waitingFailure;
     // What the radio said last, so that only a change of it reaches the entry row and the
     // operator's own choice stands until the radio moves. Forgotten when the link drops: what
     // the radio shows when it answers again counts as a change.

@@ -257,6 +257,42 @@ TEST_F(RadioFollowerTest, ARadioOutOfReachIsToldOnceOnly)
     EXPECT_EQ(m_prompter.boxes.size(), 2U);
 }
 
+TEST_F(RadioFollowerTest, TheMessageWaitsForTheOperatorLikeAChange)
+{
+    const QString lostText =
+        RadioFollower::FailureText(QStringLiteral("errore di comunicazione con la radio"), true);
+    bool busy = false;
+    m_follower.SetWindowBusy([&] { return busy; });
+    StartFollowing();
+    Radio(7'020'000, "CW");
+
+    // No box takes the keys of a callsign being typed: it comes once the field is left.
+    Type(EntryField::Callsign, "IK1AB");
+    m_follower.OnLinkFailed(QStringLiteral("errore di comunicazione con la radio"), true);
+    m_follower.OnLinkFailed(QStringLiteral("la radio non risponde"), false);
+    Settle();
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_EQ(m_follower.LabelText(), QStringLiteral("Radio non collegata"));
+    m_row.OnFocusMoved(EntryField::ReportSent);
+    Settle();
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].text, lostText);
+    EXPECT_EQ(m_row.Values().callsign, "IK1AB");
+
+    // Nor over a box or dialog of the window's own: it comes at the next retry after it.
+    m_follower.Stop();
+    m_follower.Start(m_radio->Factory());
+    busy = true;
+    m_follower.OnLinkFailed(QStringLiteral("errore di comunicazione con la radio"), true);
+    EXPECT_EQ(m_prompter.boxes.size(), 1U);
+    busy = false;
+    m_follower.OnLinkFailed(QStringLiteral("la radio non risponde"), false);
+    ASSERT_EQ(m_prompter.boxes.size(), 2U);
+    EXPECT_EQ(m_prompter.boxes[1].text, lostText);
+    m_follower.OnLinkFailed(QStringLiteral("la radio non risponde"), false);
+    EXPECT_EQ(m_prompter.boxes.size(), 2U);
+}
+
 TEST_F(RadioFollowerTest, AfterALostLinkWhatTheRadioShowsCountsAgain)
 {
     StartFollowing();
