@@ -156,13 +156,14 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
     // Loaded from the bytes just written rather than read back, so that no failing read can
     // leave the screen without the rows the working file now holds.
     log.DeleteAllRows();
-    LoadBytes(*bytes, log, summary, provinces, report);
+    LoadBytes(*bytes, log, summary, provinces, report, sourcePath);
     report.loaded = true;
     return report;
 }
 
 void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
-                            const ProvinceTable& provinces, LoadReport& report)
+                            const ProvinceTable& provinces, LoadReport& report,
+                            const QString& sourcePath)
 {
     // The rows now come from the file itself: whatever an earlier write missed is no longer shown.
     m_lacksRows = false;
@@ -182,7 +183,7 @@ void WorkingFile::LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& 
         complete = false;
     } else if (read.incompleteLastLine) {
         complete = false;
-        if (!SetAside(read.incompleteLine, report)) {
+        if (!SetAside(read.incompleteLine, report, sourcePath)) {
             // The bytes exist nowhere else, so the working file keeps them; the next append
             // starts on a new line all the same.
             return;
@@ -232,19 +233,22 @@ bool WorkingFile::KeepBinaryFile(const QByteArray& bytes, LoadReport& report) co
     return true;
 }
 
-bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report) const
+bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report,
+                           const QString& sourcePath) const
 {
     // Carriage returns alone hold nothing worth keeping or telling about.
     if (bytes.count('\r') == bytes.size()) {
         return true;
     }
+    const QString file = sourcePath.isEmpty() ? QStringLiteral("del file di lavoro")
+                                              : QStringLiteral("del file ") + sourcePath;
     QString reason;
     QString path;
     if (!KeepInRecoveryFile(bytes, path, reason)) {
-        report.Error(WithReason(QStringLiteral("La parte finale del file di lavoro è "
-                                               "incompleta e non è stata caricata tra le "
-                                               "righe del log, ma non è stato possibile "
-                                               "conservarla nel file:\n") +
+        report.Error(WithReason(QStringLiteral("La parte finale ") + file +
+                                    QStringLiteral(" è incompleta e non è stata caricata tra "
+                                                   "le righe del log, ma non è stato possibile "
+                                                   "conservarla nel file:\n") +
                                     path,
                                 reason) +
                      QStringLiteral("\n\nLa parte resta nel file di lavoro.\n\nParte "
@@ -253,11 +257,11 @@ bool WorkingFile::SetAside(const QByteArray& bytes, LoadReport& report) const
         return false;
     }
     report.Warning(
+        QStringLiteral("La parte finale ") + file +
         QStringLiteral(
-            "La parte finale del file di lavoro è incompleta (manca il ritorno a "
-            "capo finale, per esempio perché il programma è stato interrotto mentre "
-            "la scriveva) e non è stata caricata tra le righe del log.\n\nParte messa da "
-            "parte: ") +
+            " è incompleta (manca il ritorno a capo finale, per esempio perché il programma è "
+            "stato interrotto mentre la scriveva) e non è stata caricata tra le righe del "
+            "log.\n\nParte messa da parte: ") +
         SetAsideDescription(bytes) +
         QStringLiteral("\n\nÈ stata conservata, esattamente com'era, nel file:\n") + path);
     return true;

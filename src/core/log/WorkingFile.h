@@ -77,12 +77,15 @@ public:
     [[nodiscard]] QString RecoveryFilePath() const;
 
 private:
-    // The loading of LoadWorkingFile once the bytes are read: rows, set-aside and rewrite.
+    // The loading of LoadWorkingFile once the bytes are read: rows, set-aside and rewrite. The
+    // bytes came from sourcePath when one is given (a log just opened), else from the working
+    // file itself; the messages name it.
     void LoadBytes(const QByteArray& bytes, LogList& log, SummaryData& summary,
-                   const ProvinceTable& provinces, LoadReport& report);
+                   const ProvinceTable& provinces, LoadReport& report,
+                   const QString& sourcePath = QString());
     // Keeps the bytes in a new recovery file, with a message saying where; false (with a
     // message saying why) when they could not be kept.
-    bool SetAside(const QByteArray& bytes, LoadReport& report) const;
+    bool SetAside(const QByteArray& bytes, LoadReport& report, const QString& sourcePath) const;
     // The same for a whole working file that is no log.
     bool KeepBinaryFile(const QByteArray& bytes, LoadReport& report) const;
     // Writes the bytes to a recovery file that did not exist; its path either way, and the

@@ -283,6 +283,29 @@ TEST_F(LogCommandsTest, WorkingFileThatHoldsNoLogLoadsWithoutTheOpenLog)
     EXPECT_EQ(m_document.OpenName(), QStringLiteral("gara.zelk"));
 }
 
+TEST_F(LogCommandsTest, AnOpenedLogWithATornLastLineIsNamedInTheWarning)
+{
+    LoadWorking(kQsoLog);
+    m_logs.Write(QStringLiteral("tagliato.zelk"), kQsoLog + "05.02.2006^15");
+    const QString chosen = m_logs.File(QStringLiteral("tagliato.zelk"));
+    m_prompter.files = {chosen};
+    EXPECT_EQ(m_commands.Open(), CommandOutcome::Done);
+    ASSERT_EQ(m_prompter.boxes.size(), 1U);
+    EXPECT_EQ(m_prompter.boxes[0].text.toStdString(),
+              (QStringLiteral("La parte finale del file ") + chosen +
+               QStringLiteral(" è incompleta (manca il ritorno a capo finale, per esempio "
+                              "perché il programma è stato interrotto mentre la scriveva) e "
+                              "non è stata caricata tra le righe del log.\n\nParte messa da "
+                              "parte: 13 byte, 1 riga.\nInizio: \"05.02.2006^15\"\n\nÈ "
+                              "stata conservata, esattamente "
+                              "com'era, nel file:\n") +
+               m_folder.File(QStringLiteral("_ult.zelk.recupero")))
+                  .toStdString());
+    EXPECT_EQ(m_log.RowCount(), 2);
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("tagliato.zelk")), kQsoLog + "05.02.2006^15");
+}
+
 TEST_F(LogCommandsTest, OpenQuestionWhenModifiedAndNoCancels)
 {
     LoadWorking(kQsoLog);
