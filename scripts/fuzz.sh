@@ -2,8 +2,10 @@
 # Builds the libFuzzer targets (preset "fuzz": clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # in build-fuzz/ and runs each one, starting from its seeds (the golden files, fuzz/corpus/<target>/
 # and the known-bad inputs) and keeping what it learns in build-fuzz/corpus/<target>/.
-# Usage: scripts/fuzz.sh [SECONDS | -runs=N] [TARGET...]
+# Usage: scripts/fuzz.sh [SECONDS | -runs=N] [-FLAG...] [TARGET...]
 #   SECONDS  time per target (default 60); -runs=N stops each target after N executions instead.
+#   -FLAG    any further libFuzzer flag, given after the defaults so that it wins: -fork=2 runs two
+#            jobs at a time (one per core), -max_len=1024 keeps the inputs shorter and the runs faster.
 #   TARGET   log_reader, province_file, settings, exports, call_history (default: all five).
 # Mutated inputs stay within 4 KiB, which keeps thousands of runs a second; the longer seeds
 # (1 MB lines) are still run whole, here and by the test run's replay.
@@ -13,7 +15,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 budget="${1:-60}"
 shift || true
-targets=("$@")
+flags=()
+targets=()
+for argument in "$@"; do
+    if [[ $argument == -* ]]; then
+        flags+=("$argument")
+    else
+        targets+=("$argument")
+    fi
+done
 [ ${#targets[@]} -gt 0 ] || targets=(log_reader province_file settings exports call_history)
 if [[ $budget == -runs=* ]]; then
     limit=("$budget")
@@ -43,7 +53,7 @@ for target in "${targets[@]}"; do
     done <"build-fuzz/fuzz/fuzz_$target.seeds"
     echo "== $target"
     if ! build-fuzz/fuzz/"fuzz_$target" "$corpus" "${limit[@]}" -max_len=4096 \
-        -print_final_stats=1 -artifact_prefix="build-fuzz/crash-$target-" \
+        ${flags[@]+"${flags[@]}"} -print_final_stats=1 -artifact_prefix="build-fuzz/crash-$target-" \
         >"build-fuzz/fuzz_$target.log" 2>&1; then
         status=1
         echo "FAILED: see build-fuzz/fuzz_$target.log and build-fuzz/crash-$target-*"
