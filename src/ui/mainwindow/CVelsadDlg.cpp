@@ -28,9 +28,8 @@
 #include "ui/mainwindow/SignImages.h"
 #include "ui/mainwindow/WindowGeometry.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QMenuBar>
 
 // The resources live in the widget library, which the linker would otherwise leave out.
@@ -83,7 +82,7 @@ CVelsadDlg::CVelsadDlg(AppContext& context, Prompter& prompter, const Clock& clo
     ApplyColours();
     StartWindow();
     CreateRadio();
-    // Sees every key before the shortcuts do; see eventFilter.
+    // Sees every key before the shortcuts do (CVelsadDlgKeys.cpp).
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -348,57 +347,6 @@ void CVelsadDlg::ImportProvinceList()
 void CVelsadDlg::UpdateTitle()
 {
     setWindowTitle(WindowTitle(m_document->OpenName()));
-}
-
-// --- Keys and closing ------------------------------------------------------------------------
-
-void CVelsadDlg::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter belongs to the entry row wherever the focus is; no button takes it.
-            OnEntryEnter();
-            event->accept();
-            return;
-        case Qt::Key_Escape:
-            // Normally taken by the Esc shortcut; never let the dialog reject without the rules.
-            close();
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
-}
-
-bool CVelsadDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    // Esc on an open drop-down list closes the list alone. The list would close itself before
-    // the window's Esc shortcut ("Esci") runs, so that shortcut is stopped here: an accepted
-    // override hands the key to the list as an ordinary key press.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        QApplication::activePopupWidget() != nullptr) {
-        event->accept();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CVelsadDlg::OnEntryEnter()
-{
-    if (m_entry->OnEntryEnter() == EnterOutcome::NeedSummaryData) {
-        RunSummaryDataCommand();
-    }
-}
-
-void CVelsadDlg::reject()
-{
-    if (!m_commands->MayClose()) {
-        return;
-    }
-    m_binding->StopTimer();
-    QDialog::reject();
 }
 
 }  // namespace zelkor
