@@ -67,6 +67,19 @@ int TitleFloor(const QString& title)
     return std::max(260, QFontMetrics(font).horizontalAdvance(title) + 120);
 }
 
+// A save dialog that proposes a file which exists already (empty).
+FileDialogRequest SaveOverExistingFile(const test::TempFolder& folder, const QString& name,
+                                       const QString& title)
+{
+    folder.Write(name, QByteArray());
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = title;
+    request.proposedName = folder.File(name);
+    request.mustExist = true;
+    return request;
+}
+
 }  // namespace
 
 class WindowPlacementTest : public QObject {
@@ -216,15 +229,9 @@ private slots:
     {
         test::TempFolder folder;
         const QString path = folder.File(QStringLiteral("gara.zelk"));
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.close();
+        const FileDialogRequest request = SaveOverExistingFile(
+            folder, QStringLiteral("gara.zelk"), QStringLiteral("Salva log corrente"));
         QtPrompter prompter;
-        FileDialogRequest request;
-        request.kind = FileDialogKind::Save;
-        request.title = QStringLiteral("Salva log corrente");
-        request.proposedName = path;
-        request.mustExist = true;
 
         QString question;
         int width = 0;
@@ -254,16 +261,10 @@ private slots:
     {
         test::TempFolder folder;
         const QString path = folder.File(QStringLiteral("_ult.zelk"));
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.close();
+        const FileDialogRequest request = SaveOverExistingFile(
+            folder, QStringLiteral("_ult.zelk"), QStringLiteral("Esporta log in formato Cabrillo"));
         QtPrompter prompter;
         prompter.SetProgramFolder(folder.Path());
-        FileDialogRequest request;
-        request.kind = FileDialogKind::Save;
-        request.title = QStringLiteral("Esporta log in formato Cabrillo");
-        request.proposedName = path;
-        request.mustExist = true;
 
         QString question;
         QTimer::singleShot(0, [&] {
