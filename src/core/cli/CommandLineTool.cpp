@@ -35,6 +35,9 @@ const QString kExportOption = QStringLiteral("--export");
 const QString kScoreOption = QStringLiteral("--score");
 const QString kHelpOption = QStringLiteral("--help");
 const QString kVersionOption = QStringLiteral("--version");
+// The short forms a shell user tries first.
+constexpr const char* kShortHelpOption = "-h";
+constexpr const char* kShortVersionOption = "-v";
 
 void WriteText(QIODevice& device, QString text)
 {
@@ -215,8 +218,8 @@ QString CommandLineUsageText()
         "  --export FORMATO LOG USCITA  scrive il log in formato Cabrillo, ADIF o testo\n"
         "                               per Vantlog\n"
         "  --score LOG                  stampa il punteggio del log\n"
-        "  --help                       mostra questo aiuto\n"
-        "  --version                    mostra la versione\n"
+        "  -h, --help                   mostra questo aiuto\n"
+        "  -v, --version                mostra la versione\n"
         "\n"
         "Stato di uscita: 0 riuscito, 1 log illeggibile o file non scritto, 2 argomenti\n"
         "errati.");
@@ -224,9 +227,11 @@ QString CommandLineUsageText()
 
 bool IsCommandLineToolRequest(int argc, const char* const* argv)
 {
-    // Every "--word" belongs here; "-Embedding", "/Automation" and a log file open the window.
+    // Every "--word" belongs here, and the short "-h" and "-v"; "-Embedding", "/Automation" and
+    // a log file open the window.
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--", 2) == 0) {
+        if (std::strncmp(argv[i], "--", 2) == 0 || std::strcmp(argv[i], kShortHelpOption) == 0 ||
+            std::strcmp(argv[i], kShortVersionOption) == 0) {
             return true;
         }
     }
@@ -259,11 +264,11 @@ int RunCommandLineTool(const QStringList& arguments, const CommandLineToolSetup&
     }
     // Elsewhere the first option decides, so "zelkor gara.zelk --help" helps too.
     for (const QString& argument : arguments) {
-        if (argument == kHelpOption) {
+        if (argument == kHelpOption || argument == QLatin1String(kShortHelpOption)) {
             WriteText(out, CommandLineUsageText());
             return kToolSucceeded;
         }
-        if (argument == kVersionOption) {
+        if (argument == kVersionOption || argument == QLatin1String(kShortVersionOption)) {
             WriteText(out, QStringLiteral("zelkor ") + QLatin1String(kProgramVersion));
             return kToolSucceeded;
         }

@@ -28,8 +28,8 @@ struct CommandLineToolSetup {
     SummaryData settingsSummary;
 };
 
-// True when an argument after the program name starts with "--": the exports, the score, the
-// usage, the version and the refusal of an unknown option all run without a window.
+// True when an argument after the program name starts with "--" or is "-h" or "-v": the exports,
+// the score, the usage, the version and the refusal of an unknown option all run without a window.
 bool IsCommandLineToolRequest(int argc, const char* const* argv);
 
 // What "zelkor --help" prints, without the final line feed; also the answer to wrong arguments.

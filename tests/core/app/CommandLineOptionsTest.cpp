@@ -30,8 +30,8 @@ const QString kUsage = QStringLiteral(
     "  --export FORMATO LOG USCITA  scrive il log in formato Cabrillo, ADIF o testo\n"
     "                               per Vantlog\n"
     "  --score LOG                  stampa il punteggio del log\n"
-    "  --help                       mostra questo aiuto\n"
-    "  --version                    mostra la versione\n"
+    "  -h, --help                   mostra questo aiuto\n"
+    "  -v, --version                mostra la versione\n"
     "\n"
     "Stato di uscita: 0 riuscito, 1 log illeggibile o file non scritto, 2 argomenti\n"
     "errati.\n");
@@ -63,6 +63,10 @@ TEST(CommandLineOptionsTest, OnlyDoubleDashWordsBypassTheWindow)
         {{"zelkor", "/Automation"}, false},
         {{"zelkor", "-Embedding"}, false},
         {{"zelkor", "-x"}, false},
+        {{"zelkor", "-H"}, false},
+        {{"zelkor", "-help"}, false},
+        {{"zelkor", "-h"}, true},
+        {{"zelkor", "gara.zelk", "-v"}, true},
         {{"zelkor", "--help"}, true},
         {{"zelkor", "--version"}, true},
         {{"zelkor", "--export", "adif", "a.zelk", "a.adi"}, true},
@@ -90,6 +94,10 @@ TEST(CommandLineOptionsTest, HelpVersionAndUnknownOptions)
         {{"--help"}, kToolSucceeded, kUsage, ""},
         {{"--version"}, kToolSucceeded, VersionLine(), ""},
         {{"gara.zelk", "--help"}, kToolSucceeded, kUsage, ""},
+        {{"-h"}, kToolSucceeded, kUsage, ""},
+        {{"-v"}, kToolSucceeded, VersionLine(), ""},
+        {{"gara.zelk", "-h"}, kToolSucceeded, kUsage, ""},
+        {{"-Embedding", "-v"}, kToolSucceeded, VersionLine(), ""},
         {{"--version", "--help"}, kToolSucceeded, VersionLine(), ""},
         {{"--help", "--bogus"}, kToolSucceeded, kUsage, ""},
         {{"--bogus"}, kToolMisused, "", "Opzione sconosciuta: --bogus\n" + kUsage},
