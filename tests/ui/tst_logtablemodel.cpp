@@ -35,6 +35,7 @@ private slots:
     void ColumnsComeFromTheLogWidthsClampedAtZero();
     void SelectionIsKeptInStepBothWays();
     void SelectionStaysOnItsRowsWhenRowsAreRemoved();
+    void KeyboardShowsAndMovesTheSelectedRows();
 };
 
 void TestLogTableModel::ShowsTheBytesAsWindows1252Text()
@@ -191,6 +192,68 @@ void TestLogTableModel::SelectionStaysOnItsRowsWhenRowsAreRemoved()
     log.DeleteAllRows();
     QVERIFY(log.SelectedRows().empty());
     QVERIFY(!view.selectionModel()->hasSelection());
+}
+
+void TestLogTableModel::KeyboardShowsAndMovesTheSelectedRows()
+{
+    LogList log;
+    LogTableView view(log);
+    const auto focusIn = [&view](Qt::FocusReason reason) {
+        QFocusEvent event(QEvent::FocusIn, reason);
+        QApplication::sendEvent(&view, &event);
+    };
+    const auto current = [&view] { return view.currentIndex().row(); };
+
+    // An empty log takes the focus without a selection.
+    focusIn(Qt::TabFocusReason);
+    QVERIFY(log.SelectedRows().empty());
+
+    for (const char* callsign : {"I1AAA", "I2BBB", "I3CCC", "I4DDD", "I5EEE"}) {
+        log.AppendLogRow(QsoCells(callsign));
+    }
+    // The mouse picks its own row; nothing is chosen for it.
+    focusIn(Qt::MouseFocusReason);
+    QVERIFY(log.SelectedRows().empty());
+
+    // Tab with nothing selected selects the latest row.
+    focusIn(Qt::TabFocusReason);
+    QCOMPARE(log.SelectedRows(), (std::vector<int>{4}));
+    QCOMPARE(current(), 4);
+
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<int> selected;
+        int current;
+    };
+    const Step steps[] = {
+        {Qt::Key_Home, Qt::NoModifier, {0}, 0},
+        {Qt::Key_End, Qt::NoModifier, {4}, 4},
+        {Qt::Key_Up, Qt::NoModifier, {3}, 3},
+        {Qt::Key_Home, Qt::ShiftModifier, {0, 1, 2, 3}, 0},
+        {Qt::Key_End, Qt::NoModifier, {4}, 4},
+        {Qt::Key_Home, Qt::ControlModifier, {4}, 0},
+        {Qt::Key_End, Qt::ShiftModifier, {0, 1, 2, 3, 4}, 4},
+        {Qt::Key_Up, Qt::NoModifier, {3}, 3},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(&view, step.key, step.modifiers);
+        QCOMPARE(log.SelectedRows(), step.selected);
+        QCOMPARE(current(), step.current);
+    }
+
+    // A selection is kept, and the current row goes onto it when it had wandered off.
+    log.SetSelectedRows({1, 2});
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(current(), 0);
+    focusIn(Qt::BacktabFocusReason);
+    QCOMPARE(log.SelectedRows(), (std::vector<int>{1, 2}));
+    QCOMPARE(current(), 1);
+
+    // With nothing selected, the current row is the one chosen.
+    log.SetSelectedRows({});
+    focusIn(Qt::TabFocusReason);
+    QCOMPARE(log.SelectedRows(), (std::vector<int>{1}));
 }
 
 QTEST_MAIN(TestLogTableModel)

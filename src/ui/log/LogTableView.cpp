@@ -4,6 +4,7 @@
 #include "ui/ControlIds.h"
 #include "ui/log/LogTableModel.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QItemSelectionModel>
@@ -83,6 +84,41 @@ void LogTableView::ConnectLog()
     connect(&m_log, &LogList::rowVisibleRequested, this, &LogTableView::ShowRowWhole);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { CopySelectionToLog(); });
+}
+
+QModelIndex LogTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // The table's own Home and End stay in the row and move between columns, which whole-row
+    // selection makes invisible; its Ctrl+Home and Ctrl+End go to the first and last row.
+    if (action == MoveHome || action == MoveEnd) {
+        modifiers |= Qt::ControlModifier;
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void LogTableView::focusInEvent(QFocusEvent* event)
+{
+    const QModelIndex current = currentIndex();
+    QTableView::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+         reason != Qt::ShortcutFocusReason) ||
+        m_model->rowCount() == 0) {
+        return;
+    }
+    QItemSelectionModel* selection = selectionModel();
+    if (!selection->hasSelection()) {
+        // The latest contact is the one most often corrected.
+        const QModelIndex row =
+            current.isValid() ? current : m_model->index(m_model->rowCount() - 1, 0);
+        selection->setCurrentIndex(row,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else if ((!current.isValid() || !selection->isRowSelected(current.row(), {})) &&
+               !m_log.SelectedRows().empty()) {
+        selection->setCurrentIndex(m_model->index(m_log.SelectedRows().front(), 0),
+                                   QItemSelectionModel::NoUpdate);
+    }
+    ShowRowWhole(currentIndex().row());
 }
 
 void LogTableView::ShowRowWhole(int row)

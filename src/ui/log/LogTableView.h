@@ -19,6 +19,14 @@ public:
     [[nodiscard]] int ClientWidth() const;
     [[nodiscard]] LogTableModel& Model() const { return *m_model; }
 
+protected:
+    // Home and End go to the first and the last row, as in a list; with Ctrl they move the
+    // current row without selecting, like Ctrl and the arrows.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // Reached by the keyboard, the list shows what "Modifica" and "Elimina" would act on: the
+    // selected rows, scrolled into view, or, with nothing selected, the latest row selected.
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     void ConfigureLook();
     void ConnectLog();
