@@ -5,15 +5,40 @@
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace zelkor {
+namespace {
+
+bool SameFile(const QString& first, const QString& second)
+{
+    const auto canonical = [](const QString& path) {
+        const QFileInfo info(path);
+        const QString folder = info.absoluteDir().canonicalPath();
+        return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
+    };
+    return canonical(first) == canonical(second);
+}
+
+}  // namespace
 
 LogDocument::LogDocument(SettingsStore* store, const QString& workingFilePath, QObject* parent)
     : QObject(parent), m_store(store), m_workingFile(workingFilePath)
 {
     if (m_store != nullptr) {
-        m_openPath = m_store->ReadSetting(keys::kOpenLogPath, QString());
-        m_openName = m_store->ReadSetting(keys::kOpenLogName, QString());
-        m_modified = m_store->ReadSetting(keys::kModified, 0) != 0;
+        // Settings written before the working file was named in them describe this one.
+        const QString described = m_store->ReadSetting(keys::kOpenLogWorkingFile, QString());
+        m_storeDescribesOtherFile = !described.isEmpty() && !SameFile(described, workingFilePath);
+        if (m_storeDescribesOtherFile) {
+            // Another program folder's log: its name must not be saved over with these rows,
+            // and nothing says that these rows were saved.
+            m_modified = true;
+        } else {
+            m_openPath = m_store->ReadSetting(keys::kOpenLogPath, QString());
+            m_openName = m_store->ReadSetting(keys::kOpenLogName, QString());
+            m_modified = m_store->ReadSetting(keys::kModified, 0) != 0;
+        }
     }
     connect(&m_log, &LogList::rowsReordered, this, [this] { m_orderDiffers = true; });
 }
@@ -34,10 +59,22 @@ bool LogDocument::SetModified(bool modified)
         return true;
     }
     m_modified = modified;
-    const bool written =
-        m_store == nullptr || m_store->WriteSetting(keys::kModified, modified ? 1 : 0);
+    // A flag in a store that describes another working file stays that file's.
+    const bool written = m_store == nullptr || m_storeDescribesOtherFile ||
+                         m_store->WriteSetting(keys::kModified, modified ? 1 : 0);
     emit modifiedChanged(modified);
     return written;
+}
+
+void LogDocument::WriteOpenLogSettings()
+{
+    // Always together, so that the store never pairs one log's name with another's flag or
+    // working file.
+    m_store->ChangeSetting(keys::kOpenLogPath, m_openPath);
+    m_store->ChangeSetting(keys::kOpenLogName, m_openName);
+    m_store->ChangeSetting(keys::kModified, m_modified ? 1 : 0);
+    m_store->ChangeSetting(keys::kOpenLogWorkingFile, m_workingFile.Path());
+    m_storeDescribesOtherFile = false;
 }
 
 bool LogDocument::SetOpenLog(const QString& path)
@@ -46,15 +83,9 @@ bool LogDocument::SetOpenLog(const QString& path)
     m_openName = path.isEmpty() ? QString() : FileNamePart(path);
     const bool wasModified = m_modified;
     m_modified = false;
-    // The open log and its flag reach the file in one write: never a name with another log's
-    // flag.
     bool written = true;
     if (m_store != nullptr) {
-        m_store->ChangeSetting(keys::kOpenLogPath, m_openPath);
-        m_store->ChangeSetting(keys::kOpenLogName, m_openName);
-        if (wasModified) {
-            m_store->ChangeSetting(keys::kModified, 0);
-        }
+        WriteOpenLogSettings();
         written = m_store->Flush();
     }
     emit openLogChanged();
@@ -127,6 +158,11 @@ LoadReport LogDocument::LoadWorkingFile(SummaryData& summary, const ProvinceTabl
     LoadReport report = m_workingFile.LoadWorkingFile(m_log, summary, provinces);
     if (report.loaded) {
         m_orderDiffers = false;
+    }
+    if (m_storeDescribesOtherFile && m_log.RowCount() == 0 && m_modified) {
+        // An empty log has nothing to lose.
+        m_modified = false;
+        emit modifiedChanged(false);
     }
     return report;
 }

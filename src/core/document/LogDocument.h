@@ -25,7 +25,10 @@ class LogDocument : public QObject {
     Q_OBJECT
 
 public:
-    // Takes the open log and the modified flag from the store (none without a store).
+    // Takes the open log and the modified flag from the store (none without a store). When the
+    // store describes another working file (another program folder with the same settings), no
+    // named log is open here and a log with rows counts as modified; the store keeps the other
+    // file's values until a named log is opened, saved or forgotten here.
     LogDocument(SettingsStore* store, const QString& workingFilePath, QObject* parent = nullptr);
 
     LogList& Log() { return m_log; }
@@ -33,6 +36,7 @@ public:
     WorkedTables& Tables() { return m_tables; }
     [[nodiscard]] const WorkedTables& Tables() const { return m_tables; }
     WorkingFile& File() { return m_workingFile; }
+    [[nodiscard]] const WorkingFile& File() const { return m_workingFile; }
     [[nodiscard]] bool IsSwl() const { return m_log.IsSwl(); }
 
     // The named log the rows were opened from or last saved to; empty when there is none.
@@ -82,6 +86,8 @@ signals:
 
 private:
     [[nodiscard]] bool SetModified(bool modified);
+    // Queues the open log, its name, the flag and this working file's path in the store.
+    void WriteOpenLogSettings();
 
     SettingsStore* m_store;
     LogList m_log;
@@ -91,6 +97,7 @@ private:
     QString m_openName;
     bool m_modified = false;
     bool m_orderDiffers = false;
+    bool m_storeDescribesOtherFile = false;
 };
 
 }  // namespace zelkor

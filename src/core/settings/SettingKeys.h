@@ -14,6 +14,9 @@ inline constexpr SettingKey kScore{kParametri, "Punteggio"};
 inline constexpr SettingKey kOpenLogPath{kParametri, "Path log aperto"};
 inline constexpr SettingKey kOpenLogName{kParametri, "Nome log aperto"};
 inline constexpr SettingKey kModified{kParametri, "Modificato"};
+// The working file that the three keys above describe: program folders that share one settings
+// store each have their own working file.
+inline constexpr SettingKey kOpenLogWorkingFile{kParametri, "File di lavoro log aperto"};
 inline constexpr SettingKey kSwlExportByBand{kParametri, "File SWL ordinati banda"};
 inline constexpr SettingKey kBackgroundColour{kParametri, "Colore sfondo"};
 inline constexpr SettingKey kTextColour{kParametri, "Colore testo"};

@@ -778,7 +778,7 @@ bool SaveAsChanges(const SettingKey& key)
 {
     const QString path = KeyPath(key);
     return path == KeyPath(keys::kOpenLogPath) || path == KeyPath(keys::kOpenLogName) ||
-           path == KeyPath(keys::kModified) ||
+           path == KeyPath(keys::kModified) || path == KeyPath(keys::kOpenLogWorkingFile) ||
            path.startsWith(QLatin1String(keys::kRecentFileList));
 }
 
@@ -859,7 +859,8 @@ TEST(CommandFaultTest, SettingsWrites)
          [](const Program& p) {
              return SettingValues{{keys::kOpenLogPath, p.UserFile("gara.zelk")},
                                   {keys::kOpenLogName, QStringLiteral("gara.zelk")},
-                                  {keys::kModified, QStringLiteral("0")}};
+                                  {keys::kModified, QStringLiteral("0")},
+                                  {keys::kOpenLogWorkingFile, p.document.File().Path()}};
          },
          [](Program& p) { EXPECT_TRUE(p.document.MarkModified()); }},
         {"the summary data in one write",

@@ -283,6 +283,31 @@ TEST_F(LogCommandsTest, WorkingFileThatHoldsNoLogLoadsWithoutTheOpenLog)
     EXPECT_EQ(m_document.OpenName(), QStringLiteral("gara.zelk"));
 }
 
+TEST_F(LogCommandsTest, SaveInAnotherProgramFolderNeverWritesOverTheLogOpenInThisOne)
+{
+    LoadWorking(kQsoLog);
+    m_logs.Write(QStringLiteral("gara.zelk"), kQsoLog);
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+
+    // A second program folder with the same settings and a working file of its own.
+    test::TempFolder secondFolder;
+    secondFolder.Write(QStringLiteral("_ult.zelk"), kOtherLog);
+    AppContext secondContext{test::ContextWithStore(m_config)};
+    secondContext.programFolder = secondFolder.Path();
+    LogDocument secondDocument{secondContext.store.get(),
+                               secondFolder.File(QStringLiteral("_ult.zelk"))};
+    LogCommands second(secondContext, secondDocument, m_prompter);
+    ASSERT_TRUE(second.LoadWorkingFile());
+    EXPECT_TRUE(secondDocument.OpenName().isEmpty());
+    EXPECT_TRUE(secondDocument.IsModified());
+
+    // "Salva" has no log of its own to write: it asks for a name.
+    EXPECT_EQ(second.Save(), CommandOutcome::Cancelled);
+    ASSERT_EQ(m_prompter.fileDialogs.size(), 1U);
+    EXPECT_EQ(m_prompter.fileDialogs[0].kind, FileDialogKind::Save);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
+}
+
 TEST_F(LogCommandsTest, AnOpenedLogWithATornLastLineIsNamedInTheWarning)
 {
     LoadWorking(kQsoLog);

@@ -7,6 +7,8 @@
 #include "support/FaultyFileCalls.h"
 #include "support/TempFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -64,6 +66,87 @@ TEST_F(LogDocumentTest, TheOpenLogIsNamedAfterItsFileAndKeptForTheNextRun)
     EXPECT_TRUE(next.OpenPath().isEmpty());
     EXPECT_TRUE(next.OpenName().isEmpty());
     EXPECT_EQ(store->ReadSetting(keys::kOpenLogName, QStringLiteral("?")), QString());
+}
+
+TEST_F(LogDocumentTest, TheOpenLogOfAnotherProgramFolderIsNotTakenForThisOne)
+{
+    test::TempFolder other;
+    const QString here = m_folder.File(QStringLiteral("_ult.zelk"));
+    const QString there = other.File(QStringLiteral("_ult.zelk"));
+    SummaryData summary;
+    {
+        const auto store = Store();
+        LogDocument first(store.get(), there);
+        ASSERT_TRUE(first.SetOpenLog(QStringLiteral("/logs/gara.zelk")));
+        EXPECT_EQ(store->ReadSetting(keys::kOpenLogWorkingFile, QString()), there);
+    }
+
+    struct Case {
+        const char* name;
+        QByteArray workingFile;  // empty: none
+        bool modified;
+    };
+    const Case cases[] = {
+        {"no working file", QByteArray(), false},
+        {"a header alone", "zelk100;qso\r\nI2ABC\r\n", false},
+        {"rows",
+         "zelk100;qso\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+         "05.02.2006^1432^7^SSB^I1XYZ^59^MI^59^RM^\r\n",
+         true},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(here);
+        if (!c.workingFile.isEmpty()) {
+            m_folder.Write(QStringLiteral("_ult.zelk"), c.workingFile);
+        }
+        const auto store = Store();
+        LogDocument second(store.get(), here);
+        EXPECT_TRUE(second.OpenPath().isEmpty()) << c.name;
+        EXPECT_TRUE(second.OpenName().isEmpty()) << c.name;
+        (void)second.LoadWorkingFile(summary, ProvinceTable());
+        EXPECT_EQ(second.IsModified(), c.modified) << c.name;
+        // Nothing is written for the other folder's log until this one changes.
+        EXPECT_EQ(store->ReadSetting(keys::kOpenLogPath, QString()),
+                  QStringLiteral("/logs/gara.zelk"))
+            << c.name;
+    }
+
+    {
+        // The flag changes here alone; the store keeps the other folder's.
+        const auto store = Store();
+        QFile::remove(here);
+        LogDocument second(store.get(), here);
+        (void)second.LoadWorkingFile(summary, ProvinceTable());
+        ASSERT_TRUE(second.MarkModified());
+        EXPECT_TRUE(second.IsModified());
+        ASSERT_TRUE(second.MarkClean());
+        EXPECT_EQ(store->ReadSetting(keys::kOpenLogPath, QString()),
+                  QStringLiteral("/logs/gara.zelk"));
+        EXPECT_EQ(store->ReadSetting(keys::kOpenLogWorkingFile, QString()), there);
+
+        // A log saved here takes the store over, whole.
+        ASSERT_TRUE(second.MarkModified());
+        ASSERT_TRUE(second.SetOpenLog(QStringLiteral("/logs/altro.zelk")));
+        EXPECT_EQ(store->ReadSetting(keys::kOpenLogWorkingFile, QString()), here);
+        EXPECT_EQ(store->ReadSetting(keys::kModified, 1), 0);
+    }
+    {
+        const auto store = Store();
+        // The same working file reached by another spelling of its path is this one.
+        LogDocument again(store.get(), m_folder.Path() + QStringLiteral("/./_ult.zelk"));
+        EXPECT_EQ(again.OpenPath(), QStringLiteral("/logs/altro.zelk"));
+        EXPECT_FALSE(again.IsModified());
+        // The first folder's log is no longer known there.
+        LogDocument first(store.get(), there);
+        EXPECT_TRUE(first.OpenPath().isEmpty());
+        EXPECT_TRUE(first.IsModified());
+    }
+
+    // Settings that name no working file describe this one.
+    const auto store = Store();
+    ASSERT_TRUE(store->WriteSetting(keys::kOpenLogWorkingFile, QString()));
+    LogDocument first(store.get(), there);
+    EXPECT_EQ(first.OpenPath(), QStringLiteral("/logs/altro.zelk"));
 }
 
 TEST_F(LogDocumentTest, RowsOfOneExchangeReachTheWorkingFileInOneWrite)
