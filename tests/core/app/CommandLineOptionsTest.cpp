@@ -1,5 +1,5 @@
-// "--help", "--version" and unknown options: decided before any window, answered on the right
-// stream with the right status, also by the real program where no display exists.
+// "--help", "--version", their short forms and unknown options: decided before any window, answered
+// on the right stream with the right status, also by the real program where no display exists.
 
 #include "core/export/ExportTestSupport.h"
 #include "core/platform/BuildInfo.h"
@@ -50,7 +50,7 @@ TEST(CommandLineOptionsTest, UsageTextAndVersionNumber)
     EXPECT_EQ((CommandLineUsageText() + QLatin1Char('\n')).toStdString(), kUsage.toStdString());
 }
 
-TEST(CommandLineOptionsTest, OnlyDoubleDashWordsBypassTheWindow)
+TEST(CommandLineOptionsTest, DoubleDashWordsAndShortHelpOrVersionBypassTheWindow)
 {
     struct Case {
         std::vector<const char*> argv;
@@ -172,6 +172,8 @@ TEST_F(ProgramWithoutDisplayTest, HelpVersionAndUnknownOptionsAnswerWithoutAWind
     const std::vector<Case> cases = {
         {{"--help"}, 0, kUsage.toUtf8(), ""},
         {{"--version"}, 0, VersionLine().toUtf8(), ""},
+        {{"-h"}, 0, kUsage.toUtf8(), ""},
+        {{"gara.zelk", "-v"}, 0, VersionLine().toUtf8(), ""},
         {{"--frobnicate"}, 2, "", ("Opzione sconosciuta: --frobnicate\n" + kUsage).toUtf8()},
     };
     for (const Case& c : cases) {
