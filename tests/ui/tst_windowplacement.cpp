@@ -225,6 +225,33 @@ private slots:
                  qPrintable(QStringLiteral("%1 < %2").arg(width).arg(TitleFloor(title))));
     }
 
+    void enterInAQuestionAnswersItsDefault_data()
+    {
+        QTest::addColumn<bool>("noIsDefault");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Yes by default") << false << static_cast<int>(Answer::Yes);
+        QTest::newRow("No where Yes loses rows") << true << static_cast<int>(Answer::No);
+    }
+
+    void enterInAQuestionAnswersItsDefault()
+    {
+        QFETCH(bool, noIsDefault);
+        QFETCH(int, answer);
+        QtPrompter prompter;
+        bool pressed = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+            pressed = true;
+        });
+        MessageBox question{QStringLiteral("Richiesta di conferma"), QStringLiteral("Uscire?"),
+                            MessageIcon::Question, MessageButtons::YesNo};
+        question.noIsDefault = noIsDefault;
+        QCOMPARE(static_cast<int>(prompter.Show(question)), answer);
+        QVERIFY(pressed);
+    }
+
     void saveOverAnExistingFileAsksInABoxThatShowsItsTitle()
     {
         test::TempFolder folder;

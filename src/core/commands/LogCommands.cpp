@@ -19,6 +19,16 @@ const QString kConfirmTitle = QStringLiteral("Richiesta di conferma");
 const QString kLogFilter = QStringLiteral("File log Zelkor (*.zelk)");
 const QString kLogSuffix = QStringLiteral("zelk");
 
+QString CopySavedText(const QString& workingFileFailure, const QString& path)
+{
+    return workingFileFailure +
+           QStringLiteral("\n\nTutte le righe del log sono state scritte comunque nel file:\n") +
+           path +
+           QStringLiteral(
+               "\n\nÈ una copia: il log in uso non prende il suo nome e il file di lavoro "
+               "resta incompleto finché non si può scriverlo.");
+}
+
 }  // namespace
 
 LogCommands::LogCommands(AppContext& context, LogDocument& document, Prompter& prompter)
@@ -57,7 +67,10 @@ bool LogCommands::MayClose()
         const Result caughtUp = m_document.CatchUpWorkingFile(m_context.summary);
         if (!caughtUp) {
             m_prompter.Error(caughtUp.message());
-            return m_prompter.AskYesNo(kConfirmTitle, RowsLostOnCloseQuestionText());
+            MessageBox question{kConfirmTitle, RowsLostOnCloseQuestionText(), MessageIcon::Question,
+                                MessageButtons::YesNo};
+            question.noIsDefault = true;
+            return m_prompter.Show(question) == Answer::Yes;
         }
     }
     return ConfirmDiscard(CloseQuestionText());
@@ -180,8 +193,9 @@ CommandOutcome LogCommands::SaveAs()
                          *path + QStringLiteral("\n\nScegliere un altro nome."));
         return CommandOutcome::Failed;
     }
-    if (!CatchUpWorkingFile()) {
-        return CommandOutcome::Failed;
+    const Result caughtUp = m_document.CatchUpWorkingFile(m_context.summary);
+    if (!caughtUp) {
+        return SaveCopyOfRows(*path, caughtUp.message());
     }
     const Result copied = CopyWholeFile(m_document.File().Path(), *path);
     if (!copied) {
@@ -189,6 +203,22 @@ CommandOutcome LogCommands::SaveAs()
         return CommandOutcome::Failed;
     }
     SetOpenLog(*path);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome LogCommands::SaveCopyOfRows(const QString& path, const QString& workingFileFailure)
+{
+    // The rows can still leave a disk that is full, for one that is not. The chosen file does not
+    // become the open log: "Salva" copies the working file, which still lacks rows, and would
+    // write that over it.
+    const Result written = WriteWholeFile(path, LogFileBytes(m_log, m_context.summary));
+    if (!written) {
+        m_prompter.Error(workingFileFailure);
+        m_prompter.Error(written.message());
+        return CommandOutcome::Failed;
+    }
+    // The working file's failure is still an error; the copy is told with it.
+    m_prompter.Error(CopySavedText(workingFileFailure, path));
     return CommandOutcome::Done;
 }
 

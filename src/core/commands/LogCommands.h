@@ -32,6 +32,8 @@ public:
     // so that the saved log is what the screen shows.
     CommandOutcome Save();
     // "Salva come...": asks for a name and copies the working file there, caught up as by Save.
+    // When the working file can't be caught up (a full disk), the rows shown are written to the
+    // chosen file all the same, as a copy: the working file and the open log stay as they were.
     CommandOutcome SaveAs();
 
     // The summary data command once its dialog ended with "Salva": stores the eleven values and,
@@ -66,6 +68,7 @@ private:
     // A copy of the working file must hold every row, also one whose append failed, in the
     // order on screen.
     bool CatchUpWorkingFile();
+    CommandOutcome SaveCopyOfRows(const QString& path, const QString& workingFileFailure);
 
     AppContext& m_context;
     LogDocument& m_document;

@@ -302,7 +302,13 @@ Result CopyWholeFile(const QString& sourcePath, const QString& destinationPath)
         return Result::Failure(
             WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
     }
-    if (!WriteFileAtomically(destinationPath, *bytes, &reason)) {
+    return WriteWholeFile(destinationPath, *bytes);
+}
+
+Result WriteWholeFile(const QString& destinationPath, const QByteArray& bytes)
+{
+    QString reason;
+    if (!WriteFileAtomically(destinationPath, bytes, &reason)) {
         return Result::Failure(WithReason(
             QStringLiteral("Impossibile scrivere il file:\n") + destinationPath, reason));
     }

@@ -103,5 +103,7 @@ QString SetAsideDescription(const QByteArray& bytes);
 // Copies one file's bytes onto another: the source is read whole first, the destination is
 // replaced atomically. On failure the destination is as it was.
 Result CopyWholeFile(const QString& sourcePath, const QString& destinationPath);
+// Replaces the file at destinationPath with bytes, whole or not at all.
+Result WriteWholeFile(const QString& destinationPath, const QByteArray& bytes);
 
 }  // namespace zelkor

@@ -20,6 +20,8 @@ struct MessageBox {
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // Yes and No: Enter answers No, where a reflex Yes would lose something.
+    bool noIsDefault = false;
 };
 
 enum class FileDialogKind { Open, Save };

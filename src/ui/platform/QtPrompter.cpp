@@ -90,7 +90,7 @@ Answer QtPrompter::Show(const MessageBox& box)
     QMessageBox dialog(ToQtIcon(box.icon), box.title, box.text, QMessageBox::NoButton, m_parent);
     if (box.buttons == MessageButtons::YesNo) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        dialog.setDefaultButton(QMessageBox::Yes);
+        dialog.setDefaultButton(box.noIsDefault ? QMessageBox::No : QMessageBox::Yes);
         dialog.setEscapeButton(QMessageBox::No);
     } else {
         dialog.setStandardButtons(QMessageBox::Ok);

@@ -18,6 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
 
 namespace zelkor {
 namespace {
@@ -526,6 +529,8 @@ TEST_F(LogCommandsTest, ClosingWritesARowTheWorkingFileMissedOrSaysItIsLost)
         std::vector<QString> asked;
         for (const auto& box : m_prompter.boxes) {
             asked.push_back(box.text);
+            // Enter must not lose rows by reflex; the ordinary question keeps Yes.
+            EXPECT_EQ(box.noIsDefault, box.text == LogCommands::RowsLostOnCloseQuestionText());
         }
         EXPECT_EQ(asked, c.asked);
         if (c.missedRow && !c.diskStillFull) {
@@ -535,6 +540,80 @@ TEST_F(LogCommandsTest, ClosingWritesARowTheWorkingFileMissedOrSaysItIsLost)
         m_prompter.boxes.clear();
         m_prompter.answers.clear();
     }
+}
+
+// A disk that is full under one folder only: nothing can be created or written there.
+class FolderFullCalls : public FileCalls {
+public:
+    // The folder is given with its final '/'.
+    explicit FolderFullCalls(QString folder) : m_folder(std::move(folder)) {}
+
+    int Open(const char* path, int flags, mode_t mode) override
+    {
+        if ((flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0 &&
+            QString::fromLocal8Bit(path).startsWith(m_folder)) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return FileCalls::Open(path, flags, mode);
+    }
+
+private:
+    QString m_folder;
+};
+
+TEST_F(LogCommandsTest, SaveAsGetsTheRowsShownOffAFullDiskAsACopy)
+{
+    LoadWorking(kQsoLog);
+    m_logs.Write(QStringLiteral("gara.zelk"), kQsoLog);
+    (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+    const std::vector<std::string> row = {"05.02.2006", "1434", "7",  "SSB", "I1NEW",
+                                          "59",         "59",   "RM", "Roma"};
+    const QByteArray shown = kQsoLog + "05.02.2006^1434^7^SSB^I1NEW^59^MI^59^RM^\r\n";
+    const QString workingFileFull = QStringLiteral("Impossibile scrivere il file di lavoro:\n") +
+                                    m_folder.File(QStringLiteral("_ult.zelk")) +
+                                    QStringLiteral("\n\nSpazio su disco esaurito.");
+    const QString copy = m_logs.File(QStringLiteral("copia.zelk"));
+    const QString copyOnTheFullDisk = m_folder.File(QStringLiteral("copia.zelk"));
+    FolderFullCalls full(m_folder.Path());
+    {
+        const ScopedFileCalls scoped(full);
+        ASSERT_FALSE(m_document.AppendRows({row}, m_context.summary));
+        (void)m_document.MarkModified();
+        m_prompter.files = {copy};
+        EXPECT_EQ(m_commands.SaveAs(), CommandOutcome::Done);
+        m_prompter.files = {copyOnTheFullDisk};
+        EXPECT_EQ(m_commands.SaveAs(), CommandOutcome::Failed);
+    }
+    EXPECT_EQ(m_logs.Read(QStringLiteral("copia.zelk")), shown);
+    EXPECT_FALSE(QFile::exists(copyOnTheFullDisk));
+    // Only a copy: the open log, its flag and the working file are as before.
+    EXPECT_EQ(Working(), kQsoLog);
+    EXPECT_EQ(m_document.OpenName(), QStringLiteral("gara.zelk"));
+    EXPECT_TRUE(m_document.IsModified());
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
+
+    ASSERT_EQ(m_prompter.boxes.size(), 3U);
+    EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
+    EXPECT_EQ(m_prompter.boxes[0].text.toStdString(),
+              (workingFileFull +
+               QStringLiteral("\n\nTutte le righe del log sono state scritte comunque nel "
+                              "file:\n") +
+               copy +
+               QStringLiteral("\n\nÈ una copia: il log in uso non prende il suo nome e il "
+                              "file di lavoro resta incompleto finché non si può scriverlo."))
+                  .toStdString());
+    EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore"));
+    EXPECT_EQ(m_prompter.boxes[1].text, workingFileFull);
+    EXPECT_EQ(m_prompter.boxes[2].text.toStdString(),
+              (QStringLiteral("Impossibile scrivere il file:\n") + copyOnTheFullDisk +
+               QStringLiteral("\n\nSpazio su disco esaurito."))
+                  .toStdString());
+
+    // Once the disk has room, Save writes everything shown over the open log.
+    m_prompter.boxes.clear();
+    EXPECT_EQ(m_commands.Save(), CommandOutcome::Done);
+    EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), shown);
 }
 
 TEST_F(LogCommandsTest, OpenAfterASortSavesTheOpenedBytesUnchanged)
