@@ -3,7 +3,12 @@
 #include "core/platform/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QSysInfo>
 #include <QThread>
+
+#include <cerrno>
+
+#include <signal.h>
 
 namespace zelkor {
 namespace {
@@ -19,6 +24,17 @@ QString WithTrailingSeparator(QString folder)
         folder += QLatin1Char('/');
     }
     return folder;
+}
+
+// A process of this machine that has ended. Qt finds such holders stale by itself, but removes
+// their file only under a second lock file of its own, which a full disk or a folder that lost
+// its write permission never lets it create.
+bool EndedHereBefore(qint64 holder, const QString& hostname)
+{
+    if (holder <= 0 || (!hostname.isEmpty() && hostname != QSysInfo::machineHostName())) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(holder), 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
@@ -46,16 +62,24 @@ LockOutcome InstanceLock::TryLock()
     // behind when ids start again (a fresh boot, a container). A live holder keeps a system lock
     // on its file, so removing it fails whenever the holder is in fact running.
     qint64 holder = 0;
-    bool readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+    QString hostname;
+    bool readable = m_lock.getLockInfo(&holder, &hostname, nullptr);
     // A holder starting at this very moment has created its file but not yet written it nor
     // taken the system lock: give it the moment it needs before calling the file a leftover.
     for (int step = 0; !readable && step < kStartingHolderSteps; ++step) {
         QThread::msleep(kStartingHolderStepMs);
-        readable = m_lock.getLockInfo(&holder, nullptr, nullptr);
+        readable = m_lock.getLockInfo(&holder, &hostname, nullptr);
     }
-    if ((!readable || holder == QCoreApplication::applicationPid()) &&
-        m_lock.removeStaleLockFile() && m_lock.tryLock(0)) {
-        return LockOutcome::Acquired;
+    const bool leftover = !readable || holder == QCoreApplication::applicationPid() ||
+                          EndedHereBefore(holder, hostname);
+    if (leftover && m_lock.removeStaleLockFile()) {
+        if (m_lock.tryLock(0)) {
+            return LockOutcome::Acquired;
+        }
+        // The folder takes no new file: nobody else holds it either.
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            return LockOutcome::Unavailable;
+        }
     }
     return LockOutcome::HeldElsewhere;
 }

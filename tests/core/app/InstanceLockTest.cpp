@@ -49,6 +49,24 @@ TEST(InstanceLockTest, LiveHolderBlocksUntilItIsKilled)
     EXPECT_FALSE(QFileInfo::exists(lock.LockFilePath()));
 }
 
+TEST(InstanceLockTest, AKilledHoldersFileGoesAlsoWhereQtCannotMakeItsRemovalLock)
+{
+    test::TempFolder folder;
+    crash::ChildProcess holder({QLatin1String(crash::kHoldLockMode), folder.Path()});
+    ASSERT_TRUE(holder.Started());
+    ASSERT_EQ(holder.NextLine(), std::optional<std::string>(crash::kLockedLine))
+        << holder.ErrorOutput();
+    holder.Kill();
+    ASSERT_TRUE(holder.WasKilled());
+    // Qt removes a stale lock file only while it holds "<lock>.rmlock", which a full disk never
+    // lets it write; a folder in its place stands for that here.
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("_ult.zelk.lock.rmlock")));
+
+    InstanceLock lock(folder.Path());
+    EXPECT_EQ(lock.TryLock(), LockOutcome::Acquired);
+    EXPECT_TRUE(lock.IsLocked());
+}
+
 // A quick run by default; ZELKOR_LOCK_ATTEMPTS asks for a longer one (the soak tests).
 int StartAttempts()
 {
