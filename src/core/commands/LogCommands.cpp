@@ -130,6 +130,12 @@ CommandOutcome LogCommands::OpenStartupLog()
     if (path.isEmpty()) {
         return CommandOutcome::Cancelled;
     }
+    // A file that can't be opened is told before the question, which would be asked for nothing.
+    LoadReport unreadable;
+    if (RefuseProgramFile(path) || !WorkingFile::ReadLogToOpen(path, unreadable)) {
+        m_prompter.ShowAll(unreadable.messages);
+        return CommandOutcome::Failed;
+    }
     // The working file may hold rows that no named log has: the same question as the menu's.
     if (!ConfirmDiscard(OpenQuestionText())) {
         return CommandOutcome::Cancelled;
@@ -137,11 +143,19 @@ CommandOutcome LogCommands::OpenStartupLog()
     return OpenPath(path);
 }
 
+bool LogCommands::RefuseProgramFile(const QString& path)
+{
+    if (!IsProgramFile(m_context.programFolder, path)) {
+        return false;
+    }
+    m_prompter.Error(QStringLiteral("Questo è un file del programma, non un log da aprire:\n") +
+                     path);
+    return true;
+}
+
 CommandOutcome LogCommands::OpenPath(const QString& path)
 {
-    if (IsProgramFile(m_context.programFolder, path)) {
-        m_prompter.Error(QStringLiteral("Questo è un file del programma, non un log da aprire:\n") +
-                         path);
+    if (RefuseProgramFile(path)) {
         return CommandOutcome::Failed;
     }
     // Nothing changes before the chosen file has replaced the working file whole.
@@ -246,10 +260,9 @@ SummaryOutcome LogCommands::ApplySummaryData(const SummaryData& summary, bool sw
     } else if (headerChanged) {
         m_context.ReportSettingsWrite(m_document.MarkModified(), m_prompter);
     }
+    const bool lackedRows = m_document.File().LacksRows();
     const Result written = m_document.RewriteWorkingFile(m_context.summary);
-    if (!written) {
-        m_prompter.Error(written.message());
-    }
+    ReportWorkingFileWrite(written, lackedRows, m_document.File(), m_prompter);
     return switching ? SummaryOutcome::LayoutSwitched : SummaryOutcome::Applied;
 }
 

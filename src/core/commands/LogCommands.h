@@ -62,6 +62,9 @@ public:
 private:
     bool ConfirmDiscard(const QString& question);
     CommandOutcome OpenPath(const QString& path);
+    // A file of the program itself (the working file, the province list) is no log to open:
+    // tells the operator so and returns true.
+    bool RefuseProgramFile(const QString& path);
     void SetOpenLog(const QString& path);
     // After rows were loaded: the worked tables rebuilt and the last row shown.
     void AfterLoad();

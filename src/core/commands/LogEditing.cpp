@@ -167,15 +167,14 @@ bool DeleteSelectedRows(AppContext& context, LogDocument& document, Prompter& pr
     }
     // All in one pass: one by one, every deletion would move every row after it.
     log.DeleteRows(selected);
+    const bool lackedRows = document.File().LacksRows();
     const Result written = document.RewriteWorkingFile(context.summary);
     log.RenumberRows();
     document.Tables().RebuildWorkedTables(log);
     if (busy) {
         busy(false);
     }
-    if (!written) {
-        prompter.Error(written.message());
-    }
+    ReportWorkingFileWrite(written, lackedRows, document.File(), prompter);
     MarkLogModified(context, document, prompter);
     return true;
 }
@@ -194,10 +193,9 @@ int ModifySelectedRows(AppContext& context, LogDocument& document, Prompter& pro
             continue;
         }
         ++saved;
+        const bool lackedRows = document.File().LacksRows();
         const Result written = document.RewriteWorkingFile(context.summary);
-        if (!written) {
-            prompter.Error(written.message());
-        }
+        ReportWorkingFileWrite(written, lackedRows, document.File(), prompter);
         document.Tables().RebuildWorkedTables(log);
         MarkLogModified(context, document, prompter);
     }

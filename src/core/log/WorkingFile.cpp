@@ -33,6 +33,19 @@ constexpr qsizetype kPreviewLength = 80;
 
 }  // namespace
 
+void ReportWorkingFileWrite(const Result& written, bool lackedRows, const WorkingFile& file,
+                            Prompter& prompter)
+{
+    if (!written) {
+        prompter.Error(written.message());
+    } else if (lackedRows) {
+        prompter.Information(QStringLiteral("Il file di lavoro è di nuovo completo:\n") +
+                             file.Path() +
+                             QStringLiteral("\n\nContiene tutto il log, anche le righe che prima "
+                                            "non si erano potute scrivere."));
+    }
+}
+
 void LoadReport::Error(const QString& text)
 {
     messages.push_back({QStringLiteral("Errore"), text, MessageIcon::Stop});
@@ -119,23 +132,21 @@ LoadReport WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
     return report;
 }
 
-LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
-                                       SummaryData& summary, const ProvinceTable& provinces)
+std::optional<QByteArray> WorkingFile::ReadLogToOpen(const QString& sourcePath, LoadReport& report)
 {
-    LoadReport report;
     QString reason;
-    const std::optional<QByteArray> bytes = ReadWholeFile(sourcePath, &reason);
+    std::optional<QByteArray> bytes = ReadWholeFile(sourcePath, &reason);
     if (!bytes) {
         report.Error(
             WithReason(QStringLiteral("Impossibile leggere il file:\n") + sourcePath, reason));
-        return report;
+        return std::nullopt;
     }
     // Every log this program writes starts with its header: an empty file would leave the working
     // file without one, and the rows logged next would follow nothing.
     if (bytes->isEmpty()) {
         report.Error(QStringLiteral("Il file non è un log di Zelkor, perché è vuoto:\n") +
                      sourcePath + QStringLiteral("\n\nIl log aperto resta com'era."));
-        return report;
+        return std::nullopt;
     }
     // Read as rows, a program or a picture would become a log of junk, and the next Save would
     // put that log in its place.
@@ -143,8 +154,20 @@ LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
         report.Error(QStringLiteral("Il file non è un log di Zelkor, perché contiene dati "
                                     "binari:\n") +
                      sourcePath + QStringLiteral("\n\nIl log aperto resta com'era."));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+LoadReport WorkingFile::ReplaceAndLoad(const QString& sourcePath, LogList& log,
+                                       SummaryData& summary, const ProvinceTable& provinces)
+{
+    LoadReport report;
+    const std::optional<QByteArray> bytes = ReadLogToOpen(sourcePath, report);
+    if (!bytes) {
         return report;
     }
+    QString reason;
     if (!WriteFileAtomically(m_path, *bytes, &reason)) {
         // Rarely the new bytes stay although the write failed: the log on screen is the one
         // the next copy must hold.

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,14 @@ struct LoadReport {
     void Warning(const QString& text);
 };
 struct SummaryData;
+
+class WorkingFile;
+
+// Tells the operator how a write of the working file went (a row entered, edited or deleted, new
+// summary data): why it failed, or, when an earlier failure had left the file without rows of
+// the log (lackedRows, taken before the write), that it holds the whole log again.
+void ReportWorkingFileWrite(const Result& written, bool lackedRows, const WorkingFile& file,
+                            Prompter& prompter);
 
 class WorkingFile {
 public:
@@ -71,6 +80,9 @@ public:
     // the next copy rewrites the working file from it.
     LoadReport ReplaceAndLoad(const QString& sourcePath, LogList& log, SummaryData& summary,
                               const ProvinceTable& provinces);
+    // The first step of ReplaceAndLoad: the file read whole, and taken only if it can be a log
+    // (not empty, not binary). Nothing, and an error in the report saying why, otherwise.
+    static std::optional<QByteArray> ReadLogToOpen(const QString& sourcePath, LoadReport& report);
 
     // Where set-aside bytes go, beside the working file; when it exists already, the same name
     // followed by ".2", ".3", ... so that no earlier recovery file is ever replaced.

@@ -330,10 +330,11 @@ EnterOutcome EntryRow::RefuseEntry(EntryField focus)
 
 void EntryRow::LogRows(const std::vector<std::vector<std::string>>& rows)
 {
+    const bool lackedRows = m_document.File().LacksRows();
     const Result appended = m_document.AppendRows(rows, m_context.summary);
-    if (!appended) {
+    if (!appended || lackedRows) {
         ShowValuesNow();
-        m_prompter.Error(appended.message());
+        ReportWorkingFileWrite(appended, lackedRows, m_document.File(), m_prompter);
     }
     m_context.ReportSettingsWrite(m_document.MarkModified(), m_prompter);
 }

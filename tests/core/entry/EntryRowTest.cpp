@@ -392,6 +392,27 @@ TEST_F(EntryRowTest, AFailedAppendFallsBackToARewriteOrTellsTheUser)
     EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
     EXPECT_TRUE(m_prompter.boxes[0].text.contains(m_folder.File(QStringLiteral("_ult.zelk"))));
     EXPECT_EQ(m_log.RowCount(), 2);
+
+    // Once the file can be written again, the next contact brings the missing row with it, and
+    // the operator, told of the failure, is told that the file is whole again; then no more.
+    ASSERT_TRUE(QDir(m_folder.Path()).rmdir(QStringLiteral("_ult.zelk")));
+    for (const char* callsign : {"I1CCC", "I1DDD"}) {
+        Type(EntryField::Callsign, callsign);
+        m_row.OnEntryEnter();
+        Type(EntryField::ProvinceCode, "RM");
+        EXPECT_EQ(m_row.OnEntryEnter(), EnterOutcome::Logged);
+    }
+    ASSERT_EQ(m_prompter.boxes.size(), 2U);
+    EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Informazione"));
+    EXPECT_EQ(m_prompter.boxes[1].icon, MessageIcon::Information);
+    EXPECT_EQ(m_prompter.boxes[1].text,
+              QStringLiteral("Il file di lavoro è di nuovo completo:\n") +
+                  m_folder.File(QStringLiteral("_ult.zelk")) +
+                  QStringLiteral("\n\nContiene tutto il log, anche le righe che prima non si "
+                                 "erano potute scrivere."));
+    const QByteArray written = m_folder.Read(QStringLiteral("_ult.zelk"));
+    EXPECT_TRUE(written.contains("^I1BBB^") && written.contains("^I1CCC^") &&
+                written.endsWith("^I1DDD^59^MI^59^RM^\r\n"));
 }
 
 }  // namespace

@@ -689,6 +689,19 @@ TEST_F(LogCommandsTest, UnreadableStartupLogKeepsTheWorkingFile)
     EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Cancelled);
     EXPECT_EQ(m_prompter.boxes.at(0).text, LogCommands::OpenQuestionText());
     EXPECT_EQ(Working(), kQsoLog);
+
+    // A file that can't be opened anyway is told without that question first.
+    for (const QString& name : {QStringLiteral("manca.zelk"), QStringLiteral("vuoto.zelk")}) {
+        m_logs.Write(QStringLiteral("vuoto.zelk"), QByteArray());
+        m_context.startupLogPath = m_logs.File(name);
+        m_prompter.boxes.clear();
+        EXPECT_EQ(m_commands.OpenStartupLog(), CommandOutcome::Failed);
+        ASSERT_EQ(m_prompter.boxes.size(), 1U) << name.toStdString();
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Errore"));
+        EXPECT_TRUE(m_prompter.boxes[0].text.contains(m_logs.File(name)));
+        EXPECT_EQ(Working(), kQsoLog);
+        EXPECT_TRUE(m_document.IsModified());
+    }
 }
 
 }  // namespace

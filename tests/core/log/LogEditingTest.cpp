@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -269,6 +270,17 @@ TEST_F(LogEditingTest, AFailedRewriteIsReportedAndTheRowsStayDeleted)
     EXPECT_EQ(m_prompter.boxes[1].title, QStringLiteral("Errore"));
     EXPECT_EQ(unreachable.Log().RowCount(), 1);
     EXPECT_TRUE(unreachable.IsModified());
+
+    // With its folder there, the next deletion writes the file whole and says it is so again.
+    ASSERT_TRUE(QDir(m_folder.Path()).mkdir(QStringLiteral("missing")));
+    unreachable.Log().SetSelectedRows({0});
+    m_prompter.answers = {Answer::Yes};
+    EXPECT_TRUE(DeleteSelectedRows(m_context, unreachable, m_prompter));
+    ASSERT_EQ(m_prompter.boxes.size(), 4U);
+    EXPECT_EQ(m_prompter.boxes[3].title, QStringLiteral("Informazione"));
+    EXPECT_TRUE(m_prompter.boxes[3].text.startsWith(
+        QStringLiteral("Il file di lavoro è di nuovo completo:\n") + unreachable.File().Path()));
+    EXPECT_FALSE(unreachable.File().LacksRows());
 }
 
 TEST_F(LogEditingTest, ThreeSelectedRowsWithTheSecondCancelled)
