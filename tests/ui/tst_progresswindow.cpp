@@ -129,6 +129,11 @@ private slots:
         QVERIFY(progress->isVisible());
         QVERIFY(!progress->isModal());
         QCOMPARE(progress->windowTitle(), QStringLiteral("Andamento"));
+        // A dialog of the main window stays above it where it must cover part of it, and a
+        // screen of 600 pixels holds it with its frame: the figures scroll.
+        QCOMPARE(progress->windowType(), Qt::Dialog);
+        QVERIFY2(progress->minimumSizeHint().height() <= 560,
+                 qPrintable(QString::number(progress->minimumSizeHint().height())));
         // The main window keeps taking keys while the window stays open.
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));

@@ -46,12 +46,19 @@ void CVelsadDlg::ShowProgress()
         PlaceBeside(*m_progress, *this, *m_entryWidgets->Box());
     }
     // The operator goes on typing: the window opens without the keys, and where the platform
-    // hands them to it anyway, the main window takes them back. A click into it activates it as
-    // any window; once moved or resized it keeps its place for the rest of the run.
+    // hands them to it anyway, the main window takes them back. It stays above the main window,
+    // so that where it must cover part of it (a small screen) it is still seen. A click into it
+    // activates it as any window; once moved or resized it keeps its place for the rest of the
+    // run. On a screen with no room to leave the entry row in view, keys typed into the main
+    // window would go unseen: there the window opens with them, and Esc gives them back.
     const bool typing = isActiveWindow();
     m_progress->show();
     m_progress->raise();
-    if (typing) {
+    const QWidget* entry = m_entryWidgets->Box();
+    const QRect entryOnScreen(entry->mapToGlobal(QPoint(0, 0)), entry->size());
+    if (m_progress->frameGeometry().intersects(entryOnScreen)) {
+        m_progress->activateWindow();
+    } else if (typing) {
         activateWindow();
     }
 }

@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -67,7 +69,7 @@ private:
 CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
                            PositionsLoad positions, Prompter& prompter, QString programFolder,
                            QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_log(log),
       m_provinces(provinces),
@@ -84,11 +86,22 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &CProgressDlg::Refresh);
 
-    auto* left = new QVBoxLayout;
+    // The figures scroll rather than hold the window taller than a small screen.
+    auto* figures = new QWidget;
+    auto* left = new QVBoxLayout(figures);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(CreateRateBox());
     left->addWidget(CreateScoreBox());
     left->addWidget(CreateRaceBox());
     left->addStretch();
+    auto* figuresArea = new QScrollArea(this);
+    figuresArea->setObjectName(QStringLiteral("figures"));
+    figuresArea->setFrameShape(QFrame::NoFrame);
+    figuresArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    figuresArea->setWidgetResizable(true);
+    figuresArea->setWidget(figures);
+    figuresArea->setMinimumWidth(figures->sizeHint().width() +
+                                 figuresArea->verticalScrollBar()->sizeHint().width());
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
@@ -97,7 +110,7 @@ CProgressDlg::CProgressDlg(const LogList& log, const ProvinceTable& provinces,
     m_pages->addTab(CreateMapPage(), QStringLiteral("M&appa"));
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
+    columns->addWidget(figuresArea);
     columns->addWidget(m_pages, 1);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(columns, 1);
