@@ -10,6 +10,8 @@
 #include "core/provinces/ProvinceFile.h"
 #include "core/scoring/ComputeScore.h"
 #include "core/settings/SettingKeys.h"
+#include "core/stats/HourlyCounts.h"
+#include "core/stats/ProgressChart.h"
 #include "core/stats/ProgressTexts.h"
 #include "support/TempFolder.h"
 #include "ui/mainwindow/MainMenu.h"
@@ -19,8 +21,8 @@
 #include "ui/stats/ProgressChartView.h"
 #include "ui/stats/ProvinceMapView.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
@@ -169,7 +171,7 @@ private slots:
         QBarSet* ssb40 = progress.Chart()->GroupSet(kSsb40);
         QCOMPARE(ssb40->count(), 1);
         QCOMPARE(ssb40->at(0), 1.0);
-        QCOMPARE(progress.Chart()->HourAxis()->categories(), QStringList{"14"});
+        QCOMPARE(progress.Chart()->HourAxis()->categoriesLabels(), QStringList{"14"});
         // The positions ship beside the program: the map shows Rome worked on 40 m SSB.
         const ProvinceMapData& map = progress.MapView()->Map();
         QCOMPARE(map.provinces.size(), size_t(107));
@@ -198,7 +200,7 @@ private slots:
 
         h.window->RunCommand(Command::SortByDateTime);
         QTRY_VERIFY(!progress.RefreshPending());
-        QCOMPARE(progress.Chart()->HourAxis()->categories(), (QStringList{"14", "15", "16"}));
+        QCOMPARE(progress.Chart()->HourAxis()->categoriesLabels(), (QStringList{"14", "15", "16"}));
 
         log.SetSelectedRows({1});
         h.prompter.answers = {Answer::Yes};
@@ -248,6 +250,60 @@ private slots:
         QVERIFY(w.prompter.boxes.empty());
     }
 
+    // A chart of three days has no room under each bar: rather than let Qt Charts cut every label
+    // to "...", it labels every few clock hours, the same ones each day, and gets them all back
+    // when widened.
+    void longChartsLabelEveryFewClockHoursThatFit()
+    {
+        ProgressChartData data;
+        for (int hour = 0; hour < kMaxChartHours; ++hour) {
+            data.labels.push_back(QStringLiteral("%1/%2")
+                                      .arg(7 + hour / 24, 2, 10, QChar('0'))
+                                      .arg(hour % 24, 2, 10, QChar('0'))
+                                      .toStdString());
+            GroupCounts counts{};
+            counts[0] = 1;
+            data.ours.push_back(counts);
+        }
+        ProgressChartView view;
+        view.resize(700, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.Show(data, LogLayout::Qso, QString());
+        QCategoryAxis* axis = view.HourAxis();
+        QTRY_VERIFY(axis->count() < kMaxChartHours);
+        const QStringList shown = axis->categoriesLabels();
+        QVERIFY(shown.size() >= 3);
+        const int step = kMaxChartHours / static_cast<int>(shown.size());
+        for (int i = 0; i < shown.size(); ++i) {
+            QCOMPARE(shown[i].right(2).toInt() % step, 0);
+            QCOMPARE(axis->endValue(shown[i]), qreal(i * step));
+        }
+        QCOMPARE(shown.first(), QStringLiteral("07/00"));
+        QCOMPARE(axis->labelsPosition(), QCategoryAxis::AxisLabelsPositionOnValue);
+        QVERIFY(!axis->isGridLineVisible());
+        // Each label has the room of its step, more than an upright line of text needs.
+        const double perHour = view.chart()->plotArea().width() / kMaxChartHours;
+        QVERIFY(perHour * step >= QFontMetricsF(axis->labelsFont()).height());
+        QCOMPARE(axis->min(), -0.5);
+        QCOMPARE(axis->max(), kMaxChartHours - 0.5);
+
+        view.resize(2600, 400);
+        QTRY_COMPARE(axis->count(), kMaxChartHours);
+        QCOMPARE(axis->categoriesLabels().last(), QStringLiteral("09/23"));
+        QCOMPARE(axis->endValue(QStringLiteral("07/00")), 0.5);
+        QCOMPARE(axis->labelsPosition(), QCategoryAxis::AxisLabelsPositionCenter);
+        QVERIFY(axis->isGridLineVisible());
+
+        // A short chart: every hour, upright.
+        data.labels = {"13", "14", "15"};
+        data.ours.resize(3);
+        view.Show(data, LogLayout::Qso, QString());
+        QCOMPARE(axis->categoriesLabels(), (QStringList{"13", "14", "15"}));
+        QCOMPARE(axis->labelsAngle(), 0);
+        QCOMPARE(axis->max(), 2.5);
+    }
+
     void racesAnotherLogChosenWithConfrontaCon()
     {
         StandaloneWindow w;
@@ -275,7 +331,7 @@ private slots:
         QVERIFY(line->isVisible());
         QCOMPARE(line->name(), QStringLiteral("2023.zelk"));
         QCOMPARE(line->points(), (QList<QPointF>{{0, 2}, {1, 1}}));
-        QCOMPARE(w.window->Chart()->HourAxis()->categories(), (QStringList{"13", "14"}));
+        QCOMPARE(w.window->Chart()->HourAxis()->categoriesLabels(), (QStringList{"13", "14"}));
 
         auto* clear = w.window->findChild<QPushButton*>(QStringLiteral("clearComparison"));
         QVERIFY(clear->isEnabled());

@@ -70,4 +70,33 @@ ProgressChartData BuildProgressChart(const HourlyCounts& ours, std::optional<std
     return chart;
 }
 
+int HourLabelStep(double pixelsPerHour, double labelExtent)
+{
+    for (const int step : {1, 2, 3, 4, 6, 12}) {
+        if (pixelsPerHour * step >= labelExtent) {
+            return step;
+        }
+    }
+    return kHoursPerDay;
+}
+
+std::vector<int> LabelledHours(const std::vector<std::string>& labels, int step)
+{
+    std::vector<int> shown;
+    for (int index = 0; index < static_cast<int>(labels.size()); ++index) {
+        const std::string& label = labels[static_cast<std::size_t>(index)];
+        // Every label ends in the two digits of its clock hour.
+        const int clock = label.size() >= 2 ? (label[label.size() - 2] - '0') * 10 +
+                                                  (label[label.size() - 1] - '0')
+                                            : 0;
+        if (clock % step == 0) {
+            shown.push_back(index);
+        }
+    }
+    if (shown.empty() && !labels.empty()) {
+        shown.push_back(0);
+    }
+    return shown;
+}
+
 }  // namespace zelkor

@@ -33,4 +33,12 @@ struct ProgressChartData {
 ProgressChartData BuildProgressChart(const HourlyCounts& ours, std::optional<std::int64_t> ourFirst,
                                      const RaceTarget* target);
 
+// How many hours apart the hour labels stand when an hour gets pixelsPerHour along the axis and
+// a label needs labelExtent: 1, 2, 3, 4, 6, 12 or 24, so that the labelled hours are the same
+// clock hours every day.
+int HourLabelStep(double pixelsPerHour, double labelExtent);
+// The indexes of the labels that a step of `step` hours shows: those whose clock hour is a
+// multiple of it, or the first one when none is.
+std::vector<int> LabelledHours(const std::vector<std::string>& labels, int step);
+
 }  // namespace zelkor

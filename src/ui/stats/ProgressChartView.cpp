@@ -4,9 +4,10 @@
 #include "core/text/Cp1252.h"
 #include "ui/stats/GroupColours.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QStackedBarSeries>
@@ -19,6 +20,8 @@ namespace zelkor {
 namespace {
 
 constexpr int kUprightLabelsUpTo = 20;
+// Room around an hour label along the axis, beside the label itself.
+constexpr double kLabelRoom = 8;
 
 // The value axis ends on a round number with at most eight steps, all whole numbers.
 std::pair<int, int> RoundAxis(int highest)
@@ -67,7 +70,8 @@ ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(new QChart, p
     m_race->setPen(pen);
     chart->addSeries(m_race);
 
-    m_hours = new QBarCategoryAxis(chart);
+    m_hours = new QCategoryAxis(chart);
+    m_hours->setStartValue(-0.5);
     m_counts = new QValueAxis(chart);
     m_counts->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_hours, Qt::AlignBottom);
@@ -77,6 +81,8 @@ ProgressChartView::ProgressChartView(QWidget* parent) : QChartView(new QChart, p
         series->attachAxis(m_hours);
         series->attachAxis(m_counts);
     }
+    // The room of a label depends on the plot's width, known once the chart is laid out.
+    connect(chart, &QChart::plotAreaChanged, this, &ProgressChartView::ShowHourLabels);
 }
 
 void ProgressChartView::Show(const ProgressChartData& progress, LogLayout layout,
@@ -90,12 +96,13 @@ void ProgressChartView::Show(const ProgressChartData& progress, LogLayout layout
         chart()->setTitle(title);
     }
 
-    QStringList labels;
-    for (const std::string& label : progress.labels) {
-        labels << ToQString(label);
-    }
-    if (m_hours->categories() != labels) {
-        m_hours->setCategories(labels);
+    if (m_hourLabels != progress.labels) {
+        m_hourLabels = progress.labels;
+        const double hours = std::max<double>(1, progress.HourCount());
+        m_hours->setRange(-0.5, hours - 0.5);
+        // Labels of a long chart stand on end, or Qt Charts cuts them short.
+        m_hours->setLabelsAngle(progress.HourCount() > kUprightLabelsUpTo ? -90 : 0);
+        ShowHourLabels();
     }
     for (int group = 0; group < kGroupCount; ++group) {
         QList<qreal> values;
@@ -122,8 +129,45 @@ void ProgressChartView::Show(const ProgressChartData& progress, LogLayout layout
         m_counts->setRange(0, top);
         m_counts->setTickCount(ticks);
     }
-    // Labels of a long chart stand on end, or Qt Charts cuts them short.
-    m_hours->setLabelsAngle(progress.HourCount() > kUprightLabelsUpTo ? -90 : 0);
+}
+
+// Every hour gets its label under its bar, between grid lines, when they all fit. Otherwise only
+// every second, third... clock hour gets one, at its bar, and the grid lines go, as Qt Charts
+// would cut every label to "...".
+void ProgressChartView::ShowHourLabels()
+{
+    const int hours = static_cast<int>(m_hourLabels.size());
+    const QFontMetricsF metrics(m_hours->labelsFont());
+    double extent = metrics.height();
+    if (m_hours->labelsAngle() == 0) {
+        extent = 0;
+        for (const std::string& label : m_hourLabels) {
+            extent = std::max(extent, metrics.horizontalAdvance(ToQString(label)));
+        }
+    }
+    const double width = chart()->plotArea().width();
+    const int step =
+        hours == 0 || width <= 0 ? 1 : HourLabelStep(width / hours, extent + kLabelRoom);
+
+    QStringList labels;
+    QList<qreal> values;
+    for (const int index : LabelledHours(m_hourLabels, step)) {
+        labels << ToQString(m_hourLabels[static_cast<std::size_t>(index)]);
+        values << (step == 1 ? index + 0.5 : index);
+    }
+    if (m_hours->categoriesLabels() == labels && m_shownStep == step) {
+        return;
+    }
+    m_shownStep = step;
+    for (const QString& label : m_hours->categoriesLabels()) {
+        m_hours->remove(label);
+    }
+    m_hours->setLabelsPosition(step == 1 ? QCategoryAxis::AxisLabelsPositionCenter
+                                         : QCategoryAxis::AxisLabelsPositionOnValue);
+    m_hours->setGridLineVisible(step == 1);
+    for (int i = 0; i < labels.size(); ++i) {
+        m_hours->append(labels[i], values[i]);
+    }
 }
 
 void ProgressChartView::ShowValues(QBarSet* set, const QList<qreal>& values)

@@ -9,8 +9,10 @@
 #include <QChartView>
 
 #include <array>
+#include <string>
+#include <vector>
 
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSet;
 class QLineSeries;
 class QStackedBarSeries;
@@ -32,16 +34,20 @@ public:
         return m_sets[static_cast<std::size_t>(group)];
     }
     [[nodiscard]] QLineSeries* RaceLine() const { return m_race; }
-    [[nodiscard]] QBarCategoryAxis* HourAxis() const { return m_hours; }
+    // Labels every hour while they fit, otherwise every second, third... hour (ShowHourLabels).
+    [[nodiscard]] QCategoryAxis* HourAxis() const { return m_hours; }
 
 private:
     void ShowValues(QBarSet* set, const QList<qreal>& values);
     void ShowRace(const ProgressChartData& progress, const QString& raceName);
+    void ShowHourLabels();
 
     QStackedBarSeries* m_bars = nullptr;
     std::array<QBarSet*, kGroupCount> m_sets{};
     QLineSeries* m_race = nullptr;
-    QBarCategoryAxis* m_hours = nullptr;
+    QCategoryAxis* m_hours = nullptr;
+    std::vector<std::string> m_hourLabels;
+    int m_shownStep = 0;
     QValueAxis* m_counts = nullptr;
 };
 

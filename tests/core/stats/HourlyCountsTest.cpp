@@ -190,5 +190,32 @@ TEST(ProgressChartTest, AnEmptyLogShowsTheOtherLogOnItsOwnClock)
     EXPECT_TRUE(BuildProgressChart({}, std::nullopt, nullptr).labels.empty());
 }
 
+TEST(ProgressChartTest, LongChartsLabelEveryFewClockHours)
+{
+    // pixels per hour, room a label needs, step
+    const struct {
+        double perHour;
+        double extent;
+        int step;
+    } steps[] = {
+        {30, 23, 1}, {23, 23, 1}, {22.9, 23, 2}, {8, 23, 3},    {6, 23, 4},
+        {4, 23, 6},  {2, 23, 12}, {1, 23, 24},   {0.1, 23, 24}, {0, 23, 24},
+    };
+    for (const auto& row : steps) {
+        EXPECT_EQ(HourLabelStep(row.perHour, row.extent), row.step)
+            << row.perHour << " px per hour";
+    }
+
+    const std::vector<std::string> dayAndHour = {"08/22", "08/23", "09/00", "09/01", "09/02",
+                                                 "09/03", "09/04", "09/05", "09/06", "09/07"};
+    EXPECT_EQ(LabelledHours(dayAndHour, 1), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(LabelledHours(dayAndHour, 2), (std::vector<int>{0, 2, 4, 6, 8}));
+    EXPECT_EQ(LabelledHours(dayAndHour, 3), (std::vector<int>{2, 5, 8}));
+    EXPECT_EQ(LabelledHours(dayAndHour, 6), (std::vector<int>{2, 8}));
+    // No multiple of the step among the hours: the first hour keeps its label.
+    EXPECT_EQ(LabelledHours({"13", "14", "15"}, 12), (std::vector<int>{0}));
+    EXPECT_TRUE(LabelledHours({}, 6).empty());
+}
+
 }  // namespace
 }  // namespace zelkor
