@@ -215,6 +215,31 @@ private slots:
                  QByteArray("09.03.2024^1432^3,5^CW^IZ1DEF^599^MI^599^CN^"));
     }
 
+    // An unknown code is refused without a word and the focus stays in the field, which is full:
+    // the refused code is selected, so that the right one is typed straight over it.
+    void aRefusedProvinceCodeIsTypedOver()
+    {
+        MainWindowHarness h;
+        h.StoreOwnProvince();
+        QVERIFY(h.Open());
+
+        MainWindowHarness::Type(QStringLiteral("iz8ggg"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        MainWindowHarness::Type(QStringLiteral("xx"));
+        MainWindowHarness::Press(Qt::Key_Return);
+
+        QCOMPARE(h.window->Log().RowCount(), 0);
+        QCOMPARE(h.FocusedId(), ControlName(ControlId::ProvinceCode));
+        auto* code = h.Find<QLineEdit>(ControlId::ProvinceCode);
+        QCOMPARE(code->selectedText(), QStringLiteral("XX"));
+        MainWindowHarness::Type(QStringLiteral("sa"));
+        QCOMPARE(code->text(), QStringLiteral("SA"));
+        QCOMPARE(h.Text(ControlId::ProvinceName), QStringLiteral("Salerno"));
+        MainWindowHarness::Press(Qt::Key_Return);
+        QCOMPARE(h.window->Log().RowCount(), 1);
+        QVERIFY(h.prompter.boxes.empty());
+    }
+
     void typedCallsignReachesTheEntryRow()
     {
         MainWindowHarness h;

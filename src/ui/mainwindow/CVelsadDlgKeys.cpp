@@ -47,8 +47,15 @@ bool CVelsadDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CVelsadDlg::OnEntryEnter()
 {
-    if (m_entry->OnEntryEnter() == EnterOutcome::NeedSummaryData) {
-        RunSummaryDataCommand();
+    switch (m_entry->OnEntryEnter()) {
+        case EnterOutcome::NeedSummaryData:
+            RunSummaryDataCommand();
+            break;
+        case EnterOutcome::Refused:
+            m_binding->SelectFocusedField();
+            break;
+        default:
+            break;
     }
 }
 

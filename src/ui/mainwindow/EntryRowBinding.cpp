@@ -113,6 +113,14 @@ void EntryRowBinding::PutFocus()
     }
 }
 
+void EntryRowBinding::SelectFocusedField()
+{
+    auto* edit = qobject_cast<QLineEdit*>(m_widgets.WidgetOf(m_entry.Focus()));
+    if (edit != nullptr && edit->hasFocus()) {
+        edit->selectAll();
+    }
+}
+
 void EntryRowBinding::ReturnFocus()
 {
     if (m_entry.Focus() == EntryField::Other) {

@@ -30,6 +30,8 @@ public:
     // Brings the keyboard back to the entry row after a command on the log list: to the field
     // the entry row holds the focus in, or to the callsign when the operator had left the row.
     void ReturnFocus();
+    // After a refused entry: the field to correct is taken whole, also when the focus was there.
+    void SelectFocusedField();
     void StopTimer();
     const QTimer& MinuteTimer() const { return m_minuteTimer; }
 
