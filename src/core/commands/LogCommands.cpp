@@ -29,6 +29,17 @@ QString CopySavedText(const QString& workingFileFailure, const QString& path)
                "resta incompleto finché non si può scriverlo.");
 }
 
+// The working file is made anew at the start when it is missing (a cleaned data folder) or empty,
+// while the settings still name the log it mirrored: that log is left as it is on disk.
+QString MissingWorkingFileText(const QString& workingFile, const QString& openLog)
+{
+    return QStringLiteral(
+               "Il file di lavoro mancava o era vuoto: ne è stato creato uno nuovo, "
+               "senza QSO:\n") +
+           workingFile + QStringLiteral("\n\nIl log aperto l'ultima volta resta com'era:\n") +
+           openLog + QStringLiteral("\n\nPer continuarlo, aprirlo con il comando 'Apri'.");
+}
+
 }  // namespace
 
 LogCommands::LogCommands(AppContext& context, LogDocument& document, Prompter& prompter)
@@ -296,8 +307,13 @@ bool LogCommands::LoadWorkingFile()
     const LoadReport report = m_document.LoadWorkingFile(m_context.summary, m_context.provinces);
     m_prompter.ShowAll(report.messages);
     AfterLoad();
-    // Saved under the open log's name, what was read from such a file would replace that log.
-    if (report.notALog && !m_document.OpenPath().isEmpty()) {
+    // Saved under the open log's name, what was read from such a file, or the empty log of a
+    // working file made anew, would replace that log.
+    if ((report.notALog || report.created) && !m_document.OpenPath().isEmpty()) {
+        if (report.created) {
+            m_prompter.Warning(
+                MissingWorkingFileText(m_document.File().Path(), m_document.OpenPath()));
+        }
         SetOpenLog(QString());
     }
     return report.loaded;

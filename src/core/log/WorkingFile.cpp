@@ -107,24 +107,30 @@ LoadReport WorkingFile::LoadWorkingFile(LogList& log, SummaryData& summary,
                                         const ProvinceTable& provinces)
 {
     LoadReport report;
-    // Only a file that is not there at all is created: anything else under that name (a file
-    // without read permission, a folder) may hold a log and is left alone.
-    if (PathIsFree(m_path)) {
+    std::optional<QByteArray> bytes;
+    // Anything under that name that can't be read (a file without read permission, a folder)
+    // may hold a log and is left alone.
+    if (!PathIsFree(m_path)) {
+        QString reason;
+        bytes = ReadWholeFile(m_path, &reason);
+        if (!bytes) {
+            report.Error(
+                WithReason(QStringLiteral("Impossibile leggere il file di lavoro:\n") + m_path,
+                           reason) +
+                QStringLiteral("\n\nIl file non è stato modificato."));
+            return report;
+        }
+    }
+    // A file that is not there, or holds no byte, gets the header first: rows appended to
+    // nothing would make a log without one.
+    if (!bytes || bytes->isEmpty()) {
         if (!WriteFileAtomically(m_path, WriteLogHeader(log.IsSwl(), summary))) {
             report.Error(QStringLiteral("Impossibile creare file log corrente:\n") + m_path +
                          QStringLiteral("\n"));
             return report;
         }
         report.loaded = true;
-        return report;
-    }
-
-    QString reason;
-    const std::optional<QByteArray> bytes = ReadWholeFile(m_path, &reason);
-    if (!bytes) {
-        report.Error(WithReason(QStringLiteral("Impossibile leggere il file di lavoro:\n") + m_path,
-                                reason) +
-                     QStringLiteral("\n\nIl file non è stato modificato."));
+        report.created = true;
         return report;
     }
     LoadBytes(*bytes, log, summary, provinces, report);

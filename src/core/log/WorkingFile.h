@@ -25,6 +25,9 @@ struct LoadReport {
     // The working file held no log but another program's bytes: the rows shown are no longer
     // those of any named log.
     bool notALog = false;
+    // The working file was not there, or empty, and was made with the header alone: the log is
+    // empty, whatever named log the settings remember.
+    bool created = false;
     std::vector<MessageBox> messages;
 
     void Error(const QString& text);

@@ -286,6 +286,49 @@ TEST_F(LogCommandsTest, WorkingFileThatHoldsNoLogLoadsWithoutTheOpenLog)
     EXPECT_EQ(m_document.OpenName(), QStringLiteral("gara.zelk"));
 }
 
+TEST_F(LogCommandsTest, AMissingOrEmptyWorkingFileIsMadeAnewWithoutTheOpenLog)
+{
+    // The data folder was cleaned, or the file emptied, while the settings kept the open log:
+    // F4 would have written the new, empty working file over it.
+    for (const bool empty : {false, true}) {
+        SCOPED_TRACE(empty ? "empty" : "missing");
+        QFile::remove(m_folder.File(QStringLiteral("_ult.zelk")));
+        if (empty) {
+            m_folder.Write(QStringLiteral("_ult.zelk"), QByteArray());
+        }
+        m_prompter.boxes.clear();
+        m_prompter.fileDialogs.clear();
+        m_logs.Write(QStringLiteral("gara.zelk"), kQsoLog);
+        (void)m_document.SetOpenLog(m_logs.File(QStringLiteral("gara.zelk")));
+        ASSERT_TRUE(m_commands.LoadWorkingFile());
+
+        EXPECT_EQ(m_log.RowCount(), 0);
+        EXPECT_TRUE(Working().startsWith("zelk100;qso\r\n"));
+        ASSERT_EQ(m_prompter.boxes.size(), 1U);
+        EXPECT_EQ(m_prompter.boxes[0].title, QStringLiteral("Avviso"));
+        EXPECT_EQ(m_prompter.boxes[0].text,
+                  QStringLiteral("Il file di lavoro mancava o era vuoto: ne è stato creato uno "
+                                 "nuovo, senza QSO:\n") +
+                      m_folder.File(QStringLiteral("_ult.zelk")) +
+                      QStringLiteral("\n\nIl log aperto l'ultima volta resta com'era:\n") +
+                      m_logs.File(QStringLiteral("gara.zelk")) +
+                      QStringLiteral("\n\nPer continuarlo, aprirlo con il comando 'Apri'."));
+        EXPECT_TRUE(m_document.OpenPath().isEmpty());
+        EXPECT_FALSE(m_document.IsModified());
+        EXPECT_EQ(Stored("Path log aperto").toString(), QString());
+        EXPECT_EQ(m_commands.Save(), CommandOutcome::Cancelled);
+        EXPECT_EQ(m_prompter.fileDialogs.size(), 1U);
+        EXPECT_EQ(m_logs.Read(QStringLiteral("gara.zelk")), kQsoLog);
+    }
+
+    // With no log named, as at the very first start, the new file is made without a word.
+    ASSERT_TRUE(QFile::remove(m_folder.File(QStringLiteral("_ult.zelk"))));
+    m_prompter.boxes.clear();
+    ASSERT_TRUE(m_commands.LoadWorkingFile());
+    EXPECT_TRUE(m_prompter.boxes.empty());
+    EXPECT_TRUE(Working().startsWith("zelk100;qso\r\n"));
+}
+
 TEST_F(LogCommandsTest, SaveInAnotherProgramFolderNeverWritesOverTheLogOpenInThisOne)
 {
     LoadWorking(kQsoLog);

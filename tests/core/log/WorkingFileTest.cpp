@@ -266,6 +266,7 @@ TEST_F(WorkingFileTest, HeaderCutShortIsCompletedBeforeAnyRowIsAppended)
     const QByteArray cases[] = {
         "zelk100;qso\r\nIK0ABC\r\nRM\r\n",
         "zelk100;hrd\r\n",
+        "",
         "zelk100;qso",
         "zelk100;qso\r\nIK0ABC\r\nRM\r\nLAZ\r\nSOP\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
     };
