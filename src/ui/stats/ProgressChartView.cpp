@@ -155,15 +155,15 @@ void ProgressChartView::ShowHourLabels()
         labels << ToQString(m_hourLabels[static_cast<std::size_t>(index)]);
         values << (step == 1 ? index + 0.5 : index);
     }
-    if (m_hours->categoriesLabels() == labels && m_shownStep == step) {
+    const auto position = step == 1 ? QCategoryAxis::AxisLabelsPositionCenter
+                                    : QCategoryAxis::AxisLabelsPositionOnValue;
+    if (m_hours->categoriesLabels() == labels && m_hours->labelsPosition() == position) {
         return;
     }
-    m_shownStep = step;
     for (const QString& label : m_hours->categoriesLabels()) {
         m_hours->remove(label);
     }
-    m_hours->setLabelsPosition(step == 1 ? QCategoryAxis::AxisLabelsPositionCenter
-                                         : QCategoryAxis::AxisLabelsPositionOnValue);
+    m_hours->setLabelsPosition(position);
     m_hours->setGridLineVisible(step == 1);
     for (int i = 0; i < labels.size(); ++i) {
         m_hours->append(labels[i], values[i]);

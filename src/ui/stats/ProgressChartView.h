@@ -47,7 +47,6 @@ private:
     QLineSeries* m_race = nullptr;
     QCategoryAxis* m_hours = nullptr;
     std::vector<std::string> m_hourLabels;
-    int m_shownStep = 0;
     QValueAxis* m_counts = nullptr;
 };
 
